@@ -5,14 +5,20 @@
 
 namespace lineora {
 
-// The texts of the chosen language file's "Misc" section, by key ("msgMessaga7").
+class IniFile;
+
+// The texts of the messages, by key ("msgMessaga7"). They start as built-in English texts and
+// take the "Misc" section of each language file applied; a key the file lacks keeps the text
+// it had, so no box ever comes up empty.
 struct MessageCatalog {
+    MessageCatalog();
     QHash<QString, QString> Texts;
 };
 
-// The text of a message key, with every "*|*" turned into a line break. A key the language
-// file lacks comes back as the key itself, so a gap in a translation is visible rather than
-// an empty box.
+// The text of a message key, with every "*|*" turned into a line break.
 QString LoadMessage(const MessageCatalog& catalog, const QString& key);
+
+// Takes the message texts of a language file's "Misc" section.
+void ApplyMessages(const IniFile& languageFile, MessageCatalog& catalog);
 
 } // namespace lineora

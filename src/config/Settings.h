@@ -2,6 +2,7 @@
 
 #include "common/Types.h"
 
+#include <array>
 #include <cstdint>
 
 namespace lineora {
@@ -30,6 +31,23 @@ struct Settings {
     SeparatorChoice Separator = SeparatorChoice::Comma;
     // On: the table shows chart values; off: the picture positions of the points.
     bool DataPoint = true;
+
+    // Overlay: 1 cartesian axes, 2 polar circles, anything else no axes.
+    std::int32_t TypeOfCurve = 1;
+    TColor AxesColor = 255;
+    bool AxesInvert = true;     // axes drawn not-xor, so a second drawing removes them
+    std::int32_t AxesWidth = 1; // 1..5
+    bool NewAxesLook = true;    // extensions and end circles; false draws two plain lines
+    bool MetkaX = true;         // a small X beside the X-max point
+    std::int32_t PolarCircleCount = 1;
+
+    // Marks: colour per curve (index 1..5) and whether they are filled.
+    std::array<TColor, kCurveCount + 1> LineColors{0, 255, 255, 255, 255, 255};
+    bool FillMetka = true;
+
+    // The language buttons; with neither on, the language stays as it was.
+    bool LanguageRussian = true;
+    bool LanguageEnglish = false;
 };
 
 } // namespace lineora

@@ -21,11 +21,12 @@ protected:
     Calibration cal = test::WorkedCalibration(settings);
     PointStore store;
     test::ScriptedHost host;
-    MessageCatalog catalog{{{QStringLiteral("msgMessaga7"), QStringLiteral("Curve full")}}};
+    MessageCatalog catalog;
     AddPointHooks hooks;
     int refreshes = 0;
 
     AddPointFlow() {
+        catalog.Texts[QStringLiteral("msgMessaga7")] = QStringLiteral("Curve full");
         // What the program's refresh does to the store.
         hooks.RefreshAll = [this] {
             ++refreshes;

@@ -1,0 +1,114 @@
+#include "commands/Commands.h"
+
+#include "calibration/AxisTexts.h"
+#include "config/Messages.h"
+#include "picture/Overlay.h"
+
+namespace lineora {
+
+void RefreshAll(State& state, Views& views) {
+    ReadAxisValues(state.Texts, state.Cal);
+    RecomputeAllValues(state.Store, state.Cal, state.Setup, state.Main.SpecialMode);
+    SortCurrentLine(state.Store, state.Setup, state.Store.LineNext[state.Store.CurrentLine]);
+    views.TableChanged();
+}
+
+void RedrawPicture(State& state, Views& views) {
+    RestorePicture(state.Pics);
+    ComputeAxisAngles(state.Cal, state.Setup);
+    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
+    RedrawMarks(state.Pics.Working, state.Store, state.Setup);
+    // The crosshair is drawn with the inverting pen and erased by drawing it again, so it has
+    // to be on the picture whenever step-X picking is on, or the next move would leave a
+    // stray copy behind.
+    if (state.Main.StepXOn) {
+        DrawStepCrosshair(state.Pics.Working, state.Cal.SnapPicX, state.Cal.SnapPicY);
+    }
+    views.PictureChanged();
+}
+
+void SetToolMode(State& state, Views& views, int toolMode, int cursor) {
+    state.Main.ToolMode = toolMode;
+    if (toolMode == Tool::ThreeClick) {
+        state.Main.ThreeClickStep = 1;
+    }
+    state.Main.CurrentCursor = cursor;
+    views.SetPictureCursor(cursor);
+    views.ControlsChanged();
+}
+
+void SetPointMode(State& state, Views& views) {
+    SetToolMode(state, views, Tool::SetPoint, state.Main.CursorKind);
+}
+
+void SetCursorKind(State& state, Views& views, int kind) {
+    state.Main.CursorKind = kind;
+    state.Main.CurrentCursor = kind;
+    views.SetPictureCursor(kind);
+    views.ControlsChanged();
+}
+
+void ResetWorkState(State& state, Views& views) {
+    views.ApplyWindowToggles();
+    state.Main.GraFileName.clear();
+    state.Main.DarkLimit = InkLimits{};
+    SetPointMode(state, views);
+    // Every path that fills the curves again clears them first; clearing here keeps the rows
+    // behind LineNext empty as the store expects.
+    ClearAllLines(state.Store);
+    state.Main.AvtoCorrectOn = false;
+    state.ZoneList.ZoneLastX = 0;
+    state.ZoneList.ZoneLastY = 0;
+    state.Main.ToolMode = Tool::SetPoint;
+    state.Main.Panning = false;
+    views.ControlsChanged();
+}
+
+void SetScaleIndex(State& state, Views& views, int index) {
+    if (index < 1 || index > 7) {
+        return;
+    }
+    state.Main.ScaleIndex = index;
+    state.Main.ViewScale = ViewScaleOf(QString::fromLatin1(kScaleCaptions[index]));
+    views.ViewScaleChanged();
+}
+
+void NewPictureDefaults(State& state, Views& views) {
+    SetScaleIndex(state, views, kScaleOneToOne);
+    state.Store.CurrentLine = 1;
+    ComputeAxisAngles(state.Cal, state.Setup);
+    ClearAllLines(state.Store);
+    views.ControlsChanged();
+}
+
+void SelectLine(State& state, int line) {
+    if (line >= 1 && line <= kCurveCount) {
+        state.Store.CurrentLine = line;
+    }
+}
+
+void SetReferencePoint(State& state, Views& views, int toolMode) {
+    const std::int32_t x = state.Cal.MousePicX;
+    const std::int32_t y = state.Cal.MousePicY;
+    switch (toolMode) {
+    case Tool::ZeroPoint:
+        SetZeroPoint(state.Cal, state.Setup, state.Main.Axis90Mode, x, y);
+        break;
+    case Tool::XMaxPoint:
+        SetXMaxPoint(state.Cal, state.Setup, state.Main.Axis90Mode, x, y);
+        break;
+    case Tool::YMaxPoint:
+        SetYMaxPoint(state.Cal, state.Setup, state.Main.Axis90Mode, x, y);
+        break;
+    default:
+        return;
+    }
+    RedrawPicture(state, views);
+    RefreshAll(state, views);
+}
+
+bool CloseQuery(State& state, Host& host) {
+    return host.AskYesNo(LoadMessage(state.Messages, QStringLiteral("msgMessaga20")));
+}
+
+} // namespace lineora

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "commands/State.h"
+#include "commands/Views.h"
+#include "common/Host.h"
+
+namespace lineora {
+
+// The operations that span subsystems. Every change of the calibration, the curves or the
+// picture ends with RedrawPicture and RefreshAll.
+
+// Axis values from their fields, every point value recomputed, the current curve sorted,
+// table and text output rebuilt.
+void RefreshAll(State& state, Views& views);
+
+// Clean copy into the working image, axis angles, axes, marks; then a repaint.
+void RedrawPicture(State& state, Views& views);
+
+// A plain (or Ctrl) left click in point mode at Cal.MousePicX/MousePicY.
+void AddPointAtClick(State& state, Host& host, Views& views, bool ctrl);
+
+// Shift-click: select the point under the click and nudge it.
+void GrabPointAtClick(State& state, Views& views);
+
+// Ctrl-click in point mode and the eraser; `passes` scans of the current curve.
+void EraseAtClick(State& state, Views& views, int tolerance, int passes);
+
+void SetPointMode(State& state, Views& views);
+void SetToolMode(State& state, Views& views, int toolMode, int cursor);
+void ResetWorkState(State& state, Views& views);
+void NewPictureDefaults(State& state, Views& views);
+
+// The view scale of item 1..7 ("5:1" .. "1:3").
+void SetScaleIndex(State& state, Views& views, int index);
+void SetCursorKind(State& state, Views& views, int kind);
+
+// Reference points from the working position, then redraw and refresh.
+void SetReferencePoint(State& state, Views& views, int toolMode);
+
+// The step-X and autocorrection switches exclude each other.
+void SwitchStepX(State& state, Host& host, Views& views, bool buttonDown);
+void SwitchAutoCorrect(State& state, Views& views, bool on);
+void SwitchAxis90(State& state, Views& views, bool buttonDown);
+void SwitchConnectPoints(State& state, Views& views, bool buttonDown);
+
+// The zone search with its Yes/No/Cancel question.
+void FindInZone(State& state, Host& host, Views& views);
+
+// Asks, then empties the current curve.
+void ClearDataOfLine(State& state, Host& host, Views& views);
+void DeleteAllLines(State& state, Views& views);
+void SelectLine(State& state, int line);
+
+// Picture files. Cancelling the dialog or a picture that cannot be read changes nothing.
+void OpenPicture(State& state, Host& host, Views& views);
+// Opens a picture by name (command line); a failure throws FileError and changes nothing.
+void OpenPictureFile(State& state, Views& views, const QString& path);
+void SavePicture(State& state, Host& host, Views& views);
+void BlackAndWhite(State& state, Views& views);
+
+// True when the main window may close.
+bool CloseQuery(State& state, Host& host);
+
+} // namespace lineora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "commands/State.h"
+#include "commands/Views.h"
+
+namespace lineora {
+
+// Panels 3, 1, 4 and 0 for the hover position and its chart values, then panel 2 while
+// step-X picking is on.
+void UpdateStatusBar(State& state, Views& views, int x, int y, Extended valueX, Extended valueY);
+
+// The values under the cursor could not be computed (no calibration yet): panel 0 says so.
+void ShowValuesUnavailable(Views& views);
+
+} // namespace lineora

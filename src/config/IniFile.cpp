@@ -1,0 +1,86 @@
+#include "config/IniFile.h"
+
+#include "common/Errors.h"
+
+#include <QFile>
+#include <QStringList>
+
+// Used header-only (SI_IMPLEMENTATION). Values are UTF-8 passed through as bytes, so no
+// conversion layer is needed; section and key names, which are ASCII, compare without case.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include <list>
+#include <string>
+
+namespace lineora {
+
+struct IniFile::Data {
+    CSimpleIniA ini{/*isUtf8=*/true, /*multiKey=*/false, /*multiLine=*/false};
+};
+
+IniFile::IniFile() : data_(std::make_unique<Data>()) {}
+IniFile::~IniFile() = default;
+IniFile::IniFile(IniFile&&) noexcept = default;
+IniFile& IniFile::operator=(IniFile&&) noexcept = default;
+
+IniFile IniFile::Parse(const QByteArray& text) {
+    IniFile file;
+    if (file.data_->ini.LoadData(text.constData(), static_cast<size_t>(text.size())) < 0) {
+        throw FileError("The text is not an INI file");
+    }
+    return file;
+}
+
+IniFile IniFile::Load(const QString& path) {
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly)) {
+        throw FileError(QStringLiteral("Cannot read %1: %2").arg(path, input.errorString()));
+    }
+    const QByteArray text = input.readAll();
+    if (input.error() != QFileDevice::NoError) {
+        throw FileError(QStringLiteral("Cannot read %1: %2").arg(path, input.errorString()));
+    }
+    try {
+        return Parse(text);
+    } catch (const FileError&) {
+        throw FileError(QStringLiteral("%1 is not an INI file").arg(path));
+    }
+}
+
+bool IniFile::Has(const QString& section, const QString& key) const {
+    return data_->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr) !=
+           nullptr;
+}
+
+QString IniFile::Value(const QString& section, const QString& key,
+                       const QString& defaultValue) const {
+    const char* value =
+        data_->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
+    return value == nullptr ? defaultValue : QString::fromUtf8(value);
+}
+
+void IniFile::SetValue(const QString& section, const QString& key, const QString& value) {
+    data_->ini.SetValue(section.toUtf8().constData(), key.toUtf8().constData(),
+                        value.toUtf8().constData());
+}
+
+QStringList IniFile::Keys(const QString& section) const {
+    CSimpleIniA::TNamesDepend keys;
+    data_->ini.GetAllKeys(section.toUtf8().constData(), keys);
+    keys.sort(CSimpleIniA::Entry::LoadOrder());
+    QStringList names;
+    for (const auto& entry : keys) {
+        names << QString::fromUtf8(entry.pItem);
+    }
+    return names;
+}
+
+QByteArray IniFile::Serialize() const {
+    std::string text;
+    data_->ini.Save(text);
+    return QByteArray::fromStdString(text);
+}
+
+} // namespace lineora

@@ -1,0 +1,159 @@
+#include "commands/PictureMouse.h"
+#include "CommandTestSupport.h"
+#include "commands/Commands.h"
+
+#include <gtest/gtest.h>
+
+namespace lineora::test {
+namespace {
+
+class PictureMouse : public ::testing::Test {
+protected:
+    std::unique_ptr<State> state = CalibratedState();
+    ScriptedHost host;
+    FakeViews views;
+
+    void Down(std::uint32_t shift, int x, int y) {
+        PictureMouseDown(*state, host, views, shift, x, y);
+    }
+    void Move(std::uint32_t shift, int x, int y) {
+        PictureMouseMove(*state, host, views, shift, x, y);
+    }
+    void Up() { PictureMouseUp(*state, views); }
+    void Click(int x, int y, std::uint32_t shift = Shift::Left) {
+        Down(shift, x, y);
+        Up();
+    }
+};
+
+TEST_F(PictureMouse, ScreenPositionsRoundHalfToEvenAtTwoToOne) {
+    SetScaleIndex(*state, views, 4); // 2:1
+    Click(101, 51);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{50, 26}));
+}
+
+TEST_F(PictureMouse, DoubleClickAddsOnePoint) {
+    Down(Shift::Left, 200, 200);
+    Up();
+    Down(Shift::Double | Shift::Left, 200, 200);
+    Up();
+    EXPECT_EQ(Points(*state), 1);
+}
+
+TEST_F(PictureMouse, ThreeClickCalibrationIgnoresAPanInBetween) {
+    SetToolMode(*state, views, Tool::ThreeClick, CursorId::ZeroPoint);
+    Click(50, 450);
+    EXPECT_EQ(views.LastCursor, CursorId::XMaxPoint);
+    Down(Shift::Right, 300, 300);
+    Move(Shift::Right, 320, 300);
+    Up();
+    EXPECT_EQ(views.Scrolled, QPoint(-20, 0));
+    EXPECT_EQ(state->Main.ThreeClickStep, 2);
+    Click(550, 450);
+    Click(50, 150);
+    EXPECT_EQ((PicturePoint{state->Cal.ZeroPointX, state->Cal.ZeroPointY}),
+              (PicturePoint{50, 450}));
+    EXPECT_EQ((PicturePoint{state->Cal.XMaxPointX, state->Cal.XMaxPointY}),
+              (PicturePoint{550, 450}));
+    EXPECT_EQ((PicturePoint{state->Cal.YMaxPointX, state->Cal.YMaxPointY}),
+              (PicturePoint{50, 150}));
+    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
+    EXPECT_EQ(state->Main.ThreeClickStep, 1);
+}
+
+TEST_F(PictureMouse, EraserTakesThreeNeighboursInItsTwoPasses) {
+    for (int x : {200, 203, 206, 260}) {
+        Click(x, 200);
+    }
+    ASSERT_EQ(Points(*state), 4);
+    SetToolMode(*state, views, Tool::Eraser, CursorId::Eraser);
+    Click(203, 200);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1).X, 260);
+}
+
+TEST_F(PictureMouse, CtrlClickErasesOnlyWithinOnePixel) {
+    Click(200, 200);
+    Click(204, 200);
+    Click(200, 200, Shift::Ctrl | Shift::Left); // 4 pixels from the second point
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1).X, 204);
+    Click(205, 201, Shift::Ctrl | Shift::Left);
+    EXPECT_EQ(Points(*state), 0);
+}
+
+TEST_F(PictureMouse, StepXPutsTheClickOnTheCrosshair) {
+    state->Setup.StepX = 1; // 40 pixels a step
+    SwitchStepX(*state, host, views, true);
+    ASSERT_TRUE(state->Main.StepXOn);
+    Move(0, 217, 250); // X 2.925 -> 3, at picture x 220
+    EXPECT_EQ((PicturePoint{state->Cal.SnapPicX, state->Cal.SnapPicY}), (PicturePoint{220, 250}));
+    Click(400, 50);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{220, 250}));
+    EXPECT_NE(views.Status[2], QString());
+}
+
+TEST_F(PictureMouse, StepXIsRefusedOnALogarithmicAxis) {
+    state->Setup.ScaleY = ScaleKind::Log10;
+    SwitchStepX(*state, host, views, true);
+    EXPECT_FALSE(state->Main.StepXOn);
+    EXPECT_EQ(host.Shown.value(0), QStringLiteral("Logarifm axis not supported"));
+}
+
+TEST_F(PictureMouse, ZonePaintingAddsACircleEveryElevenPixels) {
+    SetToolMode(*state, views, Tool::Zone, CursorId::ZoneBrush);
+    state->ZoneList.ZoneLastX = 100;
+    state->ZoneList.ZoneLastY = 100;
+    for (int x = 105; x <= 160; x += 5) {
+        Move(Shift::Left, x, 100);
+    }
+    // Distances 5, 10, 15 from the last circle: one circle on every third move.
+    EXPECT_EQ(state->ZoneList.ZoneCount - 1, 4);
+    Move(0, 200, 100); // no button: no circle
+    EXPECT_EQ(state->ZoneList.ZoneCount - 1, 4);
+}
+
+TEST_F(PictureMouse, NoToolExplainsItself) {
+    state->Messages.Texts[QStringLiteral("msgMessaga1")] = QStringLiteral("Choose a tool");
+    SetToolMode(*state, views, Tool::None, CursorId::Diag);
+    Click(200, 200);
+    EXPECT_EQ(host.Shown, QStringList{QStringLiteral("Choose a tool")});
+    EXPECT_EQ(Points(*state), 0);
+}
+
+TEST_F(PictureMouse, ZoomClicksStepThroughTheScales) {
+    SetToolMode(*state, views, Tool::Zoom, CursorId::Zoom);
+    Click(10, 10);
+    EXPECT_EQ(state->Main.ScaleIndex, 4);
+    EXPECT_EQ(state->Main.ViewScale, 2);
+    Click(10, 10, Shift::Ctrl | Shift::Left);
+    Click(10, 10, Shift::Ctrl | Shift::Left);
+    EXPECT_EQ(state->Main.ScaleIndex, 6);
+}
+
+TEST_F(PictureMouse, MovesWithoutACalibrationShowNoBox) {
+    state->Cal.XMaxPointX = state->Cal.ZeroPointX; // the X axis has no length
+    state->Cal.XMaxPointY = state->Cal.ZeroPointY;
+    Move(0, 120, 45);
+    EXPECT_TRUE(host.Shown.isEmpty());
+    EXPECT_EQ(views.Status[0], QStringLiteral(" (-, -)"));
+    EXPECT_EQ(views.Status[1], QStringLiteral("X 0120  Y 0045"));
+    // The user can still mend it by clicking a reference point.
+    SetToolMode(*state, views, Tool::XMaxPoint, CursorId::XMaxPoint);
+    Click(500, 400);
+    EXPECT_EQ(state->Cal.XMaxPointX, 500);
+}
+
+TEST_F(PictureMouse, StatusBarShowsValuesPositionAndColour) {
+    state->Pics.Clean.setPixel(300, 250, qRgb(1, 2, 3));
+    Move(0, 300, 250);
+    EXPECT_EQ(views.Status[0], QStringLiteral(" (5.00, 1.50)"));
+    EXPECT_EQ(views.Status[1], QStringLiteral("X 0300  Y 0250"));
+    EXPECT_EQ(views.Status[4], QStringLiteral("Color 000197121 R 001 G 002 B 003"));
+    EXPECT_EQ(views.Status[3], QStringLiteral("A  (0.000) B  (36.870)"));
+}
+
+} // namespace
+} // namespace lineora::test

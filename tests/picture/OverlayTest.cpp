@@ -1,0 +1,300 @@
+#include "picture/Overlay.h"
+
+#include "DrawnPictures.h"
+#include "curves/PointStore.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <set>
+#include <string>
+#include <tuple>
+
+namespace lineora {
+namespace {
+
+using test::ChangedPixels;
+using test::ColorAt;
+using test::PatternPicture;
+using test::WhitePicture;
+
+constexpr TColor kWhite = 0x00FFFFFF;
+constexpr TColor kBlack = 0x00000000;
+constexpr TColor kRed = 0x000000FF;
+constexpr TColor kGreen = 0x0000FF00;
+constexpr TColor kPureBlue = 0x00FF0000;
+
+// Zero point (50, 150), X-max (150, 150), Y-max (50, 50) on a 200 x 200 picture.
+Calibration SquareAxes() {
+    Calibration cal;
+    cal.ZeroPointX = 50;
+    cal.ZeroPointY = 150;
+    cal.XMaxPointX = 150;
+    cal.XMaxPointY = 150;
+    cal.YMaxPointX = 50;
+    cal.YMaxPointY = 50;
+    return cal;
+}
+
+Settings OverlaySettings() {
+    Settings settings;
+    settings.XDirection = 1;
+    return settings;
+}
+
+struct InvertingFigure {
+    std::string Name;
+    std::function<void(QImage&)> Draw;
+    std::set<std::pair<int, int>> KeptRed; // pixels painted red outright, not inverted
+};
+
+std::function<void(QImage&)> Axes(std::function<void(Settings&)> adjust) {
+    return [adjust](QImage& picture) {
+        Settings settings = OverlaySettings();
+        settings.AxesInvert = true;
+        adjust(settings);
+        Calibration cal = SquareAxes();
+        DrawAxes(picture, cal, settings);
+    };
+}
+
+const std::set<std::pair<int, int>> kReferencePixels = {{50, 150}, {150, 150}, {50, 50}};
+
+class OverlayInverting : public ::testing::TestWithParam<InvertingFigure> {};
+
+TEST_P(OverlayInverting, DrawingTwiceRestoresEveryPixel) {
+    const InvertingFigure& figure = GetParam();
+    const QImage original = PatternPicture(200, 200);
+    QImage picture = original;
+    figure.Draw(picture);
+    EXPECT_GT(ChangedPixels(original, picture).size(), figure.KeptRed.size() + 8);
+    figure.Draw(picture);
+    for (const QPoint& p : ChangedPixels(original, picture)) {
+        EXPECT_TRUE(figure.KeptRed.count({p.x(), p.y()}))
+            << "pixel (" << p.x() << ", " << p.y() << ") not restored";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, OverlayInverting,
+    ::testing::Values(
+        InvertingFigure{"NewLookAxes", Axes([](Settings&) {}), kReferencePixels},
+        InvertingFigure{"PlainAxes", Axes([](Settings& s) { s.NewAxesLook = false; }),
+                        kReferencePixels},
+        InvertingFigure{"WideAxes", Axes([](Settings& s) { s.AxesWidth = 3; }), kReferencePixels},
+        InvertingFigure{"PolarAxes", Axes([](Settings& s) {
+                            s.TypeOfCurve = 2;
+                            s.PolarCircleCount = 4;
+                        }),
+                        kReferencePixels},
+        InvertingFigure{"SelectionCircle",
+                        [](QImage& picture) { DrawSelectionCircle(picture, 60, 70, 4); },
+                        {}},
+        InvertingFigure{"ZoneCircle", [](QImage& picture) { DrawZoneCircle(picture, 199, 3); }, {}},
+        InvertingFigure{
+            "StepCrosshair", [](QImage& picture) { DrawStepCrosshair(picture, 100, 100); }, {}}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST(OverlayFigureColours, InvertingPensShowTheirColourOnWhitePaper) {
+    QImage picture = WhitePicture(60, 60);
+    DrawSelectionCircle(picture, 15, 15, 5);
+    EXPECT_EQ(ColorAt(picture, 10, 15), kPureBlue);
+    EXPECT_EQ(ColorAt(picture, 20, 15), kPureBlue);
+    EXPECT_EQ(ColorAt(picture, 15, 15), kWhite);
+
+    DrawZoneCircle(picture, 40, 40);
+    EXPECT_EQ(ColorAt(picture, 30, 40), kRed);
+    EXPECT_EQ(ColorAt(picture, 40, 30), kRed);
+    EXPECT_EQ(ColorAt(picture, 40, 40), kWhite);
+
+    DrawStepCrosshair(picture, 40, 15);
+    EXPECT_EQ(ColorAt(picture, 35, 15), kBlack);
+    EXPECT_EQ(ColorAt(picture, 40, 11), kBlack);
+}
+
+TEST(OverlayCartesianAxes, CopyPenPaintsTheAxesColourAndRedReferencePixels) {
+    QImage picture = WhitePicture(200, 200);
+    Settings settings = OverlaySettings();
+    settings.AxesInvert = false;
+    settings.AxesColor = kGreen;
+    Calibration cal = SquareAxes();
+    DrawAxes(picture, cal, settings);
+    EXPECT_EQ(ColorAt(picture, 100, 150), kGreen); // on the X axis
+    EXPECT_EQ(ColorAt(picture, 50, 100), kGreen);  // on the Y axis
+    EXPECT_EQ(ColorAt(picture, 100, 100), kWhite);
+    for (const auto& [x, y] : kReferencePixels) {
+        EXPECT_EQ(ColorAt(picture, x, y), kRed) << x << ", " << y;
+    }
+}
+
+struct LookCase {
+    std::string Name;
+    bool NewLook;
+    bool MetkaX;
+    bool Extensions; // (20, 150) on the X axis continued backwards, (50, 170) below zero
+    bool EndCircle;  // (45, 50): left edge of the circle around Y-max
+    bool Letter;     // (165, 165): on the X beside X-max
+};
+
+class OverlayAxesLook : public ::testing::TestWithParam<LookCase> {};
+
+TEST_P(OverlayAxesLook, DrawsTheFiguresOfTheChosenLook) {
+    const LookCase& param = GetParam();
+    QImage picture = WhitePicture(200, 200);
+    Settings settings = OverlaySettings();
+    settings.AxesInvert = false;
+    settings.AxesColor = kBlack;
+    settings.NewAxesLook = param.NewLook;
+    settings.MetkaX = param.MetkaX;
+    Calibration cal = SquareAxes();
+    DrawAxes(picture, cal, settings);
+    auto drawn = [&](int x, int y) { return ColorAt(picture, x, y) == kBlack; };
+    EXPECT_EQ(drawn(20, 150), param.Extensions);
+    EXPECT_EQ(drawn(50, 170), param.Extensions);
+    EXPECT_EQ(drawn(180, 150), param.Extensions);
+    EXPECT_EQ(drawn(45, 50), param.EndCircle);
+    EXPECT_EQ(drawn(165, 165), param.Letter);
+    EXPECT_TRUE(drawn(100, 150));
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, OverlayAxesLook,
+                         ::testing::Values(LookCase{"Plain", false, false, false, false, false},
+                                           LookCase{"PlainWithX", false, true, false, false, true},
+                                           LookCase{"New", true, false, true, true, false},
+                                           LookCase{"NewWithX", true, true, true, true, true}),
+                         [](const auto& info) { return info.param.Name; });
+
+TEST(OverlayPolarAxes, CirclesAreEvenlySpacedOutToTheXMaxPoint) {
+    QImage picture = WhitePicture(200, 200);
+    Settings settings = OverlaySettings();
+    settings.TypeOfCurve = 2;
+    settings.PolarCircleCount = 3;
+    settings.AxesInvert = false;
+    settings.AxesColor = kBlack;
+    settings.MetkaX = false;
+    Calibration cal;
+    cal.ZeroPointX = 100;
+    cal.ZeroPointY = 100;
+    cal.XMaxPointX = 190;
+    cal.XMaxPointY = 100;
+    cal.YMaxPointX = 100;
+    cal.YMaxPointY = 40;
+    DrawAxes(picture, cal, settings);
+
+    EXPECT_EQ(ColorAt(picture, 15, 100), kBlack); // the diameter along X, both halves
+    EXPECT_EQ(ColorAt(picture, 170, 100), kBlack);
+    EXPECT_EQ(ColorAt(picture, 100, 15), kBlack); // the perpendicular one
+    EXPECT_EQ(ColorAt(picture, 100, 185), kBlack);
+    EXPECT_EQ(ColorAt(picture, 190, 100), kRed);
+
+    const std::array<double, 3> radii{30, 60, 90};
+    std::array<int, 3> onCircle{};
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            if (x == 100 || y == 100 || ColorAt(picture, x, y) != kBlack) {
+                continue;
+            }
+            // The circles' boxes end one pixel short on the right and bottom.
+            const double r = std::hypot(x - 99.5, y - 99.5);
+            int k = 0;
+            while (k < 3 && std::abs(r - radii[k]) > 1.5) {
+                ++k;
+            }
+            ASSERT_LT(k, 3) << "stray pixel (" << x << ", " << y << ") at radius " << r;
+            ++onCircle[k];
+        }
+    }
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_GT(onCircle[k], 5 * radii[k]) << "circle of radius " << radii[k];
+    }
+}
+
+PointStore StoreWith(std::initializer_list<std::tuple<int, int, int>> points) {
+    PointStore store;
+    for (const auto& [c, x, y] : points) {
+        AppendPoint(store, c, x, y);
+    }
+    return store;
+}
+
+TEST(OverlayNoAxes, OtherChartKindsDrawNoAxesButStillTheMarks) {
+    for (const int type : {0, 3}) {
+        QImage picture = WhitePicture(200, 200);
+        Settings settings = OverlaySettings();
+        settings.TypeOfCurve = type;
+        settings.AxesInvert = false;
+        Calibration cal = SquareAxes();
+        DrawAxes(picture, cal, settings);
+        EXPECT_EQ(picture, WhitePicture(200, 200)) << "TypeOfCurve " << type;
+        RedrawMarks(picture, StoreWith({{1, 100, 100}}), settings);
+        EXPECT_EQ(ColorAt(picture, 100, 100), kBlack);
+        EXPECT_EQ(ColorAt(picture, 103, 100), settings.LineColors[1]);
+    }
+}
+
+struct MarkCase {
+    std::string Name;
+    std::int32_t Radius;
+    bool Filled;
+};
+
+class OverlayMark : public ::testing::TestWithParam<MarkCase> {};
+
+TEST_P(OverlayMark, CircleOfTheCurveColourAroundABlackCentre) {
+    const MarkCase& param = GetParam();
+    const int r = param.Radius;
+    QImage picture = WhitePicture(40, 40);
+    DrawMark(picture, 20, 20, r, kGreen, param.Filled);
+    EXPECT_EQ(ColorAt(picture, 20, 20), kBlack);
+    for (const QPoint& edge :
+         {QPoint(20 - r, 20), QPoint(20 + r, 20), QPoint(20, 20 - r), QPoint(20, 20 + r)}) {
+        EXPECT_EQ(ColorAt(picture, edge.x(), edge.y()), kGreen) << edge.x() << ", " << edge.y();
+    }
+    for (const QPoint& outside :
+         {QPoint(19 - r, 20), QPoint(21 + r, 20), QPoint(20, 19 - r), QPoint(20, 21 + r)}) {
+        EXPECT_EQ(ColorAt(picture, outside.x(), outside.y()), kWhite);
+    }
+    EXPECT_EQ(ColorAt(picture, 21, 20), param.Filled ? kGreen : kWhite);
+}
+
+INSTANTIATE_TEST_SUITE_P(Marks, OverlayMark,
+                         ::testing::Values(MarkCase{"Filled3", 3, true},
+                                           MarkCase{"Hollow3", 3, false},
+                                           MarkCase{"Filled6", 6, true},
+                                           MarkCase{"Hollow6", 6, false}),
+                         [](const auto& info) { return info.param.Name; });
+
+TEST(OverlayMarkEdge, MarksAcrossOrBeyondTheEdgeAreClipped) {
+    QImage picture = WhitePicture(10, 10);
+    DrawMark(picture, 0, 9, 3, kGreen, true);
+    EXPECT_EQ(ColorAt(picture, 0, 9), kBlack);
+    EXPECT_EQ(ColorAt(picture, 2, 9), kGreen);
+    QImage untouched = WhitePicture(10, 10);
+    DrawMark(untouched, -20, 50, 3, kGreen, true);
+    EXPECT_EQ(untouched, WhitePicture(10, 10));
+}
+
+TEST(OverlayRedrawMarks, LaterCurvesCoverEarlierOnesAndSegmentsJoinPoints) {
+    Settings settings = OverlaySettings();
+    settings.LineColors = {0, kRed, kGreen, kPureBlue, kRed, kRed};
+    PointStore store = StoreWith({{1, 20, 20}, {2, 20, 20}, {3, 10, 40}, {3, 50, 40}});
+    store.MarkRadius = 4;
+
+    QImage plain = WhitePicture(60, 60);
+    RedrawMarks(plain, store, settings);
+    EXPECT_EQ(ColorAt(plain, 24, 20), kGreen); // curve 2 over curve 1
+    EXPECT_EQ(ColorAt(plain, 20, 20), kBlack);
+    EXPECT_EQ(ColorAt(plain, 14, 40), kPureBlue);
+    EXPECT_EQ(ColorAt(plain, 30, 40), kWhite);
+
+    store.ConnectPoints = true;
+    QImage joined = WhitePicture(60, 60);
+    RedrawMarks(joined, store, settings);
+    EXPECT_EQ(ColorAt(joined, 30, 40), kPureBlue);
+    EXPECT_EQ(ColorAt(joined, 10, 40), kPureBlue); // the segment passes over the first centre
+}
+
+} // namespace
+} // namespace lineora
