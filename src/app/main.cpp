@@ -1,33 +1,29 @@
-#include "app/PictureView.h"
+#include "app/QtHost.h"
+#include "app/Startup.h"
+#include "app/Windows.h"
+#include "commands/State.h"
 
 #include <QApplication>
-#include <QImageReader>
-#include <QMessageBox>
-#include <QScrollArea>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lineora"));
+    // The program ends with its main window, whatever tool windows are still open.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    QImage picture;
-    if (argc > 1) {
-        QImageReader reader(QString::fromLocal8Bit(argv[1]));
-        picture = reader.read();
-        if (picture.isNull()) {
-            QMessageBox::warning(
-                nullptr, QStringLiteral("Lineora"),
-                QStringLiteral("Cannot open %1: %2").arg(reader.fileName(), reader.errorString()));
-        } else {
-            picture = picture.convertToFormat(QImage::Format_RGB32);
-        }
-    }
+    lineora::QtHost host;
+    // The records are large (the point tables alone are some 300 KB): on the heap, one for the
+    // whole run.
+    auto state = std::make_unique<lineora::State>();
+    lineora::Windows windows;
+    lineora::StartProgram(*state, host, windows, QCoreApplication::arguments(),
+                          lineora::StartupOptions{true});
 
-    QScrollArea window;
-    window.setWindowTitle(QStringLiteral("Lineora"));
-    auto* view = new lineora::PictureView;
-    view->SetImage(&picture);
-    window.setWidget(view);
-    window.resize(850, 510);
-    window.show();
+    lineora::TFormLineora& mainWindow = *windows.FormLineora;
+    host.SetWindow(&mainWindow, mainWindow.ProgressBar1);
+    QObject::connect(&mainWindow, &lineora::TFormLineora::Closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    mainWindow.show();
     return QApplication::exec();
 }

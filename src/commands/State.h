@@ -82,6 +82,11 @@ struct MainState {
     bool Axis90ButtonDown = false;
     bool DrawLineButtonDown = false;
 
+    // The program's folder: language files, configuration and Data live beside the program.
+    QString AppDir;
+    // The help page of the chosen language, beside the program.
+    QString HelpFileName = QStringLiteral("lineora2_r.html");
+
     QString VersionText = QStringLiteral("v 2.10");
     QString BuildDateText;
 };

@@ -1,0 +1,181 @@
+// What each button and menu item of the main window does. Every command goes through the
+// error boundary and ends with the controls showing the state again.
+
+#include "app/FormLineora.h"
+
+#include "app/ErrorBoundary.h"
+#include "app/Windows.h"
+#include "commands/Commands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+namespace lineora {
+
+void TFormLineora::Command(const std::function<void()>& action) {
+    Guarded(host_, action);
+    ControlsChanged();
+}
+
+void TFormLineora::OnClick(QToolButton* button, const std::function<void()>& action) {
+    connect(button, &QToolButton::clicked, this, [this, action] { Command(action); });
+}
+
+void TFormLineora::OnToggle(QToolButton* button, const std::function<void(bool down)>& action) {
+    connect(button, &QToolButton::clicked, this,
+            [this, action](bool down) { Command([&] { action(down); }); });
+}
+
+void TFormLineora::OnTrigger(QAction* action, const std::function<void()>& command) {
+    connect(action, &QAction::triggered, this, [this, command] { Command(command); });
+}
+
+void TFormLineora::NotAvailableYet() {
+    host_.ShowMessage(QStringLiteral("Not available yet"));
+}
+
+void TFormLineora::PopUpBelow(QMenu* menu, const QWidget* button) {
+    menu->popup(QPoint(x() + button->x(), y() + button->y() + 60));
+}
+
+void TFormLineora::WireToolbar() {
+    const auto tool = [this](int mode, int cursor) {
+        return [this, mode, cursor] { SetToolMode(state_, *this, mode, cursor); };
+    };
+    const auto show = [this](auto member) {
+        return [this, member] {
+            if (windows_ != nullptr) {
+                ShowOnTop((windows_->*member).get());
+            }
+        };
+    };
+
+    OnClick(ButtonFileOpen, [this] { OpenPicture(state_, host_, *this); });
+    OnClick(ButtonCopyFromClipboard, [this] {
+        if (windows_ != nullptr) {
+            windows_->formClipboard->show();
+        }
+    });
+    OnClick(SpeedButtonBMPSave, [this] { SavePicture(state_, host_, *this); });
+    OnClick(ButtonCopyToClipboard, [this] { NotAvailableYet(); });
+    OnClick(ButtonSetZeroPoint, tool(Tool::ZeroPoint, CursorId::ZeroPoint));
+    OnClick(ButtonSetXMaxPoint, tool(Tool::XMaxPoint, CursorId::XMaxPoint));
+    OnClick(ButtonSetYMaxPoint, tool(Tool::YMaxPoint, CursorId::YMaxPoint));
+    OnClick(SpeedButtonOn3click, tool(Tool::ThreeClick, CursorId::ZeroPoint));
+    OnClick(ButtonSetPoint, [this] { SetPointMode(state_, *this); });
+    for (int line = 1; line <= kCurveCount; ++line) {
+        OnClick(lineButtons_[static_cast<std::size_t>(line)],
+                [this, line] { SelectLine(state_, line); });
+    }
+    OnClick(ButtonErazer, tool(Tool::Eraser, CursorId::Eraser));
+    OnClick(ButtonClearData, [this] { ClearDataOfLine(state_, host_, *this); });
+    OnClick(ButtonPasteLine, tool(Tool::Zone, CursorId::ZoneBrush));
+    OnClick(ButtonFindOnLine, [this] {
+        SetToolMode(state_, *this, Tool::None, CursorId::Arrow);
+        FindInZone(state_, host_, *this);
+    });
+    OnClick(ButtonInputColor, [this] {
+        SetToolMode(state_, *this, Tool::PickColor, CursorId::Pipette);
+        if (windows_ != nullptr) {
+            ShowOnTop(windows_->FormInputColor.get());
+        }
+    });
+    OnClick(ButtonFindByColor, [this] {
+        if (windows_ != nullptr) {
+            windows_->FormAvtomatColor->exec();
+        }
+    });
+    OnClick(BitBtnRotateAlfa, [this] { NotAvailableYet(); });
+    OnClick(ButtonClearImage, [this] { NotAvailableYet(); });
+    OnClick(SpeedButtonNoneRezim, tool(Tool::None, CursorId::Diag));
+
+    OnClick(BTNZOOM, [this] { PopUpBelow(PopupMenu2, BTNZOOM); });
+    OnToggle(SpeedButtonDrawLine, [this](bool down) { SwitchConnectPoints(state_, *this, down); });
+    OnToggle(ButtonAvtoCorrect, [this](bool down) { SwitchAutoCorrect(state_, *this, down); });
+    OnToggle(SpeedButtonAxis90, [this](bool down) { SwitchAxis90(state_, *this, down); });
+    OnToggle(ButtonStepX, [this](bool down) { SwitchStepX(state_, host_, *this, down); });
+    OnClick(ButtonViewSetup, show(&Windows::FormSetup));
+    OnToggle(SpeedButtonShowInput, [this](bool down) { SetToggle(ToggleInput, down); });
+    OnToggle(SpeedButtonShowTable, [this](bool down) { SetToggle(ToggleTable, down); });
+    OnToggle(SpeedButtonViewText, [this](bool down) { SetToggle(ToggleText, down); });
+    OnToggle(SpeedButtonShowZoom, [this](bool down) { SetToggle(ToggleZoom, down); });
+    OnClick(SpeedButton3Arc, show(&Windows::FormSpecSetPoint));
+    OnClick(SpeedButtonVigibatel, show(&Windows::FormVygibatel));
+    OnClick(SpeedButtonSpec2, show(&Windows::FormSpec2));
+    OnClick(SpeedButtonSpec3, show(&Windows::FormSpec3));
+    OnClick(SpeedButtonSpec4, show(&Windows::FormDoubleAxisX));
+    OnClick(SpeedButtonSetPalitra, [this] { PopUpBelow(PopupMenu5, SpeedButtonSetPalitra); });
+    OnClick(ButtonZoom, tool(Tool::Zoom, CursorId::Zoom));
+    OnClick(ButtonSelectCursor, [this] { PopUpBelow(PopupMenu3, ButtonSelectCursor); });
+}
+
+void TFormLineora::WireMainMenu() {
+    // Items that do what a button does press it, so both run the same code.
+    const auto press = [this](QToolButton* button) { return [button] { button->click(); }; };
+
+    connect(menuOpenBMP, &QAction::triggered, ButtonFileOpen, &QToolButton::click);
+    connect(menufromClipboard, &QAction::triggered, ButtonCopyFromClipboard, &QToolButton::click);
+    OnTrigger(menuOpenData, [this] { NotAvailableYet(); });
+    OnTrigger(menuSaveData, [this] { NotAvailableYet(); });
+    connect(MenuExit, &QAction::triggered, this, &TFormLineora::close);
+
+    OnTrigger(menuShowTable, [this] { SetToggle(ToggleTable, true); });
+    connect(menuShowSetup, &QAction::triggered, this, press(ButtonViewSetup));
+    OnTrigger(menuShowZoom, [this] { SetToggle(ToggleZoom, true); });
+    OnTrigger(menuShowInput, [this] { SetToggle(ToggleInput, true); });
+
+    connect(menuCopytoClipboard, &QAction::triggered, this, press(ButtonCopyToClipboard));
+    OnTrigger(menuSaveToFile, [this] { NotAvailableYet(); });
+    connect(menuCleardata, &QAction::triggered, this, press(ButtonClearData));
+    OnTrigger(menuDeleteAll, [this] { DeleteAllLines(state_, *this); });
+    connect(menuSaveBMPtoFile, &QAction::triggered, this, press(SpeedButtonBMPSave));
+
+    connect(MenuInput00, &QAction::triggered, this, press(ButtonSetZeroPoint));
+    connect(MenuInputXmax, &QAction::triggered, this, press(ButtonSetXMaxPoint));
+    connect(MenuInputYmax, &QAction::triggered, this, press(ButtonSetYMaxPoint));
+    connect(MenuInputPoint, &QAction::triggered, this, press(ButtonSetPoint));
+    connect(MenuErazer, &QAction::triggered, this, press(ButtonErazer));
+
+    OnTrigger(MenuAutocorrection,
+              [this] { SwitchAutoCorrect(state_, *this, !state_.Main.AvtoCorrectOn); });
+    OnTrigger(MenuOnDeltaX,
+              [this] { SwitchStepX(state_, host_, *this, !ButtonStepX->isChecked()); });
+
+    connect(MenuClearGrafik, &QAction::triggered, this, press(ButtonClearImage));
+    connect(MenuPasteLine, &QAction::triggered, this, press(ButtonPasteLine));
+    connect(MenuFindOnLine, &QAction::triggered, this, press(ButtonFindOnLine));
+    connect(MenuFindByColor, &QAction::triggered, this, press(ButtonFindByColor));
+    connect(MenuInputColor, &QAction::triggered, this, press(ButtonInputColor));
+    OnTrigger(MenuAvtomat, [this] {
+        if (windows_ != nullptr) {
+            ShowOnTop(windows_->FormAvtomat.get());
+        }
+    });
+
+    OnTrigger(MenuHelp, [this] { NotAvailableYet(); });
+    OnTrigger(MenuAbout, [this] {
+        if (windows_ != nullptr) {
+            windows_->FormAbout->show();
+            windows_->FormAbout->raise();
+        }
+    });
+}
+
+void TFormLineora::WirePopupMenus() {
+    for (int index = 1; index <= 7; ++index) {
+        OnTrigger(scaleItems_[static_cast<std::size_t>(index)],
+                  [this, index] { SetScaleIndex(state_, *this, index); });
+    }
+    for (int kind = 1; kind <= 5; ++kind) {
+        OnTrigger(cursorItems_[static_cast<std::size_t>(kind)],
+                  [this, kind] { SetCursorKind(state_, *this, kind); });
+    }
+    OnTrigger(MenuItempf1bit, [this] { BlackAndWhite(state_, *this); });
+    // The other formats only show what was found; choosing one changes nothing.
+    for (int item = 2; item <= 7; ++item) {
+        OnTrigger(pixelFormatItems_[static_cast<std::size_t>(item)], [] {});
+    }
+}
+
+} // namespace lineora
