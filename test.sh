@@ -14,7 +14,7 @@ run_suite() {
     shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" -j2
-    # The smoke test needs a display of its own; everything else runs offscreen.
+    # Window tests run offscreen; the smoke test starts a display of its own.
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j2
 }
 

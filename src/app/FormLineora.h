@@ -219,6 +219,8 @@ private:
 
     void LayoutClient();
     void NotAvailableYet();
+    // The help page of the chosen language, in the desktop's browser.
+    void ShowHelp();
     void ShowOnTop(QWidget* window);
     void PopUpBelow(QMenu* menu, const QWidget* button);
     void SetToggle(Toggle toggle, bool down);

@@ -8,8 +8,12 @@
 #include "commands/Commands.h"
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QToolButton>
+#include <QUrl>
 
 namespace lineora {
 
@@ -33,6 +37,15 @@ void TFormLineora::OnTrigger(QAction* action, const std::function<void()>& comma
 
 void TFormLineora::NotAvailableYet() {
     host_.ShowMessage(QStringLiteral("Not available yet"));
+}
+
+void TFormLineora::ShowHelp() {
+    const QString path = QDir(state_.Main.AppDir).filePath(state_.Main.HelpFileName);
+    if (!QFileInfo::exists(path)) {
+        host_.ShowMessage(QStringLiteral("The help page %1 is missing.").arg(path));
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        host_.ShowMessage(QStringLiteral("No program is set up to show %1.").arg(path));
+    }
 }
 
 void TFormLineora::PopUpBelow(QMenu* menu, const QWidget* button) {
@@ -153,7 +166,7 @@ void TFormLineora::WireMainMenu() {
         }
     });
 
-    OnTrigger(MenuHelp, [this] { NotAvailableYet(); });
+    OnTrigger(MenuHelp, [this] { ShowHelp(); });
     OnTrigger(MenuAbout, [this] {
         if (windows_ != nullptr) {
             windows_->FormAbout->show();

@@ -1,0 +1,119 @@
+#include "app/Translation.h"
+#include "app/Windows.h"
+#include "commands/State.h"
+#include "config/IniFile.h"
+#include "support/ScriptedHost.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lineora {
+namespace {
+
+QString CaptionOf(QObject& object) {
+    if (auto* button = qobject_cast<QAbstractButton*>(&object)) {
+        return button->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(&object)) {
+        return label->text();
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(&object)) {
+        return group->title();
+    }
+    if (auto* menu = qobject_cast<QMenu*>(&object)) {
+        return menu->title();
+    }
+    if (auto* action = qobject_cast<QAction*>(&object)) {
+        return action->text();
+    }
+    return {};
+}
+
+class LanguageFiles : public ::testing::TestWithParam<const char*> {
+protected:
+    std::unique_ptr<State> state = std::make_unique<State>();
+    test::ScriptedHost host;
+    Windows windows;
+
+    void SetUp() override { CreateWindows(windows, *state, host); }
+};
+
+// Every window caption, every control caption that shows text and every hint has its text in
+// both language files, so switching the language never leaves a mixture behind.
+TEST_P(LanguageFiles, CoverEveryCaptionAndHint) {
+    const IniFile file =
+        IniFile::Load(QStringLiteral(LINEORA_RESOURCES "/") + QString::fromLatin1(GetParam()));
+    QStringList missing;
+    for (QWidget* window : TranslationOrder(windows)) {
+        const QString name = window->objectName();
+        // The main window's caption names the open picture; a language switch keeps it.
+        if (window != windows.FormLineora.get() &&
+            file.Value(name, name + QStringLiteral(".Caption")).isEmpty()) {
+            missing << name + QStringLiteral(".Caption=") + window->windowTitle();
+        }
+        for (QObject* control : window->findChildren<QObject*>()) {
+            const QString key = name + QLatin1Char('.') + control->objectName();
+            if (control->objectName().isEmpty() ||
+                control->objectName().startsWith(QStringLiteral("qt_"))) {
+                continue; // Qt's own parts of a window
+            }
+            // Numbers and scales ("1", "2:1") read the same in every language.
+            const QString caption = CaptionOf(*control);
+            const bool words = caption.contains(QRegularExpression(QStringLiteral("\\p{L}")));
+            if (words && file.Value(name, key + QStringLiteral(".Caption")).isEmpty()) {
+                missing << key + QStringLiteral(".Caption=") + caption;
+            }
+            // Toolbar buttons show a glyph only: their hint is all the user reads.
+            if (qobject_cast<QToolButton*>(control) != nullptr &&
+                file.Value(name, key + QStringLiteral(".Hint")).isEmpty()) {
+                missing << key + QStringLiteral(".Hint=") + control->property("toolTip").toString();
+            }
+        }
+    }
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_P(LanguageFiles, TranslateTheWindowsAndMessages) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LINEORA_RESOURCES "/") + GetParam(),
+                            dir.filePath(QString::fromLatin1(GetParam()))));
+    state->Setup.LanguageRussian = QByteArray(GetParam()) == "Russian.ini";
+    state->Setup.LanguageEnglish = !state->Setup.LanguageRussian;
+    ApplyLanguage(*state, dir.path(), TranslationOrder(windows));
+    const IniFile file = IniFile::Load(dir.filePath(QString::fromLatin1(GetParam())));
+    EXPECT_EQ(windows.FormTable->windowTitle(), file.Value("FormTable", "FormTable.Caption"));
+    EXPECT_EQ(LoadMessage(state->Messages, "msgMessaga20"),
+              file.Value("Misc", "msgMessaga20").replace("*|*", "\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, LanguageFiles,
+                         ::testing::Values("English.ini", "Russian.ini"));
+
+TEST(LanguageSwitch, AMissingFileKeepsTheTextsItHas) {
+    auto state = std::make_unique<State>();
+    test::ScriptedHost host;
+    Windows windows;
+    CreateWindows(windows, *state, host);
+    const QString before = windows.FormLineora->windowTitle();
+    const QString message = LoadMessage(state->Messages, "msgMessaga1");
+    QTemporaryDir empty;
+    state->Setup.LanguageRussian = false;
+    state->Setup.LanguageEnglish = true;
+    ApplyLanguage(*state, empty.path(), TranslationOrder(windows));
+    EXPECT_EQ(windows.FormLineora->windowTitle(), before);
+    EXPECT_EQ(LoadMessage(state->Messages, "msgMessaga1"), message);
+    EXPECT_EQ(state->Main.HelpFileName, "lineora2_e.html");
+}
+
+} // namespace
+} // namespace lineora
