@@ -23,7 +23,8 @@ run_suite build/release -DCMAKE_BUILD_TYPE=Release -DLINEORA_BUILD_BENCH=ON
 
 if [ "$quick" -eq 0 ]; then
     echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+        UBSAN_OPTIONS=print_stacktrace=1 \
         run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLINEORA_SANITIZE=ON \
         -DLINEORA_BUILD_BENCH=OFF
 fi

@@ -11,7 +11,16 @@ fi
 program=$2
 chart=$3
 work=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+finish() {
+    local status=$?
+    kill "${pid:-0}" 2>/dev/null || true
+    if [ "$status" -ne 0 ] && [ -f "$work/program.log" ]; then
+        echo "--- program output"
+        tail -n 40 "$work/program.log"
+    fi
+    rm -rf "$work"
+}
+trap finish EXIT
 
 run() {
     "$program" "$chart" >"$work/program.log" 2>&1 &
@@ -67,7 +76,10 @@ run() {
         import -window root /tmp/lineora-smoke-failed.png
         exit 1
     fi
-    wait "$pid"
+    if ! wait "$pid"; then
+        echo "the program ended with an error"
+        exit 1
+    fi
     echo "smoke test passed"
 }
 
