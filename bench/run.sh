@@ -5,6 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLINEORA_BUILD_TESTS=OFF >/dev/null
-cmake --build build/bench -j2 --target lineora_bench
+cmake --build build/bench -j2 --target lineora_bench lineora_ui_bench
 exec build/bench/bin/lineora_bench --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true "$@"
