@@ -29,6 +29,8 @@ public:
     void ViewScaleChanged() override {}
     void ControlsChanged() override {}
     void ApplyWindowToggles() override {}
+    void ApplyWindowPlacements() override {}
+    void CaptureWindowPlacements() override {}
     void SetPictureCursor(int) override {}
     void ScrollPictureBy(int, int) override {}
     void UpdateMagnifier(int x, int y) override {

@@ -349,6 +349,44 @@ void TFormLineora::ApplyWindowToggles() {
     SyncToggleWindows(true);
 }
 
+void TFormLineora::ApplyWindowPlacements() {
+    const FormPlacements& forms = state_.Setup.Forms;
+    move(forms.MainLeft, forms.MainTop);
+    resize(forms.MainWidth, forms.MainHeight);
+    if (windows_ == nullptr) {
+        return;
+    }
+    windows_->FormZoom->move(forms.ZoomLeft, forms.ZoomTop);
+    windows_->FormInput->move(forms.InputLeft, forms.InputTop);
+    windows_->FormTable->setGeometry(forms.TableLeft, forms.TableTop, forms.TableWidth,
+                                     forms.TableHeight);
+    windows_->FormSetup->move(forms.SetupLeft, forms.SetupTop);
+    windows_->FormOutText->move(forms.OutTextLeft, forms.OutTextTop);
+}
+
+void TFormLineora::CaptureWindowPlacements() {
+    FormPlacements& forms = state_.Setup.Forms;
+    forms.MainLeft = x();
+    forms.MainTop = y();
+    forms.MainWidth = width();
+    forms.MainHeight = height();
+    if (windows_ == nullptr) {
+        return;
+    }
+    forms.ZoomLeft = windows_->FormZoom->x();
+    forms.ZoomTop = windows_->FormZoom->y();
+    forms.InputLeft = windows_->FormInput->x();
+    forms.InputTop = windows_->FormInput->y();
+    forms.TableLeft = windows_->FormTable->x();
+    forms.TableTop = windows_->FormTable->y();
+    forms.TableWidth = windows_->FormTable->width();
+    forms.TableHeight = windows_->FormTable->height();
+    forms.SetupLeft = windows_->FormSetup->x();
+    forms.SetupTop = windows_->FormSetup->y();
+    forms.OutTextLeft = windows_->FormOutText->x();
+    forms.OutTextTop = windows_->FormOutText->y();
+}
+
 void TFormLineora::ShowOnTop(QWidget* window) {
     if (window == nullptr) {
         return;

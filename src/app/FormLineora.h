@@ -60,6 +60,8 @@ public:
     void ViewScaleChanged() override;
     void ControlsChanged() override;
     void ApplyWindowToggles() override;
+    void ApplyWindowPlacements() override;
+    void CaptureWindowPlacements() override;
     void SetPictureCursor(int id) override;
     void ScrollPictureBy(int dx, int dy) override;
     void UpdateMagnifier(int x, int y) override;

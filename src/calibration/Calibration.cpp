@@ -147,7 +147,7 @@ PicturePoint PictureToFrame(Calibration& cal, const Settings& settings, std::int
 ChartPoint FrameToChart(Calibration& cal, const Settings& settings, std::int32_t fx,
                         std::int32_t fy, std::int32_t lenX, std::int32_t lenY, int line,
                         const DoubleAxisRanges* doubleAxis) {
-    if (settings.Chart == ChartKind::Polar) {
+    if (settings.Polar()) {
         const std::int32_t r = RoundHalfEven(Distance(fx, fy));
         Extended a = 0;
         if (fy == 0) {
@@ -207,7 +207,7 @@ ChartPoint PictureToChart(Calibration& cal, const Settings& settings, std::int32
 PicturePoint ChartToPicture(Calibration& cal, const Settings& settings, Extended x, Extended y) {
     std::int32_t fx = 0;
     std::int32_t fy = 0;
-    if (settings.Chart == ChartKind::Polar) {
+    if (settings.Polar()) {
         const Extended rp =
             CheckedQuotient(y, cal.AxisPolarMax, "the polar maximum is 0") * cal.AxisLenX;
         const Extended a = x * kPi / 180;

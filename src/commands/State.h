@@ -6,6 +6,7 @@
 #include "config/Messages.h"
 #include "config/Settings.h"
 #include "curves/PointStore.h"
+#include "curves/TextOutput.h"
 #include "picture/AssistedPicking.h"
 #include "picture/Pictures.h"
 
@@ -101,6 +102,7 @@ struct State {
     AxisTexts Texts;
     Zones ZoneList;
     MessageCatalog Messages;
+    TextOutput Output;
 };
 
 } // namespace lineora

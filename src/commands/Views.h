@@ -20,6 +20,9 @@ public:
     virtual void ControlsChanged() = 0;
     // The four tool windows are shown (stay-on-top) or closed as their toggles say.
     virtual void ApplyWindowToggles() = 0;
+    // Windows move to Settings::Forms, or Settings::Forms takes where they stand now.
+    virtual void ApplyWindowPlacements() = 0;
+    virtual void CaptureWindowPlacements() = 0;
     virtual void SetPictureCursor(int id) = 0;
     // Scroll positions of the picture box move by these screen pixels.
     virtual void ScrollPictureBy(int dx, int dy) = 0;

@@ -108,7 +108,7 @@ TEST_P(PolarDirections, GiveAngleAndRadius) {
     Calibration cal = WorkedExample();
     cal.AxisPolarMax = 50;
     Settings settings = RightHanded();
-    settings.Chart = ChartKind::Polar;
+    settings.TypeOfCurve = 2;
     ComputeAxisAngles(cal, settings);
     const ChartPoint value =
         PictureToChart(cal, settings, GetParam().picture.X, GetParam().picture.Y, 1);
@@ -226,7 +226,7 @@ TEST(Calibration, ChartToPictureInvertsPictureToChart) {
         Calibration cal;
         Settings settings;
         settings.XDirection = trial % 2 == 0 ? 1 : -1;
-        settings.Chart = trial % 5 == 0 ? ChartKind::Polar : ChartKind::Cartesian;
+        settings.TypeOfCurve = trial % 5 == 0 ? 2 : 1;
         cal.ZeroPointX = position(random);
         cal.ZeroPointY = position(random);
         const double a = angle(random);
@@ -331,7 +331,7 @@ TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
 
     cal = WorkedExample();
     Settings polar = settings;
-    polar.Chart = ChartKind::Polar;
+    polar.TypeOfCurve = 2;
     ComputeAxisLengths(cal);
     EXPECT_THROW(ChartToPicture(cal, polar, 0, 1), CalcError); // AxisPolarMax 0
 

@@ -30,6 +30,8 @@ public:
     void ViewScaleChanged() override { ++ScaleChanges; }
     void ControlsChanged() override {}
     void ApplyWindowToggles() override {}
+    void ApplyWindowPlacements() override {}
+    void CaptureWindowPlacements() override {}
     void SetPictureCursor(int id) override { LastCursor = id; }
     void ScrollPictureBy(int dx, int dy) override { Scrolled += QPoint(dx, dy); }
     void UpdateMagnifier(int, int) override { ++MagnifierUpdates; }
