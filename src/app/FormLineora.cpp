@@ -4,6 +4,7 @@
 #include "app/ErrorBoundary.h"
 #include "app/KeyPreFilter.h"
 #include "app/PictureView.h"
+#include "app/Translation.h"
 #include "app/Windows.h"
 #include "commands/Commands.h"
 #include "commands/PictureMouse.h"
@@ -62,6 +63,12 @@ TFormLineora::~TFormLineora() {
 
 void TFormLineora::AttachWindows(Windows* windows) {
     windows_ = windows;
+    WireToolWindows();
+    windows->FormInput->Attach(state_, host_, *this);
+    windows->FormMoviPoint->Attach(state_, host_, *this);
+    windows->FormSetup->Attach(state_, host_, *this, [this] {
+        ApplyLanguage(state_, state_.Main.AppDir, TranslationOrder(*windows_));
+    });
 }
 
 int TFormLineora::MenuBarHeight() const {
@@ -103,7 +110,7 @@ void TFormLineora::LayoutClient() {
 
 void TFormLineora::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
-    Guarded(host_, [&] { mayClose = CloseQuery(state_, host_); });
+    Guarded(host_, [&] { mayClose = CloseQuery(state_, host_, *this); });
     if (!mayClose) {
         event->ignore();
         return;
@@ -217,6 +224,11 @@ void TFormLineora::ControlsChanged() {
             ->setChecked(ToggleFlag(static_cast<Toggle>(toggle)));
     }
     SyncToggleWindows(false);
+    // The axis value fields and the setup dialog show settings a command may have changed.
+    if (windows_ != nullptr) {
+        windows_->FormInput->ShowState();
+        windows_->FormSetup->ShowSettings();
+    }
 }
 
 void TFormLineora::SetPictureCursor(int id) {
@@ -251,7 +263,11 @@ void TFormLineora::SetCaption(const QString& caption) {
 }
 
 void TFormLineora::TableChanged() {
-    // The table and text output windows fill themselves from the store once they exist.
+    if (windows_ == nullptr) {
+        return;
+    }
+    windows_->FormTable->Refresh(state_.Store, TableOptionsOf(state_));
+    windows_->FormOutText->ShowText(state_.Output.MemoText);
 }
 
 void TFormLineora::RunNudge() {

@@ -206,6 +206,8 @@ private:
     void WireToolbar();
     void WireMainMenu();
     void WirePopupMenus();
+    // The paste window's buttons and the text output window's edits; needs the windows.
+    void WireToolWindows();
 
     QToolButton* MakeButton(const char* name, QPoint place, Glyph glyph, bool checkable,
                             int width = 25);

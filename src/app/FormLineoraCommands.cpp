@@ -6,12 +6,14 @@
 #include "app/ErrorBoundary.h"
 #include "app/Windows.h"
 #include "commands/Commands.h"
+#include "commands/GraCommands.h"
 
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 #include <QUrl>
 
@@ -67,11 +69,14 @@ void TFormLineora::WireToolbar() {
     OnClick(ButtonFileOpen, [this] { OpenPicture(state_, host_, *this); });
     OnClick(ButtonCopyFromClipboard, [this] {
         if (windows_ != nullptr) {
-            windows_->formClipboard->show();
+            TformClipboard& paste = *windows_->formClipboard;
+            paste.show();
+            paste.raise();
+            paste.ShowPicture(ClipboardPreview(state_, host_).value_or(QImage()));
         }
     });
     OnClick(SpeedButtonBMPSave, [this] { SavePicture(state_, host_, *this); });
-    OnClick(ButtonCopyToClipboard, [this] { NotAvailableYet(); });
+    OnClick(ButtonCopyToClipboard, [this] { CopyExportText(state_, host_); });
     OnClick(ButtonSetZeroPoint, tool(Tool::ZeroPoint, CursorId::ZeroPoint));
     OnClick(ButtonSetXMaxPoint, tool(Tool::XMaxPoint, CursorId::XMaxPoint));
     OnClick(ButtonSetYMaxPoint, tool(Tool::YMaxPoint, CursorId::YMaxPoint));
@@ -129,8 +134,8 @@ void TFormLineora::WireMainMenu() {
 
     connect(menuOpenBMP, &QAction::triggered, ButtonFileOpen, &QToolButton::click);
     connect(menufromClipboard, &QAction::triggered, ButtonCopyFromClipboard, &QToolButton::click);
-    OnTrigger(menuOpenData, [this] { NotAvailableYet(); });
-    OnTrigger(menuSaveData, [this] { NotAvailableYet(); });
+    OnTrigger(menuOpenData, [this] { OpenGraFile(state_, host_, *this); });
+    OnTrigger(menuSaveData, [this] { SaveGraWithPicture(state_, host_, *this); });
     connect(MenuExit, &QAction::triggered, this, &TFormLineora::close);
 
     OnTrigger(menuShowTable, [this] { SetToggle(ToggleTable, true); });
@@ -139,7 +144,7 @@ void TFormLineora::WireMainMenu() {
     OnTrigger(menuShowInput, [this] { SetToggle(ToggleInput, true); });
 
     connect(menuCopytoClipboard, &QAction::triggered, this, press(ButtonCopyToClipboard));
-    OnTrigger(menuSaveToFile, [this] { NotAvailableYet(); });
+    OnTrigger(menuSaveToFile, [this] { SaveTextOutput(state_, host_); });
     connect(menuCleardata, &QAction::triggered, this, press(ButtonClearData));
     OnTrigger(menuDeleteAll, [this] { DeleteAllLines(state_, *this); });
     connect(menuSaveBMPtoFile, &QAction::triggered, this, press(SpeedButtonBMPSave));
@@ -173,6 +178,16 @@ void TFormLineora::WireMainMenu() {
             windows_->FormAbout->raise();
         }
     });
+}
+
+void TFormLineora::WireToolWindows() {
+    TformClipboard* paste = windows_->formClipboard.get();
+    connect(paste->ButtonOK, &QPushButton::clicked, this, [this, paste] {
+        Command([this] { PastePicture(state_, host_, *this); });
+        paste->close();
+    });
+    connect(windows_->FormOutText.get(), &TFormOutText::TextEdited, this,
+            [this](const QString& text) { state_.Output.MemoText = text; });
 }
 
 void TFormLineora::WirePopupMenus() {

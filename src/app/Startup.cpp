@@ -6,12 +6,12 @@
 #include "app/Windows.h"
 #include "calibration/AxisTexts.h"
 #include "commands/Commands.h"
+#include "commands/Configuration.h"
+#include "commands/GraCommands.h"
 #include "commands/State.h"
 #include "common/NumberText.h"
-#include "config/ConfigDefaults.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <array>
@@ -47,18 +47,14 @@ QString BuildDateText(const char* compilerDate) {
 
 namespace {
 
-// A graph data file on the command line is opened once that file format is read; until then
-// only pictures are.
+// A graph data file or a picture named on the command line.
 void OpenCommandLineFile(State& state, Host& host, TFormLineora& views,
                          const QStringList& arguments) {
     if (arguments.size() < 2 || arguments[1].isEmpty()) {
         return;
     }
     const QString& path = arguments[1];
-    if (QFileInfo(path).suffix().compare(QLatin1String("gra"), Qt::CaseInsensitive) == 0) {
-        return;
-    }
-    Guarded(host, [&] { OpenPictureFile(state, views, path); });
+    Guarded(host, [&] { OpenFileByExtension(state, views, path); });
 }
 
 } // namespace
@@ -85,7 +81,7 @@ void StartProgram(State& state, Host& host, Windows& windows, const QStringList&
     ReadSystemDecimalChar(host);
     windows.FormAbout->ShowDecimalPointer(DecimalChar());
 
-    ApplyDefaultCalibration(state.Cal, state.Setup);
+    LoadConfig(state, main, host, state.Main.AppDir);
 
     // Main-window initialisation.
     state.Setup.PolarCircleCount = 1;

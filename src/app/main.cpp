@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/QtHost.h"
 #include "app/Startup.h"
 #include "app/Windows.h"
@@ -6,8 +7,13 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 int main(int argc, char* argv[]) {
+    // --export and --help answer before any window system is touched.
+    if (const std::optional<int> status = lineora::RunCommandLine(argc, argv)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     // The program ends with its main window, whatever tool windows are still open.
     QApplication::setQuitOnLastWindowClosed(false);

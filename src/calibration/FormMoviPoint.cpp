@@ -1,5 +1,8 @@
 #include "calibration/FormMoviPoint.h"
 
+#include "app/ErrorBoundary.h"
+#include "commands/Commands.h"
+
 #include <QPushButton>
 
 namespace lineora {
@@ -10,6 +13,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place);
+    // The window is used with the mouse; focus moving between buttons would only let Enter
+    // press whichever arrow was clicked last.
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -18,7 +24,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 TFormMoviPoint::TFormMoviPoint(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormMoviPoint"));
     setWindowTitle(QStringLiteral("FormMoviPoint"));
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowStaysOnTopHint);
     setFixedSize(180, 130);
     BitBtnUp = MakeButton(this, "BitBtnUp", QStringLiteral("Up"), {62, 8, 56, 28});
     BitBtnDown = MakeButton(this, "BitBtnDown", QStringLiteral("Down"), {62, 68, 56, 28});
@@ -26,7 +33,32 @@ TFormMoviPoint::TFormMoviPoint(QWidget* parent) : QDialog(parent) {
     BitBtnRight = MakeButton(this, "BitBtnRight", QStringLiteral("Right"), {120, 38, 56, 28});
     BitBtnClose = MakeButton(this, "BitBtnClose", QStringLiteral("OK"), {62, 100, 56, 26});
     BitBtnClose->setDefault(true);
+
+    connect(BitBtnUp, &QPushButton::clicked, this, [this] { Nudge(0, -1); });
+    connect(BitBtnDown, &QPushButton::clicked, this, [this] { Nudge(0, 1); });
+    connect(BitBtnLeft, &QPushButton::clicked, this, [this] { Nudge(-1, 0); });
+    connect(BitBtnRight, &QPushButton::clicked, this, [this] { Nudge(1, 0); });
     connect(BitBtnClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFormMoviPoint::Attach(State& state, Host& host, Views& views) {
+    state_ = &state;
+    host_ = &host;
+    views_ = &views;
+}
+
+void TFormMoviPoint::Nudge(int dx, int dy) {
+    if (state_ != nullptr) {
+        Guarded(*host_, [&] { NudgeSelectedPoint(*state_, *views_, dx, dy); });
+    }
+}
+
+void TFormMoviPoint::done(int result) {
+    // Hidden first, as the picture and the table are brought up to date after the window.
+    QDialog::done(result);
+    if (state_ != nullptr) {
+        Guarded(*host_, [this] { FinishNudge(*state_, *views_); });
+    }
 }
 
 } // namespace lineora

@@ -1,6 +1,8 @@
 #include "commands/Commands.h"
 
 #include "calibration/AxisTexts.h"
+#include "commands/Configuration.h"
+#include "common/Errors.h"
 #include "config/Messages.h"
 #include "picture/Overlay.h"
 
@@ -10,7 +12,7 @@ void RefreshAll(State& state, Views& views) {
     ReadAxisValues(state.Texts, state.Cal);
     RecomputeAllValues(state.Store, state.Cal, state.Setup, state.Main.SpecialMode);
     SortCurrentLine(state.Store, state.Setup, state.Store.LineNext[state.Store.CurrentLine]);
-    views.TableChanged();
+    RefreshTable(state, views);
 }
 
 void RedrawPicture(State& state, Views& views) {
@@ -107,7 +109,17 @@ void SetReferencePoint(State& state, Views& views, int toolMode) {
     RefreshAll(state, views);
 }
 
-bool CloseQuery(State& state, Host& host) {
+bool CloseQuery(State& state, Host& host, Views& views) {
+    // Before start-up has found the program's folder there are no settings of this run to keep.
+    if (state.Setup.AutoSave && !state.Main.AppDir.isEmpty()) {
+        // The user may still leave: a settings file that cannot be written must not keep the
+        // program open.
+        try {
+            WriteConfig(state, views);
+        } catch (const FileError& error) {
+            host.ShowMessage(QString::fromUtf8(error.what()));
+        }
+    }
     return host.AskYesNo(LoadMessage(state.Messages, QStringLiteral("msgMessaga20")));
 }
 

@@ -3,6 +3,11 @@
 #include "commands/State.h"
 #include "commands/Views.h"
 #include "common/Host.h"
+#include "curves/TableCells.h"
+
+#include <QImage>
+
+#include <optional>
 
 namespace lineora {
 
@@ -58,7 +63,37 @@ void OpenPictureFile(State& state, Views& views, const QString& path);
 void SavePicture(State& state, Host& host, Views& views);
 void BlackAndWhite(State& state, Views& views);
 
-// True when the main window may close.
-bool CloseQuery(State& state, Host& host);
+// Table and text output. In normal mode the export text is rebuilt and becomes the text output
+// window's text; in every mode the table is told to show the store again.
+void RefreshTable(State& state, Views& views);
+// What the table shows: chart values or picture positions, X on the step while step-X is on.
+TableOptions TableOptionsOf(const State& state);
+// The text output window's text, edits included, to the clipboard; then msgMessaga8.
+void CopyExportText(State& state, Host& host);
+// The text output window's text to a text file.
+void SaveTextOutput(State& state, Host& host);
+// Asks for a ".txt" file beside the picture and writes `text` and one CR LF into it; a
+// cancelled dialog writes nothing.
+void SaveExportText(State& state, Host& host, const QString& text);
+
+// The picture on the clipboard for the paste window's preview; without one, msgMessaga14.
+std::optional<QImage> ClipboardPreview(const State& state, Host& host);
+// The clipboard picture becomes the picture, with every curve emptied and the scale 1:1.
+// Without a picture on the clipboard only msgMessaga14 is shown and nothing changes.
+void PastePicture(State& state, Host& host, Views& views);
+
+// True when the main window may close. With auto-save on the settings are written first,
+// whatever the answer; a failed write is reported and the question is still asked.
+bool CloseQuery(State& state, Host& host, Views& views);
+
+// Enter in the polar maximum field: that value first, then RefreshAll (which reads every axis
+// field, so a bad cartesian field still stops the refresh).
+void ApplyPolarMax(State& state, Views& views);
+
+// One pixel step of the point selected for nudging, its selection circle following and the
+// magnifier centred on it. Its values lag until FinishNudge.
+void NudgeSelectedPoint(State& state, Views& views, int dx, int dy);
+// Ends the nudge: the selection is dropped, the picture redrawn and the values recomputed.
+void FinishNudge(State& state, Views& views);
 
 } // namespace lineora

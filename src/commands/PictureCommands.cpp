@@ -34,6 +34,7 @@ void OpenPictureFile(State& state, Views& views, const QString& path) {
     views.SetCaption(QStringLiteral("Lineora3   ") + path);
     state.Main.GraFileName.clear();
     NewPictureDefaults(state, views);
+    RefreshTable(state, views); // the emptied curves leave the table and the text output
     RedrawPicture(state, views);
 }
 

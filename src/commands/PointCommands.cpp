@@ -94,7 +94,7 @@ void ClearDataOfLine(State& state, Host& host, Views& views) {
 
 void DeleteAllLines(State& state, Views& views) {
     ClearAllLines(state.Store);
-    views.TableChanged();
+    RefreshTable(state, views);
     RedrawPicture(state, views);
 }
 

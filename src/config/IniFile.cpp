@@ -17,6 +17,8 @@
 namespace lineora {
 
 struct IniFile::Data {
+    // "key=value" with nothing around the "=", as the Windows INI services write it.
+    Data() { ini.SetSpaces(false); }
     CSimpleIniA ini{/*isUtf8=*/true, /*multiKey=*/false, /*multiLine=*/false};
 };
 

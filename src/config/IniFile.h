@@ -8,7 +8,7 @@ namespace lineora {
 
 // An INI text in memory. Section and key names compare without case (files written by other
 // INI writers differ in case) and keep their blanks; values are UTF-8 text. Sections and
-// keys are written back in the order they were first added.
+// keys are written back in the order they were first added, one "key=value" line each.
 class IniFile {
 public:
     IniFile();

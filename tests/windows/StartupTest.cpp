@@ -4,6 +4,7 @@
 #include "app/Windows.h"
 #include "commands/State.h"
 #include "common/NumberText.h"
+#include "curves/GraFile.h"
 #include "support/ScriptedHost.h"
 
 #include <QGuiApplication>
@@ -81,12 +82,43 @@ TEST_F(StartupTest, MissingCommandLinePictureIsReportedAndStartupGoesOn) {
     EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
 }
 
-TEST_F(StartupTest, GraphDataFileOnTheCommandLineIsLeftAlone) {
+TEST_F(StartupTest, GraphDataFileOnTheCommandLineIsOpenedLastSoItsPointsStay) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QImage chart(120, 80, QImage::Format_RGB32);
+    chart.fill(Qt::white);
+    ASSERT_TRUE(chart.save(folder.filePath(QStringLiteral("chart.bmp")), "BMP"));
+    GraData work;
+    work.PictureName = QStringLiteral("chart.bmp");
+    work.MinX = work.MinY = QStringLiteral("0");
+    work.MaxX = work.MaxY = QStringLiteral("10");
+    work.ZeroPointX = 10;
+    work.ZeroPointY = 70;
+    work.XMaxPointX = 110;
+    work.YMaxPointX = 10;
+    work.XMaxPointY = 70;
+    work.YMaxPointY = 10;
+    work.Curves[2] = {{20, 60}, {30, 50}};
+    const QString path = folder.filePath(QStringLiteral("work.GRA"));
+    SaveGraFile(path, WriteGraText(work));
+
+    StartProgram(*state, host, windows, {QStringLiteral("lineora"), path}, StartupOptions{false});
+
+    EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(state->Store.LineNext[2], 3);
+    EXPECT_EQ(state->Main.GraFileName, path);
+    EXPECT_EQ(state->Pics.PictureWidth, 120);
+    EXPECT_EQ(windows.FormLineora->windowTitle(),
+              QStringLiteral("Lineora3   ") + folder.filePath(QStringLiteral("chart.bmp")));
+}
+
+TEST_F(StartupTest, MissingGraphDataFileOnTheCommandLineIsReported) {
     StartProgram(*state, host, windows,
                  {QStringLiteral("lineora"), QStringLiteral("/nonexistent/work.GRA")},
                  StartupOptions{false});
 
-    EXPECT_TRUE(host.Shown.isEmpty());
+    ASSERT_EQ(host.Shown.size(), 1);
+    EXPECT_TRUE(host.Shown[0].contains(QStringLiteral("/nonexistent/work.GRA")));
     EXPECT_EQ(state->Pics.PictureWidth, 0);
 }
 

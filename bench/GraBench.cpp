@@ -1,0 +1,121 @@
+// Opening saved work against reading its picture alone: the graph data file, the checks, the
+// value recomputation and the first redraw should cost less than two more picture reads.
+
+#include "commands/GraCommands.h"
+#include "commands/State.h"
+#include "curves/GraFile.h"
+#include "picture/Pictures.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+namespace lineora {
+namespace {
+
+constexpr int kWidth = 6000;
+constexpr int kHeight = 4000;
+
+class NullViews : public Views {
+public:
+    void PictureChanged() override {}
+    void PictureAreaChanged(const QRect&) override {}
+    void ViewScaleChanged() override {}
+    void ControlsChanged() override {}
+    void ApplyWindowToggles() override {}
+    void ApplyWindowPlacements() override {}
+    void CaptureWindowPlacements() override {}
+    void SetPictureCursor(int) override {}
+    void ScrollPictureBy(int, int) override {}
+    void UpdateMagnifier(int, int) override {}
+    void ShowStatus(int, const QString&) override {}
+    void SetCaption(const QString&) override {}
+    void TableChanged() override {}
+    void RunNudge() override {}
+    void MovePointerBy(int, int) override {}
+    void CloseMainWindow() override {}
+};
+
+// A program folder with Data/work.gra (five curves of 999 points) and its 6000 x 4000 picture
+// in Data/Grafiks/, made once for all runs.
+struct SavedWork {
+    QTemporaryDir AppDir;
+    QString GraPath;
+    QString PicturePath;
+
+    SavedWork() {
+        QImage chart(kWidth, kHeight, QImage::Format_RGB32);
+        chart.fill(Qt::white);
+        QPainter painter(&chart);
+        painter.setPen(QColor(160, 160, 160));
+        for (int x = 0; x < kWidth; x += 100) {
+            painter.drawLine(x, 0, x, kHeight - 1);
+        }
+        for (int y = 0; y < kHeight; y += 100) {
+            painter.drawLine(0, y, kWidth - 1, y);
+        }
+        painter.end();
+        QDir().mkpath(GraPictureFolder(AppDir.path()));
+        PicturePath = QDir(GraPictureFolder(AppDir.path())).filePath(QStringLiteral("chart.bmp"));
+        chart.save(PicturePath, "BMP");
+
+        GraData data;
+        data.PictureName = QStringLiteral("chart.bmp");
+        data.MinX = QStringLiteral("0");
+        data.MaxX = QStringLiteral("100");
+        data.MinY = QStringLiteral("-1");
+        data.MaxY = QStringLiteral("1");
+        data.ZeroPointX = 300;
+        data.ZeroPointY = 3700;
+        data.XMaxPointX = 5700;
+        data.XMaxPointY = 3700;
+        data.YMaxPointX = 300;
+        data.YMaxPointY = 300;
+        for (int c = 1; c <= kCurveCount; ++c) {
+            for (int i = 0; i < kGraMaxPoints; ++i) {
+                const int x = 300 + i * 5400 / (kGraMaxPoints - 1);
+                const int y = 2000 + static_cast<int>(std::lround(1500 * std::sin(i / 90.0 + c)));
+                data.Curves[static_cast<std::size_t>(c)].push_back({x, y});
+            }
+        }
+        GraPath = QDir(GraDataFolder(AppDir.path())).filePath(QStringLiteral("work.gra"));
+        SaveGraFile(GraPath, WriteGraText(data));
+    }
+};
+
+SavedWork& Work() {
+    static SavedWork work;
+    return work;
+}
+
+void BM_ReadPictureAlone(benchmark::State& bench) {
+    const QString path = Work().PicturePath;
+    for (auto _ : bench) {
+        QImage picture = ReadPictureFile(path);
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+}
+BENCHMARK(BM_ReadPictureAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_OpenGraWithPicture(benchmark::State& bench) {
+    const QString path = Work().GraPath;
+    auto state = std::make_unique<State>();
+    state->Main.AppDir = Work().AppDir.path();
+    state->Setup.XDirection = 1;
+    NullViews views;
+    OpenGraPath(*state, views, path); // the working image exists, as after any earlier work
+    for (auto _ : bench) {
+        OpenGraPath(*state, views, path);
+        benchmark::DoNotOptimize(state->Pics.Working.constBits());
+    }
+}
+BENCHMARK(BM_OpenGraWithPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace lineora

@@ -1,0 +1,239 @@
+#include "app/CommandLine.h"
+
+#include "commands/GraCommands.h"
+#include "common/Errors.h"
+#include "common/NumberText.h"
+#include "config/ConfigFile.h"
+#include "curves/GraFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QStringList>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace lineora {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kBadFile = 1;
+constexpr int kBadArguments = 2;
+
+constexpr char kHelpText[] =
+    "Usage: lineora [PICTURE | FILE.gra]\n"
+    "       lineora --export [--format standard|scientific] [--separator comma|point|system] "
+    "FILE.gra\n"
+    "       lineora --help\n"
+    "\n"
+    "Without options Lineora opens its window, with the picture or graph data file named.\n"
+    "\n"
+    "  --export FILE.gra   Print the points of a graph data file as the text output window\n"
+    "                      shows them after opening it: one line per point, the X value, as\n"
+    "                      many tabs as the curve's number and the Y value, each line ended\n"
+    "                      by CR LF. Values come from the file's calibration and scale kinds\n"
+    "                      on a cartesian chart, points in the order the file keeps them.\n"
+    "                      Needs no display and no picture.\n"
+    "  --format F          standard (fixed, 4 decimals, \"%8.4f\") or scientific (4\n"
+    "                      significant digits, \"%15.4e\"). Default: the setup in\n"
+    "                      lineora3.Ini beside the program, else standard.\n"
+    "  --separator S       comma (\"0,5\"), point (\"0.5\") or system (as this machine's\n"
+    "                      locale writes numbers). Default: the setup in lineora3.Ini beside\n"
+    "                      the program, else system.\n"
+    "  --help              Show this text.\n"
+    "\n"
+    "Exit status: 0 done, 1 the file cannot be read or gives no values, 2 wrong arguments.\n";
+
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const QString& what) : std::runtime_error(what.toStdString()) {}
+};
+
+struct ExportRequest {
+    bool Help = false;
+    QString File;
+    std::optional<NumberFormat> Format;
+    std::optional<SeparatorChoice> Separator;
+};
+
+void WriteTo(std::FILE* stream, const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+void Complain(const QString& text) {
+    WriteTo(stderr, (QStringLiteral("lineora: ") + text + QLatin1Char('\n')).toUtf8());
+}
+
+NumberFormat ParseFormat(const QString& value) {
+    if (value.compare(QLatin1String("standard"), Qt::CaseInsensitive) == 0) {
+        return NumberFormat::Standard;
+    }
+    if (value.compare(QLatin1String("scientific"), Qt::CaseInsensitive) == 0) {
+        return NumberFormat::Scientific;
+    }
+    throw UsageError(QStringLiteral("unknown format \"%1\" (standard or scientific)").arg(value));
+}
+
+SeparatorChoice ParseSeparator(const QString& value) {
+    if (value.compare(QLatin1String("comma"), Qt::CaseInsensitive) == 0) {
+        return SeparatorChoice::Comma;
+    }
+    if (value.compare(QLatin1String("point"), Qt::CaseInsensitive) == 0) {
+        return SeparatorChoice::Point;
+    }
+    if (value.compare(QLatin1String("system"), Qt::CaseInsensitive) == 0) {
+        return SeparatorChoice::System;
+    }
+    throw UsageError(
+        QStringLiteral("unknown separator \"%1\" (comma, point or system)").arg(value));
+}
+
+// The arguments after "--export": options as "--name value" or "--name=value", one file.
+ExportRequest ParseExportArguments(const QStringList& arguments) {
+    ExportRequest request;
+    bool optionsEnd = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!optionsEnd && argument == QLatin1String("--")) {
+            optionsEnd = true;
+            continue;
+        }
+        if (optionsEnd || !argument.startsWith(QLatin1Char('-')) ||
+            argument == QLatin1String("-")) {
+            if (!request.File.isEmpty()) {
+                throw UsageError(
+                    QStringLiteral("one file only, \"%1\" is one too many").arg(argument));
+            }
+            request.File = argument;
+            continue;
+        }
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            request.Help = true;
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        if (name != QLatin1String("--format") && name != QLatin1String("--separator")) {
+            throw UsageError(QStringLiteral("unknown option \"%1\"").arg(argument));
+        }
+        QString value;
+        if (equals >= 0) {
+            value = argument.mid(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            throw UsageError(QStringLiteral("%1 needs a value").arg(name));
+        }
+        if (name == QLatin1String("--format")) {
+            request.Format = ParseFormat(value);
+        } else {
+            request.Separator = ParseSeparator(value);
+        }
+    }
+    if (!request.Help && request.File.isEmpty()) {
+        throw UsageError(QStringLiteral("--export needs the graph data file to export"));
+    }
+    return request;
+}
+
+struct ExportDefaults {
+    NumberFormat Format = NumberFormat::Standard;
+    // No separator button chosen: the text stays as formatted with the system's separator.
+    SeparatorChoice Separator = SeparatorChoice::None;
+};
+
+// The export settings of the configuration beside the program, as the setup dialog would show
+// them. A missing file gives a first run's settings; a damaged one is reported and does too.
+ExportDefaults ReadExportDefaults(const QString& appDir) {
+    ExportDefaults defaults;
+    QFile file(QDir(appDir).filePath(QStringLiteral("lineora3.Ini")));
+    if (!file.exists()) {
+        return defaults;
+    }
+    try {
+        if (!file.open(QIODevice::ReadOnly)) {
+            throw FileError(file.errorString());
+        }
+        const ConfigValues values = ReadConfigValues(ParseConfigText(file.readAll()));
+        defaults.Format =
+            values.StandartNumerFormat ? NumberFormat::Standard : NumberFormat::Scientific;
+        // The buttons are read in this order and the last one on wins.
+        if (values.Pointer1) {
+            defaults.Separator = SeparatorChoice::Comma;
+        }
+        if (values.Pointer2) {
+            defaults.Separator = SeparatorChoice::Point;
+        }
+        if (values.Pointer3) {
+            defaults.Separator = SeparatorChoice::System;
+        }
+    } catch (const std::exception& error) {
+        Complain(QStringLiteral("the configuration \"%1\" is ignored: %2")
+                     .arg(file.fileName(), QString::fromUtf8(error.what())));
+        return ExportDefaults{};
+    }
+    return defaults;
+}
+
+int RunExport(const QStringList& arguments, const QString& appDir) {
+    ExportRequest request;
+    try {
+        request = ParseExportArguments(arguments);
+    } catch (const UsageError& error) {
+        Complain(QString::fromUtf8(error.what()) + QStringLiteral("\nTry \"lineora --help\"."));
+        return kBadArguments;
+    }
+    if (request.Help) {
+        WriteTo(stdout, kHelpText);
+        return kDone;
+    }
+    const ExportDefaults defaults = ReadExportDefaults(appDir);
+    QByteArray text;
+    try {
+        const GraData data = LoadGraFile(request.File);
+        text = GraExportText(data, request.File, request.Format.value_or(defaults.Format),
+                             request.Separator.value_or(defaults.Separator))
+                   .toUtf8();
+    } catch (const FileError& error) {
+        Complain(QString::fromUtf8(error.what()));
+        return kBadFile;
+    } catch (const std::exception& error) {
+        Complain(QStringLiteral("\"%1\": %2").arg(request.File, QString::fromUtf8(error.what())));
+        return kBadFile;
+    }
+    WriteTo(stdout, text);
+    if (std::fflush(stdout) != 0) {
+        Complain(QStringLiteral("cannot write the export text"));
+        return kBadFile;
+    }
+    return kDone;
+}
+
+} // namespace
+
+std::optional<int> RunCommandLine(int argc, char* argv[]) {
+    if (argc < 2) {
+        return std::nullopt;
+    }
+    const QByteArray first(argv[1]);
+    const bool help = first == "--help" || first == "-h";
+    if (!help && first != "--export") {
+        return std::nullopt;
+    }
+    // A core application only: it gives the arguments and the program's folder without a
+    // display.
+    QCoreApplication application(argc, argv);
+    if (help) {
+        WriteTo(stdout, kHelpText);
+        return kDone;
+    }
+    // Numbers typed with the machine's separator read as the window would read them.
+    const QString point = QLocale::system().decimalPoint();
+    SetDecimalChar(point.isEmpty() ? QLatin1Char('.') : point.front());
+    return RunExport(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
+}
+
+} // namespace lineora

@@ -1,0 +1,12 @@
+#include "commands/Commands.h"
+
+#include "common/NumberText.h"
+
+namespace lineora {
+
+void ApplyPolarMax(State& state, Views& views) {
+    state.Cal.AxisPolarMax = ParseNumber(state.Texts.PolarMaxX);
+    RefreshAll(state, views);
+}
+
+} // namespace lineora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "commands/State.h"
+#include "commands/Views.h"
+#include "common/Host.h"
+#include "config/ConfigFile.h"
+
+#include <QString>
+
+namespace lineora {
+
+// lineora3.Ini beside the program.
+QString ConfigFilePath(const QString& appDir);
+
+// Reads the configuration of `appDir` once at start and applies every value. A missing file
+// gives the first-run defaults; a file that cannot be read or parsed is named with the reason
+// through `host`, then the defaults apply and the file stays as it is. The language is not
+// applied here: the start-up applies it right afterwards.
+void LoadConfig(State& state, Views& views, Host& host, const QString& appDir);
+
+// Writes the configuration into state.Main.AppDir, with the windows' current placements.
+// Keys the file holds besides ours stay in it. A failed write throws FileError naming the
+// file and the reason; the old file then stays whole.
+void WriteConfig(State& state, Views& views);
+
+// The values as the state holds them, and the state set from values in the order of the
+// file's keys (radio groups, click effects, reference points, as LoadConfig applies them).
+ConfigValues CollectConfigValues(const State& state);
+void ApplyConfigValues(State& state, Views& views, const ConfigValues& values);
+
+} // namespace lineora

@@ -1,0 +1,275 @@
+#include "curves/GraFile.h"
+
+#include "common/Errors.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <limits>
+
+namespace lineora {
+
+namespace {
+
+constexpr char kCrLf[] = "\r\n";
+// "Line № " in the Windows-1251 code page, where the numero sign is the single byte 0xB9.
+constexpr char kCurveHeader[] = "Line \xB9 ";
+
+// Windows-1251 from 0x80 to 0xFF. Files written on Russian Windows machines carry their
+// picture names in it; 0x98 is unassigned there.
+constexpr std::array<char16_t, 64> kCp1251High{
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409,
+    0x2039, 0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0,
+    0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB,
+    0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6,
+    0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
+
+QString FromCp1251(QByteArrayView bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code < 0x80) {
+            text += QChar(static_cast<char16_t>(code));
+        } else if (code < 0xC0) {
+            text += QChar(kCp1251High[code - 0x80]);
+        } else {
+            text += QChar(static_cast<char16_t>(0x0410 + (code - 0xC0))); // А..я in order
+        }
+    }
+    return text;
+}
+
+// A text line as UTF-8 when it is valid UTF-8, else as the Windows-1251 it was written in.
+QString DecodeText(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (utf8.hasError()) {
+        return FromCp1251(bytes);
+    }
+    return text;
+}
+
+[[noreturn]] void Refuse(const QString& fileName, int line, const QString& reason) {
+    throw GraLineError(fileName, line, reason);
+}
+
+// The file's lines, counted from 1, handed out in order.
+class LineReader {
+public:
+    LineReader(const QByteArray& bytes, const QString& fileName)
+        : bytes_(bytes), fileName_(fileName) {
+        // An editor may have put a UTF-8 byte order mark in front of the first line.
+        if (bytes_.startsWith("\xEF\xBB\xBF")) {
+            at_ = 3;
+        }
+    }
+
+    QByteArrayView NextLine(const char* what) {
+        if (at_ >= bytes_.size()) {
+            Refuse(fileName_, line_ + 1,
+                   QStringLiteral("the file ends where %1 is due").arg(QLatin1String(what)));
+        }
+        ++line_;
+        qsizetype end = bytes_.indexOf('\n', at_);
+        const qsizetype next = end < 0 ? bytes_.size() : end + 1;
+        if (end < 0) {
+            end = bytes_.size();
+        }
+        if (end > at_ && bytes_[end - 1] == '\r') {
+            --end;
+        }
+        const QByteArrayView text(bytes_.constData() + at_, end - at_);
+        at_ = next;
+        return text;
+    }
+
+    QString NextText(const char* what) { return DecodeText(NextLine(what)); }
+
+    std::int32_t NextInteger(const char* what) {
+        const QByteArrayView text = NextLine(what);
+        std::int32_t value = 0;
+        if (!ParseInteger(text.trimmed(), value)) {
+            Refuse(fileName_, line_,
+                   QStringLiteral("\"%1\" is not an integer (%2 is due)")
+                       .arg(DecodeText(text), QLatin1String(what)));
+        }
+        return value;
+    }
+
+    int LineNumber() const { return line_; }
+    const QString& FileName() const { return fileName_; }
+
+private:
+    // An optional sign and decimal digits within the int32 range.
+    static bool ParseInteger(QByteArrayView text, std::int32_t& value) {
+        qsizetype i = 0;
+        const bool negative = !text.isEmpty() && text[0] == '-';
+        if (!text.isEmpty() && (text[0] == '-' || text[0] == '+')) {
+            ++i;
+        }
+        if (i == text.size()) {
+            return false;
+        }
+        std::int64_t magnitude = 0;
+        for (; i < text.size(); ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return false;
+            }
+            magnitude = magnitude * 10 + (text[i] - '0');
+            if (magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
+                return false;
+            }
+        }
+        const std::int64_t signedValue = negative ? -magnitude : magnitude;
+        if (signedValue > std::numeric_limits<std::int32_t>::max()) {
+            return false;
+        }
+        value = static_cast<std::int32_t>(signedValue);
+        return true;
+    }
+
+    const QByteArray& bytes_;
+    QString fileName_;
+    qsizetype at_ = 0;
+    int line_ = 0;
+};
+
+std::int32_t ReadScaleCode(LineReader& reader, const char* what) {
+    const std::int32_t code = reader.NextInteger(what);
+    if (code < 1 || code > 3) {
+        Refuse(
+            reader.FileName(), reader.LineNumber(),
+            QStringLiteral("the scale code %1 is not 1 (linear), 2 (log10) or 3 (ln)").arg(code));
+    }
+    return code;
+}
+
+std::vector<PicturePoint> ReadCurve(LineReader& reader) {
+    reader.NextLine("the curve's header line");
+    const std::int32_t next = reader.NextInteger("the curve's point count plus 1");
+    if (next < 1 || next > kGraMaxPoints + 1) {
+        Refuse(reader.FileName(), reader.LineNumber(),
+               QStringLiteral("the count line %1 is outside 1 to %2 (a curve holds 0 to %3 "
+                              "points)")
+                   .arg(next)
+                   .arg(kGraMaxPoints + 1)
+                   .arg(kGraMaxPoints));
+    }
+    std::vector<PicturePoint> points(static_cast<std::size_t>(next - 1));
+    for (PicturePoint& point : points) {
+        point.X = reader.NextInteger("a point's x");
+        point.Y = reader.NextInteger("a point's y");
+    }
+    return points;
+}
+
+void AppendLine(QByteArray& bytes, const QByteArray& text) {
+    bytes += text;
+    bytes += kCrLf;
+}
+
+void AppendLine(QByteArray& bytes, std::int32_t value) {
+    AppendLine(bytes, QByteArray::number(value));
+}
+
+} // namespace
+
+FileError GraLineError(const QString& fileName, int line, const QString& reason) {
+    return FileError(QStringLiteral("Cannot read the graph data file \"%1\", line %2: %3")
+                         .arg(fileName)
+                         .arg(line)
+                         .arg(reason));
+}
+
+QByteArray WriteGraText(const GraData& data) {
+    for (int c = 1; c <= kCurveCount; ++c) {
+        const std::size_t count = data.Curves[static_cast<std::size_t>(c)].size();
+        if (count > static_cast<std::size_t>(kGraMaxPoints)) {
+            throw FileError(QStringLiteral("Curve %1 has %2 points; a graph data file holds at "
+                                           "most %3 a curve")
+                                .arg(c)
+                                .arg(count)
+                                .arg(kGraMaxPoints));
+        }
+    }
+    QByteArray bytes;
+    AppendLine(bytes, data.PictureName.toUtf8());
+    for (const QString* text : {&data.MinX, &data.MaxX, &data.MinY, &data.MaxY}) {
+        AppendLine(bytes, text->toUtf8());
+    }
+    for (const std::int32_t value :
+         {data.ZeroPointX, data.ZeroPointY, data.XMaxPointX, data.XMaxPointY, data.YMaxPointX,
+          data.YMaxPointY, data.ScaleXCode, data.ScaleYCode}) {
+        AppendLine(bytes, value);
+    }
+    for (int c = 1; c <= kCurveCount; ++c) {
+        const std::vector<PicturePoint>& points = data.Curves[static_cast<std::size_t>(c)];
+        AppendLine(bytes, QByteArray(kCurveHeader) + QByteArray::number(c));
+        AppendLine(bytes, static_cast<std::int32_t>(points.size()) + 1);
+        for (const PicturePoint& point : points) {
+            AppendLine(bytes, point.X);
+            AppendLine(bytes, point.Y);
+        }
+    }
+    return bytes;
+}
+
+GraData ReadGraText(const QByteArray& bytes, const QString& fileName) {
+    LineReader reader(bytes, fileName);
+    GraData data;
+    data.PictureName = reader.NextText("the picture's name");
+    data.MinX = reader.NextText("the X value of the zero point");
+    data.MaxX = reader.NextText("the X value of the X-max point");
+    data.MinY = reader.NextText("the Y value of the zero point");
+    data.MaxY = reader.NextText("the Y value of the Y-max point");
+    data.ZeroPointX = reader.NextInteger("the zero point's x");
+    data.ZeroPointY = reader.NextInteger("the zero point's y");
+    data.XMaxPointX = reader.NextInteger("the X-max point's x");
+    data.XMaxPointY = reader.NextInteger("the X-max point's y");
+    data.YMaxPointX = reader.NextInteger("the Y-max point's x");
+    data.YMaxPointY = reader.NextInteger("the Y-max point's y");
+    data.ScaleXCode = ReadScaleCode(reader, "the X scale code");
+    data.ScaleYCode = ReadScaleCode(reader, "the Y scale code");
+    for (int c = 1; c <= kCurveCount; ++c) {
+        data.Curves[static_cast<std::size_t>(c)] = ReadCurve(reader);
+    }
+    return data;
+}
+
+GraData LoadGraFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw FileError(QStringLiteral("Cannot read the graph data file \"%1\": %2")
+                            .arg(path, file.errorString()));
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throw FileError(QStringLiteral("Cannot read the graph data file \"%1\": %2")
+                            .arg(path, file.errorString()));
+    }
+    return ReadGraText(bytes, path);
+}
+
+void SaveGraFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    const auto refuse = [&path](const QString& reason) {
+        throw FileError(
+            QStringLiteral("Cannot write the graph data file \"%1\": %2").arg(path, reason));
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        refuse(file.errorString());
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        refuse(reason);
+    }
+    if (!file.commit()) {
+        refuse(file.errorString());
+    }
+}
+
+} // namespace lineora

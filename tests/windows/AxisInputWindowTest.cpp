@@ -1,0 +1,195 @@
+#include "windows/WindowTestSupport.h"
+
+#include "common/NumberText.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace lineora::test {
+namespace {
+
+class AxisInputWindow : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        input = windows.FormInput.get();
+        Press(main->SpeedButtonShowInput);
+        ASSERT_TRUE(input->isVisible());
+        // Keys typed while the main window is active belong to the picture.
+        input->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    }
+    void TearDown() override { SetDecimalChar(QLatin1Char('.')); }
+
+    // Types into a field as the keyboard would, replacing whatever it held.
+    void Retype(QLineEdit* field, const QString& keys) {
+        field->selectAll();
+        field->del();
+        QTest::keyClicks(field, keys);
+    }
+
+    TFormInput* input = nullptr;
+};
+
+class SeparatorTyping : public AxisInputWindow, public ::testing::WithParamInterface<char> {};
+
+TEST_P(SeparatorTyping, EitherKeyTypesTheSystemSeparatorOnce) {
+    const QChar separator = QLatin1Char(GetParam());
+    SetDecimalChar(separator);
+    for (const char* keys : {"1.5", "1,5"}) {
+        Retype(input->EditMaxX, QString::fromLatin1(keys));
+        const QString expected = QStringLiteral("1") + separator + QStringLiteral("5");
+        EXPECT_EQ(input->EditMaxX->text(), expected) << keys;
+        QTest::keyClicks(input->EditMaxX, QStringLiteral(".,"));
+        EXPECT_EQ(input->EditMaxX->text(), expected) << keys;
+        EXPECT_EQ(state->Texts.MaxX, expected) << keys;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CommaAndPointSystems, SeparatorTyping, ::testing::Values(',', '.'));
+
+TEST_F(AxisInputWindow, MinusGoesOnlyIntoAnEmptyFieldAndOtherKeysNowhere) {
+    Retype(input->EditMinY, QStringLiteral("5-"));
+    EXPECT_EQ(input->EditMinY->text(), QStringLiteral("5"));
+    Retype(input->EditMinY, QStringLiteral("-5"));
+    EXPECT_EQ(input->EditMinY->text(), QStringLiteral("-5"));
+    // Typing over the whole text starts an empty field.
+    input->EditMinY->selectAll();
+    QTest::keyClicks(input->EditMinY, QStringLiteral("-7"));
+    EXPECT_EQ(input->EditMinY->text(), QStringLiteral("-7"));
+
+    QTest::keyClicks(input->EditMinY, QStringLiteral("a +E"));
+    EXPECT_EQ(input->EditMinY->text(), QStringLiteral("-7"));
+    EXPECT_EQ(state->Texts.MinY, QStringLiteral("-7"));
+    // Backspace and Delete still edit.
+    QTest::keyClick(input->EditMinY, Qt::Key_Backspace);
+    EXPECT_EQ(input->EditMinY->text(), QStringLiteral("-"));
+    input->EditMinY->home(false);
+    QTest::keyClick(input->EditMinY, Qt::Key_Delete);
+    EXPECT_EQ(state->Texts.MinY, QString());
+}
+
+TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRound) {
+    Retype(input->EditMaxX, QStringLiteral("40"));
+    const std::pair<QLineEdit*, QLineEdit*> order[] = {{input->EditMinX, input->EditMaxY},
+                                                       {input->EditMaxY, input->EditMinY},
+                                                       {input->EditMinY, input->EditMaxX},
+                                                       {input->EditMaxX, input->EditMinX}};
+    input->EditMinX->setFocus();
+    for (const auto& [from, to] : order) {
+        ASSERT_EQ(QApplication::focusWidget(), from) << from->objectName().toStdString();
+        QTest::keyClick(from, Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), to) << from->objectName().toStdString();
+    }
+    EXPECT_EQ(state->Cal.AxisXMax, 40.0);
+    EXPECT_TRUE(host.Shown.isEmpty());
+}
+
+TEST_F(AxisInputWindow, ANonNumberStopsInTheErrorBoxAndTheFocusStays) {
+    Retype(input->EditMaxX, QStringLiteral("40"));
+    Retype(input->EditMinY, QStringLiteral("-"));
+    input->EditMinX->setFocus();
+    QTest::keyClick(input->EditMinX, Qt::Key_Return);
+
+    ASSERT_EQ(host.Shown.size(), 1);
+    EXPECT_TRUE(host.Shown.front().contains(QLatin1Char('-')));
+    EXPECT_EQ(QApplication::focusWidget(), input->EditMinX);
+    // MaxX comes before MinY in the reading order, so it is applied.
+    EXPECT_EQ(state->Cal.AxisXMax, 40.0);
+}
+
+TEST_F(AxisInputWindow, TheChartKindButtonsSwitchTheFields) {
+    TFormSetup& setup = *windows.FormSetup;
+    const auto cartesianShown = [this] {
+        return !input->EditMinX->isHidden() && !input->EditMaxX->isHidden() &&
+               !input->EditMinY->isHidden() && !input->EditMaxY->isHidden();
+    };
+    ASSERT_TRUE(cartesianShown());
+    ASSERT_TRUE(input->EditPolarMaxX->isHidden());
+
+    setup.RadioButtonCircleCurve->click();
+    EXPECT_EQ(state->Setup.TypeOfCurve, 2);
+    for (QLineEdit* field : {input->EditMinX, input->EditMaxX, input->EditMinY, input->EditMaxY}) {
+        EXPECT_TRUE(field->isHidden()) << field->objectName().toStdString();
+    }
+    EXPECT_FALSE(input->EditPolarMaxX->isHidden());
+
+    setup.RadioButtonNormalCurve->click();
+    EXPECT_EQ(state->Setup.TypeOfCurve, 1);
+    EXPECT_TRUE(cartesianShown());
+    EXPECT_TRUE(input->EditPolarMaxX->isHidden());
+}
+
+TEST_F(AxisInputWindow, EnterInThePolarFieldTakesTheRadiusAndKeepsTheFocus) {
+    windows.FormSetup->RadioButtonCircleCurve->click();
+    Retype(input->EditPolarMaxX, QStringLiteral("7.5"));
+    input->EditPolarMaxX->setFocus();
+    QTest::keyClick(input->EditPolarMaxX, Qt::Key_Return);
+    EXPECT_EQ(state->Cal.AxisPolarMax, 7.5L);
+    EXPECT_EQ(QApplication::focusWidget(), input->EditPolarMaxX);
+}
+
+TEST_F(AxisInputWindow, FieldsShowTextsReplacedBehindThem) {
+    state->Texts.MaxY = QStringLiteral("2,5");
+    Press(main->ButtonSetPoint);
+    EXPECT_EQ(input->EditMaxY->text(), QStringLiteral("2,5"));
+}
+
+// The nudge window, opened modally by a Shift-click on a point of the current curve.
+TEST_F(MainWindowTest, ShiftClickNudgesThePointAndOkBringsItsValues) {
+    ASSERT_TRUE(AppendPoint(state->Store, 1, 100, 100));
+    state->Texts.MaxX = QStringLiteral("160");
+    state->Texts.MaxY = QStringLiteral("160");
+    RefreshAll(*state, *main);
+    RedrawPicture(*state, *main);
+
+    TFormMoviPoint& nudge = *windows.FormMoviPoint;
+    bool wasModalOnTop = false;
+    QTimer::singleShot(0, &nudge, [&] {
+        wasModalOnTop = QApplication::activeModalWidget() == &nudge &&
+                        nudge.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(nudge.BitBtnUp, Qt::LeftButton);
+        }
+        QTest::mouseClick(nudge.BitBtnLeft, Qt::LeftButton);
+        // The values lag until OK.
+        EXPECT_DOUBLE_EQ(static_cast<double>(state->Store.PointValues[1][1].ValX), 80.0);
+        QTest::mouseClick(nudge.BitBtnClose, Qt::LeftButton);
+    });
+    Click(view, {101, 99}, Qt::LeftButton, Qt::ShiftModifier);
+
+    EXPECT_TRUE(wasModalOnTop);
+    EXPECT_FALSE(nudge.isVisible());
+    EXPECT_FALSE(state->Store.PointSelected);
+    ASSERT_EQ(PointCount(state->Store, 1), 1);
+    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{99, 97}));
+    EXPECT_DOUBLE_EQ(static_cast<double>(state->Store.PointValues[1][1].ValX), 79.0);
+    EXPECT_DOUBLE_EQ(static_cast<double>(state->Store.PointValues[1][1].ValY), 83.0);
+}
+
+TEST_F(MainWindowTest, EscapeEndsTheNudgeLikeOk) {
+    ASSERT_TRUE(AppendPoint(state->Store, 1, 100, 100));
+    RedrawPicture(*state, *main);
+    TFormMoviPoint& nudge = *windows.FormMoviPoint;
+    bool closedByEscape = false;
+    QTimer::singleShot(0, &nudge, [&] {
+        QTest::mouseClick(nudge.BitBtnRight, Qt::LeftButton);
+        nudge.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&nudge));
+        QTest::keyClick(&nudge, Qt::Key_Escape);
+        closedByEscape = !nudge.isVisible();
+        if (!closedByEscape) {
+            nudge.hide(); // ends the modal loop, so a failure cannot hang the run
+        }
+    });
+    Click(view, {100, 100}, Qt::LeftButton, Qt::ShiftModifier);
+
+    EXPECT_TRUE(closedByEscape);
+    EXPECT_FALSE(state->Store.PointSelected);
+    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{101, 100}));
+}
+
+} // namespace
+} // namespace lineora::test
