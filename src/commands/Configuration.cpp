@@ -1,12 +1,12 @@
 #include "commands/Configuration.h"
 
 #include "calibration/Calibration.h"
+#include "common/AtomicFile.h"
 #include "common/Errors.h"
 #include "common/NumberText.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -139,28 +139,6 @@ void CollectForms(const State& state, ConfigValues& values) {
     values.OutTextLeft = forms.OutTextLeft;
     values.OutTextTop = forms.OutTextTop;
     values.OutTextStyle = state.Main.ShowText;
-}
-
-void SaveConfigFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    const auto refuse = [&path](const QString& reason) {
-        throw FileError(
-            QStringLiteral("Cannot write the settings file \"%1\": %2").arg(path, reason));
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        refuse(file.errorString());
-    }
-    // commit() ignores a failed flush of the buffered bytes, so a full disk would leave a
-    // truncated file behind a successful commit; flushing first catches it.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason =
-            QStringLiteral("not every byte could be written (%1)").arg(file.errorString());
-        file.cancelWriting();
-        refuse(reason);
-    }
-    if (!file.commit()) {
-        refuse(file.errorString());
-    }
 }
 
 } // namespace
@@ -315,7 +293,7 @@ void WriteConfig(State& state, Views& views) {
     } catch (const FileError&) {
     }
     WriteConfigValues(CollectConfigValues(state), ini);
-    SaveConfigFile(path, ini.Serialize());
+    WriteFileAtomically(path, QStringLiteral("the settings file"), ini.Serialize());
 }
 
 } // namespace lineora

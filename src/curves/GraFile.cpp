@@ -1,9 +1,9 @@
 #include "curves/GraFile.h"
 
+#include "common/AtomicFile.h"
 #include "common/Errors.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <limits>
@@ -254,22 +254,7 @@ GraData LoadGraFile(const QString& path) {
 }
 
 void SaveGraFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    const auto refuse = [&path](const QString& reason) {
-        throw FileError(
-            QStringLiteral("Cannot write the graph data file \"%1\": %2").arg(path, reason));
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        refuse(file.errorString());
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        refuse(reason);
-    }
-    if (!file.commit()) {
-        refuse(file.errorString());
-    }
+    WriteFileAtomically(path, QStringLiteral("the graph data file"), bytes);
 }
 
 } // namespace lineora

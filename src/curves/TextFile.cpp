@@ -1,8 +1,6 @@
 #include "curves/TextFile.h"
 
-#include "common/Errors.h"
-
-#include <QSaveFile>
+#include "common/AtomicFile.h"
 
 namespace lineora {
 
@@ -20,10 +18,6 @@ bool HasLoneBreak(const QString& text) {
         }
     }
     return false;
-}
-
-[[noreturn]] void RefuseToWrite(const QString& path, const QString& reason) {
-    throw FileError(QStringLiteral("Cannot write the text file \"%1\": %2").arg(path, reason));
 }
 
 } // namespace
@@ -50,21 +44,7 @@ QString WithCrLf(const QString& text) {
 }
 
 void WriteTextFile(const QString& path, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    QSaveFile file(path);
-    // Unbuffered, so that a disk filling up shows as a short write here: a buffered QSaveFile
-    // flushes at commit, where a partial write goes unnoticed and the file is cut short.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        RefuseToWrite(path, file.errorString());
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        RefuseToWrite(path, reason);
-    }
-    if (!file.commit()) {
-        RefuseToWrite(path, file.errorString());
-    }
+    WriteFileAtomically(path, QStringLiteral("the text file"), text.toUtf8());
 }
 
 } // namespace lineora

@@ -1,10 +1,10 @@
+#include "common/AtomicFile.h"
 #include "common/Errors.h"
 #include "picture/Pictures.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace lineora {
 
@@ -76,18 +76,10 @@ void SavePictureFile(const Pictures& pictures, const QString& path) {
     if (picture.isNull()) {
         RefuseToSave(path, QStringLiteral("there is not enough memory"));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        RefuseToSave(path, file.errorString());
-    }
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        RefuseToSave(path, writer.errorString());
-    }
-    if (!file.commit()) {
-        RefuseToSave(path, file.errorString());
-    }
+    WriteFileAtomically(path, QStringLiteral("the picture"), [&picture](QIODevice& file) {
+        QImageWriter writer(&file, "bmp");
+        return writer.write(picture) ? QString() : writer.errorString();
+    });
 }
 
 } // namespace lineora
