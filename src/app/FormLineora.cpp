@@ -1,7 +1,6 @@
 #include "app/FormLineora.h"
 
 #include "app/Cursors.h"
-#include "app/ErrorBoundary.h"
 #include "app/KeyPreFilter.h"
 #include "app/PictureView.h"
 #include "app/Translation.h"
@@ -9,6 +8,7 @@
 #include "commands/Commands.h"
 #include "commands/PictureMouse.h"
 #include "common/Color.h"
+#include "common/ErrorBoundary.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,10 +3,10 @@
 
 #include "app/FormLineora.h"
 
-#include "app/ErrorBoundary.h"
 #include "app/Windows.h"
 #include "commands/Commands.h"
 #include "commands/GraCommands.h"
+#include "common/ErrorBoundary.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -1,6 +1,5 @@
 #include "app/Startup.h"
 
-#include "app/ErrorBoundary.h"
 #include "app/Splash.h"
 #include "app/Translation.h"
 #include "app/Windows.h"
@@ -9,6 +8,7 @@
 #include "commands/Configuration.h"
 #include "commands/GraCommands.h"
 #include "commands/State.h"
+#include "common/ErrorBoundary.h"
 #include "common/NumberText.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "calibration/FormInput.h"
 
-#include "app/ErrorBoundary.h"
 #include "commands/Commands.h"
+#include "common/ErrorBoundary.h"
 #include "common/NumericKeyFilter.h"
 
 #include <QFont>

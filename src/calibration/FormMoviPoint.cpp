@@ -1,7 +1,7 @@
 #include "calibration/FormMoviPoint.h"
 
-#include "app/ErrorBoundary.h"
 #include "commands/Commands.h"
+#include "common/ErrorBoundary.h"
 
 #include <QPushButton>
 

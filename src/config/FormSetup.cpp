@@ -1,11 +1,11 @@
 #include "config/FormSetup.h"
 
-#include "app/ErrorBoundary.h"
 #include "calibration/Calibration.h"
 #include "commands/Commands.h"
 #include "commands/Configuration.h"
 #include "commands/SetupCommands.h"
 #include "common/Color.h"
+#include "common/ErrorBoundary.h"
 #include "common/NumericKeyFilter.h"
 
 #include <QCheckBox>

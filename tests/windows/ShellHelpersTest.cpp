@@ -1,7 +1,7 @@
-#include "app/ErrorBoundary.h"
 #include "app/KeyPreFilter.h"
 #include "app/QtHost.h"
 #include "app/Splash.h"
+#include "common/ErrorBoundary.h"
 #include "common/Errors.h"
 #include "support/ScriptedHost.h"
 

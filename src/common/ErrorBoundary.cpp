@@ -1,4 +1,4 @@
-#include "app/ErrorBoundary.h"
+#include "common/ErrorBoundary.h"
 
 #include <QString>
 
