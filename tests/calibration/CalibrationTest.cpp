@@ -1,73 +1,62 @@
 #include "calibration/Calibration.h"
 #include "common/Errors.h"
+#include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 #include <random>
+#include <tuple>
+#include <utility>
 
 namespace lineora {
 namespace {
 
+using test::TestSettings;
+using test::WorkedCalibration;
+
 constexpr Extended kPi = std::numbers::pi_v<Extended>;
 
-// Zero (100,400), X-max (500,400), Y-max (100,100); X 0..10, Y 0..3.
-Calibration WorkedExample() {
-    Calibration cal;
-    cal.ZeroPointX = 100;
-    cal.ZeroPointY = 400;
-    cal.XMaxPointX = 500;
-    cal.XMaxPointY = 400;
-    cal.YMaxPointX = 100;
-    cal.YMaxPointY = 100;
-    cal.AxisXMax = 10;
-    cal.AxisYMax = 3;
+// The worked example with its X axis turned by atan(3/4): unit vectors (0.8, 0.6) and
+// (-0.6, 0.8), y upward; frame (200, 150) lies at (570, 360) on the picture.
+Calibration RotatedAxes(const Settings& settings) {
+    Calibration cal = WorkedCalibration(settings);
+    cal.ZeroPointX = 500;
+    cal.ZeroPointY = 600;
+    cal.XMaxPointX = 820;
+    cal.XMaxPointY = 360;
+    cal.YMaxPointX = 320;
+    cal.YMaxPointY = 360;
+    ComputeAxisLengths(cal);
+    ComputeAxisAngles(cal, settings);
     return cal;
 }
 
-Settings RightHanded() {
-    Settings settings;
-    settings.XDirection = 1;
-    return settings;
+TEST(Calibration, WorkedExampleConvertsToTheTypedValues) {
+    const std::tuple<ScaleKind, PicturePoint, Extended, Extended> cases[] = {
+        {ScaleKind::Linear, {300, 250}, 5, 1.5L},
+        {ScaleKind::None, {300, 250}, 5, 1.5L}, // reads as linear
+        {ScaleKind::Log10, {300, 250}, 5, std::pow(10.0L, 1.5L)},
+        {ScaleKind::Log10, {100, 400}, 0, 1},
+        {ScaleKind::Log10, {100, 100}, 0, 1000},
+        {ScaleKind::Ln, {300, 250}, 5, std::exp(1.5L)},
+        {ScaleKind::Linear, {60, 500}, -1, -1},
+    };
+    for (const auto& [scaleY, picture, expectX, expectY] : cases) {
+        Settings settings = TestSettings();
+        settings.ScaleY = scaleY;
+        Calibration cal = WorkedCalibration(settings);
+        const ChartPoint value = PictureToChart(cal, settings, picture.X, picture.Y, 1);
+        EXPECT_NEAR(static_cast<double>(value.X), static_cast<double>(expectX), 1e-12);
+        EXPECT_NEAR(static_cast<double>(value.Y), static_cast<double>(expectY),
+                    1e-12 * std::fabs(static_cast<double>(expectY)) + 1e-15);
+    }
 }
-
-struct ScaleCase {
-    const char* name;
-    ScaleKind scaleY;
-    PicturePoint picture;
-    Extended expectX;
-    Extended expectY;
-};
-
-class WorkedExampleScales : public ::testing::TestWithParam<ScaleCase> {};
-
-TEST_P(WorkedExampleScales, ConvertsToTheTypedValues) {
-    const ScaleCase& c = GetParam();
-    Calibration cal = WorkedExample();
-    Settings settings = RightHanded();
-    settings.ScaleY = c.scaleY;
-    const ChartPoint value = PictureToChart(cal, settings, c.picture.X, c.picture.Y, 1);
-    EXPECT_NEAR(static_cast<double>(value.X), static_cast<double>(c.expectX), 1e-12) << c.name;
-    EXPECT_NEAR(static_cast<double>(value.Y), static_cast<double>(c.expectY),
-                1e-12 * std::fabs(static_cast<double>(c.expectY)) + 1e-15)
-        << c.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, WorkedExampleScales,
-    ::testing::Values(
-        ScaleCase{"linear middle", ScaleKind::Linear, {300, 250}, 5, 1.5L},
-        ScaleCase{"no scale kind reads as linear", ScaleKind::None, {300, 250}, 5, 1.5L},
-        ScaleCase{"log10 middle", ScaleKind::Log10, {300, 250}, 5, std::pow(10.0L, 1.5L)},
-        ScaleCase{"log10 zero point", ScaleKind::Log10, {100, 400}, 0, 1},
-        ScaleCase{"log10 Y-max point", ScaleKind::Log10, {100, 100}, 0, 1000},
-        ScaleCase{"ln middle", ScaleKind::Ln, {300, 250}, 5, std::exp(1.5L)},
-        ScaleCase{"below and left of zero", ScaleKind::Linear, {60, 500}, -1, -1}));
 
 TEST(Calibration, LogarithmicXUsesTheExponentsTyped) {
-    Calibration cal = WorkedExample();
-    Settings settings = RightHanded();
+    Settings settings = TestSettings();
+    Calibration cal = WorkedCalibration(settings);
     settings.ScaleX = ScaleKind::Log10;
     EXPECT_NEAR(static_cast<double>(PictureToChart(cal, settings, 300, 400, 1).X), 1e5, 1e-7);
     settings.ScaleX = ScaleKind::Ln;
@@ -76,53 +65,42 @@ TEST(Calibration, LogarithmicXUsesTheExponentsTyped) {
 }
 
 TEST(Calibration, FrameRemovesTheRotationOfTheAxes) {
-    // The X axis turned by atan(3/4): unit vectors (0.8, 0.6) and (-0.6, 0.8), y upward.
-    Calibration cal;
-    cal.ZeroPointX = 500;
-    cal.ZeroPointY = 600;
-    cal.XMaxPointX = 820;
-    cal.XMaxPointY = 360;
-    cal.YMaxPointX = 320;
-    cal.YMaxPointY = 360;
-    cal.AxisXMax = 10;
-    cal.AxisYMax = 3;
-    const Settings settings = RightHanded();
-    ComputeAxisAngles(cal, settings);
-    // Frame (200, 150) lies at (570, 360) on the picture.
+    const Settings settings = TestSettings();
+    Calibration cal = RotatedAxes(settings);
     const ChartPoint value = PictureToChart(cal, settings, 570, 360, 1);
     EXPECT_NEAR(static_cast<double>(value.X), 5, 1e-12);
     EXPECT_NEAR(static_cast<double>(value.Y), 1.5, 1e-12);
     EXPECT_EQ(cal.FrameX, 200);
     EXPECT_EQ(cal.FrameY, 150);
+
+    // Snapping goes through the same frame.
+    cal.CursorValueX = 4.6L;
+    cal.CursorValueY = 1.5L;
+    Settings step = settings;
+    step.StepX = 5;
+    SnapToStepX(cal, step);
+    EXPECT_EQ(PicturePoint(cal.SnapPicX, cal.SnapPicY), PicturePoint(570, 360));
 }
 
-struct PolarCase {
-    PicturePoint picture;
-    Extended angle;
-    Extended radius;
-};
-
-class PolarDirections : public ::testing::TestWithParam<PolarCase> {};
-
-TEST_P(PolarDirections, GiveAngleAndRadius) {
-    Calibration cal = WorkedExample();
-    cal.AxisPolarMax = 50;
-    Settings settings = RightHanded();
+TEST(Calibration, PolarGivesAngleAndRadiusInEveryDirection) {
+    Settings settings = TestSettings();
     settings.TypeOfCurve = 2;
-    ComputeAxisAngles(cal, settings);
-    const ChartPoint value =
-        PictureToChart(cal, settings, GetParam().picture.X, GetParam().picture.Y, 1);
-    EXPECT_NEAR(static_cast<double>(value.X), static_cast<double>(GetParam().angle), 1e-12);
-    EXPECT_NEAR(static_cast<double>(value.Y), static_cast<double>(GetParam().radius), 1e-12);
+    const std::tuple<PicturePoint, Extended, Extended> cases[] = {
+        {{300, 400}, 0, 25},   // on the X axis
+        {{500, 400}, 0, 50},   // X-max distance
+        {{20, 400}, 180, 10},  // straight left
+        {{100, 480}, -90, 10}, // straight below
+        {{100, 320}, 90, 10},  // straight above
+        {{100, 400}, 180, 0},  // the zero point
+    };
+    for (const auto& [picture, angle, radius] : cases) {
+        Calibration cal = WorkedCalibration(settings);
+        cal.AxisPolarMax = 50;
+        const ChartPoint value = PictureToChart(cal, settings, picture.X, picture.Y, 1);
+        EXPECT_NEAR(static_cast<double>(value.X), static_cast<double>(angle), 1e-12);
+        EXPECT_NEAR(static_cast<double>(value.Y), static_cast<double>(radius), 1e-12);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, PolarDirections,
-                         ::testing::Values(PolarCase{{300, 400}, 0, 25},    // on the X axis
-                                           PolarCase{{500, 400}, 0, 50},    // X-max distance
-                                           PolarCase{{20, 400}, 180, 10},   // straight left
-                                           PolarCase{{100, 480}, -90, 10},  // straight below
-                                           PolarCase{{100, 320}, 90, 10},   // straight above
-                                           PolarCase{{100, 400}, 180, 0})); // the zero point
 
 TEST(Calibration, VerticalXAxisAngles) {
     Calibration cal;
@@ -130,7 +108,7 @@ TEST(Calibration, VerticalXAxisAngles) {
     cal.ZeroPointY = 300;
     cal.XMaxPointX = 50;
     cal.XMaxPointY = 100; // up
-    const Settings settings = RightHanded();
+    const Settings settings = TestSettings();
     ComputeAxisAngles(cal, settings);
     EXPECT_EQ(cal.AxisAngleX, kPi / 2);
     EXPECT_EQ(cal.AxisAngleY, kPi);
@@ -140,8 +118,8 @@ TEST(Calibration, VerticalXAxisAngles) {
 }
 
 TEST(Calibration, ReferencePointsStepOffEachOther) {
-    const Settings settings = RightHanded();
-    Calibration cal = WorkedExample();
+    const Settings settings = TestSettings();
+    Calibration cal = WorkedCalibration(settings);
     cal.YMaxPointX = 105; // so that the first shift lands on it
     cal.YMaxPointY = 400;
     cal.MousePicX = 100;
@@ -149,20 +127,19 @@ TEST(Calibration, ReferencePointsStepOffEachOther) {
     EXPECT_EQ(cal.XMaxPointX, 110);
     EXPECT_EQ(cal.MousePicX, 110);
 
-    cal = WorkedExample();
+    cal = WorkedCalibration(settings);
     SetYMaxPoint(cal, settings, true, 100, 400);
     EXPECT_EQ(cal.MousePicX, 105);
     EXPECT_EQ(cal.YMaxPointY, 400);
 
-    cal = WorkedExample();
+    cal = WorkedCalibration(settings);
     SetZeroPoint(cal, settings, false, 500, 400);
     EXPECT_EQ(cal.ZeroPointX, 505);
 }
 
 TEST(Calibration, MovingTheXAxisKeepsTheYAxisPerpendicular) {
-    Calibration cal = WorkedExample();
-    const Settings settings = RightHanded();
-    ComputeAxisAngles(cal, settings);
+    const Settings settings = TestSettings();
+    Calibration cal = WorkedCalibration(settings);
     // X-max straight above the zero point: the Y axis turns to point left, length kept 300.
     SetXMaxPoint(cal, settings, false, 100, 0);
     EXPECT_EQ(cal.YMaxPointX, -200);
@@ -175,16 +152,15 @@ TEST(Calibration, MovingTheXAxisKeepsTheYAxisPerpendicular) {
     EXPECT_EQ(cal.YMaxPointY, 400);
 
     // Moving the zero point re-measures both axes from there.
-    cal = WorkedExample();
-    ComputeAxisAngles(cal, settings);
+    cal = WorkedCalibration(settings);
     SetZeroPoint(cal, settings, false, 50, 400); // 304.1 from the old Y-max point
     EXPECT_EQ(cal.YMaxPointX, 50);
     EXPECT_EQ(cal.YMaxPointY, 96);
 }
 
 TEST(Calibration, LevelledAxesMoveTogether) {
-    Calibration cal = WorkedExample();
-    const Settings settings = RightHanded();
+    const Settings settings = TestSettings();
+    Calibration cal = WorkedCalibration(settings);
     SetZeroPoint(cal, settings, true, 110, 420);
     EXPECT_EQ(PicturePoint(cal.XMaxPointX, cal.XMaxPointY), PicturePoint(510, 420));
     EXPECT_EQ(PicturePoint(cal.YMaxPointX, cal.YMaxPointY), PicturePoint(110, 120));
@@ -202,18 +178,14 @@ TEST(Calibration, LevelledAxesMoveTogether) {
 }
 
 TEST(Calibration, YAxisOnTheLeftStillReadsTheTypedValues) {
-    Calibration cal = WorkedExample();
-    Settings settings = RightHanded();
-    ComputeAxisAngles(cal, settings);
+    Settings settings = TestSettings();
+    Calibration cal = WorkedCalibration(settings);
     SetXDirection(cal, settings, -1);
     EXPECT_EQ(settings.XDirection, -1);
     EXPECT_EQ(PicturePoint(cal.YMaxPointX, cal.YMaxPointY), PicturePoint(100, 700));
-    const ChartPoint yMax = PictureToChart(cal, settings, 100, 700, 1);
-    EXPECT_NEAR(static_cast<double>(yMax.Y), 3, 1e-12);
-    const ChartPoint zero = PictureToChart(cal, settings, 100, 400, 1);
-    EXPECT_NEAR(static_cast<double>(zero.Y), 0, 1e-12);
-    const PicturePoint back = ChartToPicture(cal, settings, 5, 1.5L);
-    EXPECT_EQ(back, PicturePoint(300, 550));
+    EXPECT_NEAR(static_cast<double>(PictureToChart(cal, settings, 100, 700, 1).Y), 3, 1e-12);
+    EXPECT_NEAR(static_cast<double>(PictureToChart(cal, settings, 100, 400, 1).Y), 0, 1e-12);
+    EXPECT_EQ(ChartToPicture(cal, settings, 5, 1.5L), PicturePoint(300, 550));
 }
 
 TEST(Calibration, ChartToPictureInvertsPictureToChart) {
@@ -254,67 +226,26 @@ TEST(Calibration, ChartToPictureInvertsPictureToChart) {
     }
 }
 
-TEST(Calibration, ReferencePointsConvertBackToThemselves) {
-    Calibration cal = WorkedExample();
-    const Settings settings = RightHanded();
-    ComputeAxisLengths(cal);
-    ComputeAxisAngles(cal, settings);
-    EXPECT_EQ(ChartToPicture(cal, settings, 0, 0), PicturePoint(100, 400));
-    EXPECT_EQ(ChartToPicture(cal, settings, 10, 0), PicturePoint(500, 400));
-    EXPECT_EQ(ChartToPicture(cal, settings, 0, 3), PicturePoint(100, 100));
-}
-
-struct SnapCase {
-    Extended cursorX;
-    Extended snapped;
-};
-
-class StepXSnapping : public ::testing::TestWithParam<SnapCase> {};
-
-TEST_P(StepXSnapping, GoesToTheNearestStepAndTiesGoUp) {
-    Calibration cal = WorkedExample();
-    cal.AxisXMax = 100; // 4 pixels a unit
-    const Settings settings = RightHanded();
-    ComputeAxisLengths(cal);
-    ComputeAxisAngles(cal, settings);
-    cal.CursorValueX = GetParam().cursorX;
-    cal.CursorValueY = 1.5L;
-    SnapToStepX(cal, settings);
-    EXPECT_EQ(cal.SnapValueX, GetParam().snapped);
-    EXPECT_EQ(cal.SnapValueY, 1.5L);
-    EXPECT_EQ(cal.SnapPicX, static_cast<std::int32_t>(100 + GetParam().snapped * 4));
-    EXPECT_EQ(cal.SnapPicY, 250);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, StepXSnapping,
-                         ::testing::Values(SnapCase{27, 30}, SnapCase{25, 30}, SnapCase{24.9L, 20},
-                                           SnapCase{25.1L, 30}, SnapCase{35, 40},
-                                           SnapCase{-25, -20}, SnapCase{0, 0}));
-
-TEST(Calibration, SnappingOnARotatedAxisGoesThroughTheFrame) {
-    Calibration cal;
-    cal.ZeroPointX = 500;
-    cal.ZeroPointY = 600;
-    cal.XMaxPointX = 820;
-    cal.XMaxPointY = 360;
-    cal.YMaxPointX = 320;
-    cal.YMaxPointY = 360;
-    cal.AxisXMax = 10;
-    cal.AxisYMax = 3;
-    const Settings settings = RightHanded();
-    ComputeAxisLengths(cal);
-    ComputeAxisAngles(cal, settings);
-    cal.CursorValueX = 4.6L;
-    cal.CursorValueY = 1.5L;
-    Settings step = settings;
-    step.StepX = 5;
-    SnapToStepX(cal, step);
-    EXPECT_EQ(PicturePoint(cal.SnapPicX, cal.SnapPicY), PicturePoint(570, 360));
+TEST(Calibration, StepXGoesToTheNearestStepAndTiesGoUp) {
+    const Settings settings = TestSettings();
+    const std::pair<Extended, Extended> cases[] = {{25, 30}, {24.9L, 20}, {35, 40}, {-25, -20}};
+    for (const auto& [cursorX, snapped] : cases) {
+        Calibration cal = WorkedCalibration(settings);
+        cal.AxisXMax = 100; // 4 pixels a unit
+        ComputeAxisLengths(cal);
+        cal.CursorValueX = cursorX;
+        cal.CursorValueY = 1.5L;
+        SnapToStepX(cal, settings);
+        EXPECT_EQ(cal.SnapValueX, snapped);
+        EXPECT_EQ(cal.SnapValueY, 1.5L);
+        EXPECT_EQ(cal.SnapPicX, static_cast<std::int32_t>(100 + snapped * 4));
+        EXPECT_EQ(cal.SnapPicY, 250);
+    }
 }
 
 TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
-    const Settings settings = RightHanded();
-    Calibration cal = WorkedExample();
+    const Settings settings = TestSettings();
+    Calibration cal = WorkedCalibration(settings);
     cal.XMaxPointX = cal.ZeroPointX;
     cal.XMaxPointY = cal.ZeroPointY;
     const Calibration before = cal;
@@ -323,13 +254,13 @@ TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
     EXPECT_EQ(cal.FrameX, before.FrameX);
     EXPECT_EQ(cal.PointAngle, before.PointAngle);
 
-    cal = WorkedExample();
+    cal = WorkedCalibration(settings);
     cal.AxisXMax = cal.AxisXMin;
     ComputeAxisLengths(cal);
     EXPECT_THROW(ChartToPicture(cal, settings, 1, 1), CalcError);
     EXPECT_THROW(SnapToStepX(cal, settings), CalcError);
 
-    cal = WorkedExample();
+    cal = WorkedCalibration(settings);
     Settings polar = settings;
     polar.TypeOfCurve = 2;
     ComputeAxisLengths(cal);
@@ -337,21 +268,21 @@ TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
 
     Settings log = settings;
     log.ScaleY = ScaleKind::Log10;
-    cal = WorkedExample();
+    cal = WorkedCalibration(settings);
     cal.AxisYMax = 1e6; // 10^(1e6) leaves every floating-point range
     EXPECT_THROW(PictureToChart(cal, log, 100, 100, 1), CalcError);
 
-    cal = WorkedExample();
+    cal = WorkedCalibration(settings);
     ComputeAxisLengths(cal);
     EXPECT_THROW(ChartToPicture(cal, settings, 1e300, 0), CalcError); // outside int32
 
     Settings zeroStep = settings;
     zeroStep.StepX = 0;
-    cal = WorkedExample();
+    cal = WorkedCalibration(settings);
     EXPECT_THROW(SnapToStepX(cal, zeroStep), CalcError);
     EXPECT_EQ(cal.SnapPicX, 0);
 
-    cal = WorkedExample();
+    cal = WorkedCalibration(settings);
     cal.ZeroPointX = 2147483645; // stepping 5 pixels off it leaves int32
     const Calibration far = cal;
     EXPECT_THROW(SetYMaxPoint(cal, settings, true, 2147483645, 400), CalcError);
@@ -360,8 +291,8 @@ TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
 }
 
 TEST(Calibration, DoubleAxisModeTakesItsOwnRanges) {
-    Calibration cal = WorkedExample();
-    Settings settings = RightHanded();
+    Settings settings = TestSettings();
+    Calibration cal = WorkedCalibration(settings);
     settings.ScaleY = ScaleKind::Log10; // ignored in that mode
     const DoubleAxisRanges ranges{100, 200, -1, 2};
     const ChartPoint first = PictureToChart(cal, settings, 300, 250, 1, &ranges);

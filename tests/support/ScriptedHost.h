@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <utility>
 
 namespace lineora::test {
 
@@ -25,30 +26,24 @@ public:
     bool ProgressOpen = false;
 
     void ShowMessage(const QString& text) override { Shown << text; }
-    bool AskYesNo(const QString& text) override { return Next(text) == Answer::Yes; }
-    Answer AskYesNoCancel(const QString& text) override { return Next(text); }
+    bool AskYesNo(const QString& text) override {
+        Shown << text;
+        return Pop(Answers, Answer::Cancel) == Answer::Yes;
+    }
+    Answer AskYesNoCancel(const QString& text) override {
+        Shown << text;
+        return Pop(Answers, Answer::Cancel);
+    }
     std::optional<QString> InputBox(const QString&, const QString& prompt,
                                     const QString&) override {
         Shown << prompt;
-        if (Inputs.empty()) {
-            return std::nullopt;
-        }
-        auto input = Inputs.front();
-        Inputs.pop_front();
-        return input;
+        return Pop(Inputs, {});
     }
-    QString OpenFileName(const QString&, const QString&) override { return NextFile(); }
+    QString OpenFileName(const QString&, const QString&) override { return Pop(FileNames, {}); }
     QString SaveFileName(const QString&, const QString&, const QString&) override {
-        return NextFile();
+        return Pop(FileNames, {});
     }
-    std::optional<TColor> ChooseColor(TColor) override {
-        if (Colors.empty()) {
-            return std::nullopt;
-        }
-        auto color = Colors.front();
-        Colors.pop_front();
-        return color;
-    }
+    std::optional<TColor> ChooseColor(TColor) override { return Pop(Colors, {}); }
     void PutClipboardText(const QString& text) override { ClipboardText = text; }
     std::optional<QImage> ClipboardPicture() override { return Clipboard; }
     void BeginProgress(int) override { ProgressOpen = true; }
@@ -57,22 +52,13 @@ public:
     QChar SystemDecimalSeparator() override { return Separator; }
 
 private:
-    Answer Next(const QString& text) {
-        Shown << text;
-        if (Answers.empty()) {
-            return Answer::Cancel;
+    template <class T> static T Pop(std::deque<T>& queue, T none) {
+        if (queue.empty()) {
+            return none;
         }
-        const Answer answer = Answers.front();
-        Answers.pop_front();
-        return answer;
-    }
-    QString NextFile() {
-        if (FileNames.empty()) {
-            return {};
-        }
-        QString name = FileNames.front();
-        FileNames.pop_front();
-        return name;
+        T next = std::move(queue.front());
+        queue.pop_front();
+        return next;
     }
 };
 

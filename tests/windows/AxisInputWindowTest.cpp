@@ -33,34 +33,22 @@ protected:
     TFormInput* input = nullptr;
 };
 
-class SeparatorTyping : public AxisInputWindow, public ::testing::WithParamInterface<char> {};
-
-TEST_P(SeparatorTyping, EitherKeyTypesTheSystemSeparatorOnce) {
-    const QChar separator = QLatin1Char(GetParam());
-    SetDecimalChar(separator);
+// Which keys a field takes is decided by the numeric key filter; here only that the fields use
+// it and pass what they hold on.
+TEST_F(AxisInputWindow, FieldsTypeOnlyWhatCanBecomeANumber) {
+    SetDecimalChar(QLatin1Char(','));
     for (const char* keys : {"1.5", "1,5"}) {
         Retype(input->EditMaxX, QString::fromLatin1(keys));
-        const QString expected = QStringLiteral("1") + separator + QStringLiteral("5");
-        EXPECT_EQ(input->EditMaxX->text(), expected) << keys;
         QTest::keyClicks(input->EditMaxX, QStringLiteral(".,"));
-        EXPECT_EQ(input->EditMaxX->text(), expected) << keys;
-        EXPECT_EQ(state->Texts.MaxX, expected) << keys;
+        EXPECT_EQ(input->EditMaxX->text(), QStringLiteral("1,5")) << keys;
+        EXPECT_EQ(state->Texts.MaxX, QStringLiteral("1,5")) << keys;
     }
-}
 
-INSTANTIATE_TEST_SUITE_P(CommaAndPointSystems, SeparatorTyping, ::testing::Values(',', '.'));
-
-TEST_F(AxisInputWindow, MinusGoesOnlyIntoAnEmptyFieldAndOtherKeysNowhere) {
     Retype(input->EditMinY, QStringLiteral("5-"));
     EXPECT_EQ(input->EditMinY->text(), QStringLiteral("5"));
-    Retype(input->EditMinY, QStringLiteral("-5"));
-    EXPECT_EQ(input->EditMinY->text(), QStringLiteral("-5"));
     // Typing over the whole text starts an empty field.
     input->EditMinY->selectAll();
-    QTest::keyClicks(input->EditMinY, QStringLiteral("-7"));
-    EXPECT_EQ(input->EditMinY->text(), QStringLiteral("-7"));
-
-    QTest::keyClicks(input->EditMinY, QStringLiteral("a +E"));
+    QTest::keyClicks(input->EditMinY, QStringLiteral("-7a +E"));
     EXPECT_EQ(input->EditMinY->text(), QStringLiteral("-7"));
     EXPECT_EQ(state->Texts.MinY, QStringLiteral("-7"));
     // Backspace and Delete still edit.
@@ -71,7 +59,7 @@ TEST_F(AxisInputWindow, MinusGoesOnlyIntoAnEmptyFieldAndOtherKeysNowhere) {
     EXPECT_EQ(state->Texts.MinY, QString());
 }
 
-TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRound) {
+TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRoundUnlessOneIsNoNumber) {
     Retype(input->EditMaxX, QStringLiteral("40"));
     const std::pair<QLineEdit*, QLineEdit*> order[] = {{input->EditMinX, input->EditMaxY},
                                                        {input->EditMaxY, input->EditMinY},
@@ -85,50 +73,41 @@ TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRound) {
     }
     EXPECT_EQ(state->Cal.AxisXMax, 40.0);
     EXPECT_TRUE(host.Shown.isEmpty());
-}
 
-TEST_F(AxisInputWindow, ANonNumberStopsInTheErrorBoxAndTheFocusStays) {
-    Retype(input->EditMaxX, QStringLiteral("40"));
+    Retype(input->EditMaxX, QStringLiteral("50"));
     Retype(input->EditMinY, QStringLiteral("-"));
     input->EditMinX->setFocus();
     QTest::keyClick(input->EditMinX, Qt::Key_Return);
-
     ASSERT_EQ(host.Shown.size(), 1);
     EXPECT_TRUE(host.Shown.front().contains(QLatin1Char('-')));
     EXPECT_EQ(QApplication::focusWidget(), input->EditMinX);
     // MaxX comes before MinY in the reading order, so it is applied.
-    EXPECT_EQ(state->Cal.AxisXMax, 40.0);
+    EXPECT_EQ(state->Cal.AxisXMax, 50.0);
 }
 
-TEST_F(AxisInputWindow, TheChartKindButtonsSwitchTheFields) {
+TEST_F(AxisInputWindow, TheChartKindButtonsSwitchTheFieldsAndEnterTakesThePolarRadius) {
     TFormSetup& setup = *windows.FormSetup;
-    const auto cartesianShown = [this] {
-        return !input->EditMinX->isHidden() && !input->EditMaxX->isHidden() &&
-               !input->EditMinY->isHidden() && !input->EditMaxY->isHidden();
-    };
-    ASSERT_TRUE(cartesianShown());
-    ASSERT_TRUE(input->EditPolarMaxX->isHidden());
-
+    const QLineEdit* cartesian[] = {input->EditMinX, input->EditMaxX, input->EditMinY,
+                                    input->EditMaxY};
     setup.RadioButtonCircleCurve->click();
     EXPECT_EQ(state->Setup.TypeOfCurve, 2);
-    for (QLineEdit* field : {input->EditMinX, input->EditMaxX, input->EditMinY, input->EditMaxY}) {
+    for (const QLineEdit* field : cartesian) {
         EXPECT_TRUE(field->isHidden()) << field->objectName().toStdString();
     }
     EXPECT_FALSE(input->EditPolarMaxX->isHidden());
 
-    setup.RadioButtonNormalCurve->click();
-    EXPECT_EQ(state->Setup.TypeOfCurve, 1);
-    EXPECT_TRUE(cartesianShown());
-    EXPECT_TRUE(input->EditPolarMaxX->isHidden());
-}
-
-TEST_F(AxisInputWindow, EnterInThePolarFieldTakesTheRadiusAndKeepsTheFocus) {
-    windows.FormSetup->RadioButtonCircleCurve->click();
     Retype(input->EditPolarMaxX, QStringLiteral("7.5"));
     input->EditPolarMaxX->setFocus();
     QTest::keyClick(input->EditPolarMaxX, Qt::Key_Return);
     EXPECT_EQ(state->Cal.AxisPolarMax, 7.5L);
     EXPECT_EQ(QApplication::focusWidget(), input->EditPolarMaxX);
+
+    setup.RadioButtonNormalCurve->click();
+    EXPECT_EQ(state->Setup.TypeOfCurve, 1);
+    for (const QLineEdit* field : cartesian) {
+        EXPECT_FALSE(field->isHidden()) << field->objectName().toStdString();
+    }
+    EXPECT_TRUE(input->EditPolarMaxX->isHidden());
 }
 
 TEST_F(AxisInputWindow, FieldsShowTextsReplacedBehindThem) {
@@ -137,8 +116,9 @@ TEST_F(AxisInputWindow, FieldsShowTextsReplacedBehindThem) {
     EXPECT_EQ(input->EditMaxY->text(), QStringLiteral("2,5"));
 }
 
-// The nudge window, opened modally by a Shift-click on a point of the current curve.
-TEST_F(MainWindowTest, ShiftClickNudgesThePointAndOkBringsItsValues) {
+// The nudge window, opened modally by a Shift-click on a point of the current curve; OK and
+// Escape both end it.
+TEST_F(MainWindowTest, ShiftClickNudgesThePointAndOkOrEscapeBringsItsValues) {
     ASSERT_TRUE(AppendPoint(state->Store, 1, 100, 100));
     state->Texts.MaxX = QStringLiteral("160");
     state->Texts.MaxY = QStringLiteral("160");
@@ -167,12 +147,7 @@ TEST_F(MainWindowTest, ShiftClickNudgesThePointAndOkBringsItsValues) {
     EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{99, 97}));
     EXPECT_DOUBLE_EQ(static_cast<double>(state->Store.PointValues[1][1].ValX), 79.0);
     EXPECT_DOUBLE_EQ(static_cast<double>(state->Store.PointValues[1][1].ValY), 83.0);
-}
 
-TEST_F(MainWindowTest, EscapeEndsTheNudgeLikeOk) {
-    ASSERT_TRUE(AppendPoint(state->Store, 1, 100, 100));
-    RedrawPicture(*state, *main);
-    TFormMoviPoint& nudge = *windows.FormMoviPoint;
     bool closedByEscape = false;
     QTimer::singleShot(0, &nudge, [&] {
         QTest::mouseClick(nudge.BitBtnRight, Qt::LeftButton);
@@ -184,11 +159,10 @@ TEST_F(MainWindowTest, EscapeEndsTheNudgeLikeOk) {
             nudge.hide(); // ends the modal loop, so a failure cannot hang the run
         }
     });
-    Click(view, {100, 100}, Qt::LeftButton, Qt::ShiftModifier);
-
+    Click(view, {99, 97}, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(closedByEscape);
     EXPECT_FALSE(state->Store.PointSelected);
-    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{101, 100}));
+    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{100, 97}));
 }
 
 } // namespace

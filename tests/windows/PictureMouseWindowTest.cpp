@@ -11,12 +11,22 @@
 namespace lineora::test {
 namespace {
 
-TEST_F(MainWindowTest, ClickAtTwoToOneActsOnRoundedHalfPicturePosition) {
+TEST_F(MainWindowTest, AtTwoToOneThePictureIsPaintedAndReadPixelForPixel) {
+    state->Pics.Working.setPixel(3, 2, qRgb(200, 10, 10));
     SetScaleIndex(*state, *main, 4); // "2:1"
     ASSERT_EQ(view->size(), QSize(400, 400));
+    const QImage shown = view->grab(QRect(0, 0, 10, 10)).toImage();
+    EXPECT_EQ(shown.pixel(6, 4), qRgb(200, 10, 10));
+    EXPECT_EQ(shown.pixel(7, 5), qRgb(200, 10, 10));
+    EXPECT_EQ(shown.pixel(8, 4), qRgb(255, 255, 255));
+    EXPECT_EQ(shown.pixel(5, 5), qRgb(255, 255, 255));
+
+    MoveTo(view, {84, 317});
+    EXPECT_EQ(state->Main.HoverPicX, 42);
+    EXPECT_EQ(state->Main.HoverPicY, 158);
+    EXPECT_EQ(main->StatusPanels[1]->text(), QStringLiteral("X 0042  Y 0158"));
 
     Click(view, {101, 51});
-
     ASSERT_EQ(PointCount(state->Store, 1), 1);
     // 101 / 2 = 50.5 rounds to 50, 51 / 2 = 25.5 rounds to 26.
     EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{50, 26}));
@@ -40,54 +50,6 @@ TEST_F(MainWindowTest, DoubleClickInPointModeAddsExactlyOnePoint) {
     EXPECT_EQ(downs[1][0].toUInt(), Shift::Left | Shift::Double);
 }
 
-TEST_F(MainWindowTest, LoneDoubleClickEventArrivesAsDoubleAndStoresNothing) {
-    QSignalSpy downs(view, &PictureView::MouseDown);
-    SendMouse(view, QEvent::MouseButtonDblClick, {60, 70}, Qt::LeftButton, Qt::LeftButton);
-
-    ASSERT_EQ(downs.count(), 1);
-    EXPECT_EQ(downs[0][0].toUInt(), Shift::Left | Shift::Double);
-    EXPECT_EQ(PointCount(state->Store, 1), 0);
-}
-
-TEST_F(MainWindowTest, ThreeClickCalibrationIgnoresRightDragInBetween) {
-    Press(main->SpeedButtonOn3click);
-    ASSERT_EQ(state->Main.ToolMode, Tool::ThreeClick);
-
-    Click(view, {30, 170});
-    EXPECT_EQ(state->Main.ThreeClickStep, 2);
-
-    // A right drag pans and leaves the calibration where it was.
-    SendMouse(view, QEvent::MouseButtonPress, {100, 100}, Qt::RightButton, Qt::RightButton);
-    EXPECT_TRUE(state->Main.Panning);
-    MoveTo(view, {80, 90}, Qt::RightButton);
-    SendMouse(view, QEvent::MouseButtonRelease, {80, 90}, Qt::RightButton, Qt::NoButton);
-    EXPECT_FALSE(state->Main.Panning);
-    EXPECT_EQ(state->Main.ThreeClickStep, 2);
-    EXPECT_EQ(state->Main.ToolMode, Tool::ThreeClick);
-
-    Click(view, {170, 170});
-    Click(view, {30, 30});
-
-    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
-    EXPECT_TRUE(main->ButtonSetPoint->isChecked());
-    EXPECT_EQ(state->Main.ThreeClickStep, 1);
-    EXPECT_EQ((PicturePoint{state->Cal.ZeroPointX, state->Cal.ZeroPointY}),
-              (PicturePoint{30, 170}));
-    EXPECT_EQ((PicturePoint{state->Cal.XMaxPointX, state->Cal.XMaxPointY}),
-              (PicturePoint{170, 170}));
-    EXPECT_EQ((PicturePoint{state->Cal.YMaxPointX, state->Cal.YMaxPointY}), (PicturePoint{30, 30}));
-    EXPECT_EQ(PointCount(state->Store, 1), 0);
-}
-
-TEST_F(MainWindowTest, MouseMoveUpdatesHoverAndStatusBar) {
-    SetScaleIndex(*state, *main, 4);
-    MoveTo(view, {84, 317});
-
-    EXPECT_EQ(state->Main.HoverPicX, 42);
-    EXPECT_EQ(state->Main.HoverPicY, 158);
-    EXPECT_EQ(main->StatusPanels[1]->text(), QStringLiteral("X 0042  Y 0158"));
-}
-
 TEST_F(MainWindowTest, ErrorOfAnOperationIsShownAndTheClickStoresNothing) {
     // With the X-max point on the zero point the X axis has no length to divide by.
     state->Cal.XMaxPointX = state->Cal.ZeroPointX;
@@ -99,41 +61,26 @@ TEST_F(MainWindowTest, ErrorOfAnOperationIsShownAndTheClickStoresNothing) {
     EXPECT_TRUE(main->isVisible());
 }
 
-struct ShiftCase {
-    Qt::KeyboardModifiers modifiers;
-    Qt::MouseButtons buttons;
-    bool doubleClick;
-    std::uint32_t expected;
-};
-
-class ShiftStateTest : public ::testing::TestWithParam<ShiftCase> {};
-
-TEST_P(ShiftStateTest, SetHoldsExactlyTheKeysAndButtons) {
-    const ShiftCase& c = GetParam();
-    EXPECT_EQ(ShiftStateOf(c.modifiers, c.buttons, c.doubleClick), c.expected);
+TEST(ShiftStateTest, SetHoldsExactlyTheKeysAndButtons) {
+    struct Case {
+        Qt::KeyboardModifiers modifiers;
+        Qt::MouseButtons buttons;
+        bool doubleClick;
+        std::uint32_t expected;
+    };
+    const Case cases[] = {
+        {Qt::NoModifier, Qt::NoButton, false, 0},
+        {Qt::ShiftModifier | Qt::ControlModifier, Qt::RightButton, false,
+         Shift::Shift | Shift::Ctrl | Shift::Right},
+        {Qt::AltModifier, Qt::MiddleButton, false, Shift::Alt | Shift::Middle},
+        {Qt::NoModifier, Qt::LeftButton | Qt::RightButton, false, Shift::Left | Shift::Right},
+        {Qt::ControlModifier, Qt::LeftButton, true, Shift::Ctrl | Shift::Left | Shift::Double},
+        {Qt::KeypadModifier, Qt::NoButton, false, 0}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(ShiftStateOf(c.modifiers, c.buttons, c.doubleClick), c.expected)
+            << c.modifiers.toInt() << " " << c.buttons.toInt() << " " << c.doubleClick;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MouseEvents, ShiftStateTest,
-    ::testing::Values(
-        ShiftCase{Qt::NoModifier, Qt::NoButton, false, 0},
-        ShiftCase{Qt::NoModifier, Qt::LeftButton, false, Shift::Left},
-        ShiftCase{Qt::ShiftModifier, Qt::LeftButton, false, Shift::Shift | Shift::Left},
-        ShiftCase{Qt::ControlModifier, Qt::RightButton, false, Shift::Ctrl | Shift::Right},
-        ShiftCase{Qt::ShiftModifier | Qt::ControlModifier, Qt::RightButton, false,
-                  Shift::Shift | Shift::Ctrl | Shift::Right},
-        ShiftCase{Qt::AltModifier, Qt::MiddleButton, false, Shift::Alt | Shift::Middle},
-        ShiftCase{Qt::NoModifier, Qt::LeftButton | Qt::RightButton, false,
-                  Shift::Left | Shift::Right},
-        ShiftCase{Qt::ControlModifier, Qt::LeftButton, true,
-                  Shift::Ctrl | Shift::Left | Shift::Double},
-        ShiftCase{Qt::KeypadModifier, Qt::NoButton, false, 0}));
-
-} // namespace
-} // namespace lineora::test
-
-namespace lineora::test {
-namespace {
 
 TEST_F(MainWindowTest, RightDragMovesThePictureLikeAGrabbedSheet) {
     SetScaleIndex(*state, *main, 1); // "5:1": 1000 x 1000 on screen, so the box scrolls
@@ -149,17 +96,6 @@ TEST_F(MainWindowTest, RightDragMovesThePictureLikeAGrabbedSheet) {
     EXPECT_EQ(horizontal->value(), 20);
     EXPECT_EQ(vertical->value(), 10);
     EXPECT_EQ(PointCount(state->Store, 1), 0);
-}
-
-TEST_F(MainWindowTest, ViewPaintsThePictureScaledPixelForPixel) {
-    state->Pics.Working.setPixel(3, 2, qRgb(200, 10, 10));
-    SetScaleIndex(*state, *main, 4);
-    const QImage shown = view->grab(QRect(0, 0, 10, 10)).toImage();
-
-    EXPECT_EQ(shown.pixel(6, 4), qRgb(200, 10, 10));
-    EXPECT_EQ(shown.pixel(7, 5), qRgb(200, 10, 10));
-    EXPECT_EQ(shown.pixel(8, 4), qRgb(255, 255, 255));
-    EXPECT_EQ(shown.pixel(5, 5), qRgb(255, 255, 255));
 }
 
 TEST_F(MainWindowTest, ScaleButtonOpensItsMenuBelowItself) {

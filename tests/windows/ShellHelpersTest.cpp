@@ -11,48 +11,33 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <utility>
 
 namespace lineora::test {
 namespace {
 
-struct FilterCase {
-    const char* given;
-    const char* qt;
-};
-
-class FileFilterTest : public ::testing::TestWithParam<FilterCase> {};
-
-TEST_P(FileFilterTest, PairsBecomeQtFilterEntries) {
-    EXPECT_EQ(QtFileFilter(QString::fromLatin1(GetParam().given)),
-              QString::fromLatin1(GetParam().qt));
+TEST(FileFilterTest, PairsBecomeQtFilterEntries) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp)"},
+        {"GRA file|*.gra", "GRA file (*.gra)"},
+        {"Txt File|*.txt|All|*.*", "Txt File (*.txt);;All (*.*)"},
+        {"Pictures|*.bmp;*.png", "Pictures (*.bmp *.png)"},
+        {"Text (*.txt)", "Text (*.txt)"}};
+    for (const auto& [given, qt] : cases) {
+        EXPECT_EQ(QtFileFilter(QString::fromLatin1(given)), QString::fromLatin1(qt)) << given;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, FileFilterTest,
-    ::testing::Values(FilterCase{"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp)"},
-                      FilterCase{"GRA file|*.gra", "GRA file (*.gra)"},
-                      FilterCase{"Txt File|*.txt|All|*.*", "Txt File (*.txt);;All (*.*)"},
-                      FilterCase{"Pictures|*.bmp;*.png", "Pictures (*.bmp *.png)"},
-                      FilterCase{"Text (*.txt)", "Text (*.txt)"}));
-
-struct KeyCase {
-    int qtKey;
-    Key key;
-};
-
-class KeyMappingTest : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(KeyMappingTest, QtKeyBecomesTheProgramsKey) {
-    EXPECT_EQ(KeyOfQtKey(GetParam().qtKey), GetParam().key);
+TEST(KeyMappingTest, QtKeyBecomesTheProgramsKey) {
+    const std::pair<int, Key> cases[] = {
+        {Qt::Key_Q, Key::Q},       {Qt::Key_Up, Key::Up},        {Qt::Key_Down, Key::Down},
+        {Qt::Key_Left, Key::Left}, {Qt::Key_Right, Key::Right},  {Qt::Key_Space, Key::Space},
+        {Qt::Key_W, Key::Other},   {Qt::Key_Return, Key::Other}, {Qt::Key_PageUp, Key::Other}};
+    for (const auto& [qtKey, key] : cases) {
+        EXPECT_EQ(KeyOfQtKey(qtKey), key) << qtKey;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyMappingTest,
-    ::testing::Values(KeyCase{Qt::Key_Q, Key::Q}, KeyCase{Qt::Key_Up, Key::Up},
-                      KeyCase{Qt::Key_Down, Key::Down}, KeyCase{Qt::Key_Left, Key::Left},
-                      KeyCase{Qt::Key_Right, Key::Right}, KeyCase{Qt::Key_Space, Key::Space},
-                      KeyCase{Qt::Key_W, Key::Other}, KeyCase{Qt::Key_Return, Key::Other},
-                      KeyCase{Qt::Key_PageUp, Key::Other}));
 
 TEST(PreFilterTest, MenuKeysPassAndEverythingElseIsTaken) {
     const auto taken = [](int key, Qt::KeyboardModifiers modifiers) {
@@ -68,6 +53,7 @@ TEST(PreFilterTest, MenuKeysPassAndEverythingElseIsTaken) {
 }
 
 struct ThrowCase {
+    const char* name;
     std::function<void()> action;
     const char* shown;
 };
@@ -90,12 +76,15 @@ TEST_P(ErrorBoundaryTest, ErrorTextIsShownOnceAndTheEventStops) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, ErrorBoundaryTest,
-    ::testing::Values(
-        ThrowCase{[] { throw CalcError("Division by zero"); }, "Division by zero"},
-        ThrowCase{[] { throw FileError("Cannot read chart.bmp"); }, "Cannot read chart.bmp"},
-        ThrowCase{[] { throw FormatError("\"1,2,3\" is no number"); }, "\"1,2,3\" is no number"},
-        ThrowCase{[] { throw std::runtime_error("other"); }, "other"},
-        ThrowCase{[] { throw 42; }, "Unexpected error"}));
+    ::testing::Values(ThrowCase{"CalcError", [] { throw CalcError("Division by zero"); },
+                                "Division by zero"},
+                      ThrowCase{"FileError", [] { throw FileError("Cannot read chart.bmp"); },
+                                "Cannot read chart.bmp"},
+                      ThrowCase{"FormatError", [] { throw FormatError("\"1,2,3\" is no number"); },
+                                "\"1,2,3\" is no number"},
+                      ThrowCase{"StdException", [] { throw std::runtime_error("other"); }, "other"},
+                      ThrowCase{"AnythingElse", [] { throw 42; }, "Unexpected error"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ErrorBoundaryTest, ActionWithoutErrorShowsNothing) {
     ScriptedHost host;

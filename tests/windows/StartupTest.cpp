@@ -14,44 +14,48 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace lineora::test {
 namespace {
 
-struct DateCase {
-    const char* compiler;
-    const char* shown;
-};
-
-class BuildDateTest : public ::testing::TestWithParam<DateCase> {};
-
-TEST_P(BuildDateTest, CompilerDateBecomesDayMonthYearWithTrailingBlank) {
-    EXPECT_EQ(BuildDateText(GetParam().compiler), QString::fromLatin1(GetParam().shown));
+TEST(BuildDateTest, CompilerDateBecomesDayMonthYearWithTrailingBlank) {
+    const std::pair<const char*, const char*> cases[] = {{"Oct 24 2001", "24/10/2001 "},
+                                                         {"Jan  1 2025", "01/01/2025 "},
+                                                         {"Foo 12 2020", "Foo 12 2020"},
+                                                         {"garbage", "garbage"}};
+    for (const auto& [compiler, shown] : cases) {
+        EXPECT_EQ(BuildDateText(compiler), QString::fromLatin1(shown)) << compiler;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(CompilerDates, BuildDateTest,
-                         ::testing::Values(DateCase{"Oct 24 2001", "24/10/2001 "},
-                                           DateCase{"Jan  1 2025", "01/01/2025 "},
-                                           DateCase{"Dec 31 1999", "31/12/1999 "},
-                                           DateCase{"Foo 12 2020", "Foo 12 2020"},
-                                           DateCase{"garbage", "garbage"}));
 
 class StartupTest : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QString WriteChart() {
+        QImage chart(120, 80, QImage::Format_RGB32);
+        chart.fill(Qt::white);
+        const QString path = folder.filePath(QStringLiteral("chart.bmp"));
+        EXPECT_TRUE(chart.save(path, "BMP"));
+        return path;
+    }
+
+    void Start(const QString& file) {
+        StartProgram(*state, host, windows, {QStringLiteral("lineora"), file},
+                     StartupOptions{false});
+    }
+
+    QTemporaryDir folder;
     std::unique_ptr<State> state = std::make_unique<State>();
     ScriptedHost host;
     Windows windows;
 };
 
 TEST_F(StartupTest, PictureOnTheCommandLineIsOpenedAndWorkStartsEmptyAtOneToOne) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("chart.bmp"));
-    QImage chart(120, 80, QImage::Format_RGB32);
-    chart.fill(Qt::white);
-    ASSERT_TRUE(chart.save(path, "BMP"));
+    const QString path = WriteChart();
     host.Separator = QLatin1Char(',');
-
-    StartProgram(*state, host, windows, {QStringLiteral("lineora"), path}, StartupOptions{false});
+    Start(path);
 
     EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("\"Lineora 3\""));
@@ -71,23 +75,8 @@ TEST_F(StartupTest, PictureOnTheCommandLineIsOpenedAndWorkStartsEmptyAtOneToOne)
     SetDecimalChar(QLatin1Char('.'));
 }
 
-TEST_F(StartupTest, MissingCommandLinePictureIsReportedAndStartupGoesOn) {
-    StartProgram(*state, host, windows,
-                 {QStringLiteral("lineora"), QStringLiteral("/nonexistent/chart.bmp")},
-                 StartupOptions{false});
-
-    EXPECT_EQ(host.Shown.size(), 1);
-    EXPECT_EQ(state->Pics.PictureWidth, 0);
-    ASSERT_NE(windows.FormLineora, nullptr);
-    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
-}
-
 TEST_F(StartupTest, GraphDataFileOnTheCommandLineIsOpenedLastSoItsPointsStay) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QImage chart(120, 80, QImage::Format_RGB32);
-    chart.fill(Qt::white);
-    ASSERT_TRUE(chart.save(folder.filePath(QStringLiteral("chart.bmp")), "BMP"));
+    const QString chart = WriteChart();
     GraData work;
     work.PictureName = QStringLiteral("chart.bmp");
     work.MinX = work.MinY = QStringLiteral("0");
@@ -101,25 +90,28 @@ TEST_F(StartupTest, GraphDataFileOnTheCommandLineIsOpenedLastSoItsPointsStay) {
     work.Curves[2] = {{20, 60}, {30, 50}};
     const QString path = folder.filePath(QStringLiteral("work.GRA"));
     SaveGraFile(path, WriteGraText(work));
-
-    StartProgram(*state, host, windows, {QStringLiteral("lineora"), path}, StartupOptions{false});
+    Start(path);
 
     EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(state->Store.LineNext[2], 3);
     EXPECT_EQ(state->Main.GraFileName, path);
     EXPECT_EQ(state->Pics.PictureWidth, 120);
-    EXPECT_EQ(windows.FormLineora->windowTitle(),
-              QStringLiteral("Lineora3   ") + folder.filePath(QStringLiteral("chart.bmp")));
+    EXPECT_EQ(windows.FormLineora->windowTitle(), QStringLiteral("Lineora3   ") + chart);
 }
 
-TEST_F(StartupTest, MissingGraphDataFileOnTheCommandLineIsReported) {
-    StartProgram(*state, host, windows,
-                 {QStringLiteral("lineora"), QStringLiteral("/nonexistent/work.GRA")},
-                 StartupOptions{false});
-
-    ASSERT_EQ(host.Shown.size(), 1);
-    EXPECT_TRUE(host.Shown[0].contains(QStringLiteral("/nonexistent/work.GRA")));
-    EXPECT_EQ(state->Pics.PictureWidth, 0);
+TEST_F(StartupTest, AMissingFileOnTheCommandLineIsReportedAndStartupGoesOn) {
+    for (const QString& path :
+         {QStringLiteral("/nonexistent/chart.bmp"), QStringLiteral("/nonexistent/work.GRA")}) {
+        auto fresh = std::make_unique<State>();
+        ScriptedHost reporter;
+        Windows started;
+        StartProgram(*fresh, reporter, started, {QStringLiteral("lineora"), path},
+                     StartupOptions{false});
+        ASSERT_EQ(reporter.Shown.size(), 1) << path.toStdString();
+        EXPECT_TRUE(reporter.Shown[0].contains(path)) << reporter.Shown[0].toStdString();
+        EXPECT_EQ(fresh->Pics.PictureWidth, 0);
+        EXPECT_EQ(fresh->Main.ToolMode, Tool::SetPoint);
+    }
 }
 
 } // namespace

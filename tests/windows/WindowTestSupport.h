@@ -4,8 +4,8 @@
 #include "app/Windows.h"
 #include "commands/Commands.h"
 #include "commands/State.h"
-#include "curves/StoreTestSupport.h"
 #include "support/ScriptedHost.h"
+#include "support/WorkedExample.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -62,149 +62,7 @@ QString Program() {
     return QStringLiteral(LINEORA_PROGRAM);
 }
 
-struct ExportCase {
-    const char* Folder;
-    QStringList Options;
-    const char* Locale;
-    const char* Expected;
-};
-
-void PrintTo(const ExportCase& c, std::ostream* out) {
-    *out << c.Folder << " " << c.Options.join(QLatin1Char(' ')).toStdString() << " " << c.Locale;
-}
-
-class ExportOptions : public ::testing::TestWithParam<ExportCase> {};
-
-TEST_P(ExportOptions, PrintTheExpectedTextByteForByte) {
-    const ExportCase& c = GetParam();
-    const Outcome run =
-        RunProgram(Program(),
-                   QStringList{QStringLiteral("--export")} + c.Options +
-                       QStringList{CaseFile(QLatin1String(c.Folder), QStringLiteral("work.gra"))},
-                   QLatin1String(c.Locale));
-    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Err, QByteArray());
-    EXPECT_EQ(run.Out, ReadBytes(CaseFile(QLatin1String(c.Folder), QLatin1String(c.Expected))));
-}
-
-QStringList Options(const char* format, const char* separator) {
-    return {QStringLiteral("--format"), QLatin1String(format), QStringLiteral("--separator"),
-            QLatin1String(separator)};
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ExportOptions,
-    ::testing::Values(
-        ExportCase{"linear-standard-point", Options("standard", "point"), "C", "expected.txt"},
-        ExportCase{"linear-standard-point", Options("standard", "point"), "de_DE.UTF-8",
-                   "expected.txt"},
-        ExportCase{"log10x-scientific-comma", Options("scientific", "comma"), "C", "expected.txt"},
-        ExportCase{"log10x-scientific-comma",
-                   {QStringLiteral("--separator=comma"), QStringLiteral("--format=Scientific")},
-                   "C",
-                   "expected.txt"},
-        ExportCase{"comma-texts", Options("standard", "system"), "C", "expected.txt"},
-        ExportCase{"comma-texts", Options("standard", "system"), "de_DE.UTF-8",
-                   "expected-comma-system.txt"},
-        ExportCase{"empty", Options("scientific", "comma"), "C", "expected.txt"},
-        // The points in the order the file keeps them: nothing is sorted.
-        ExportCase{"unsorted-current-curve", Options("scientific", "point"), "C", "expected.txt"},
-        ExportCase{"ln-lf-only", Options("standard", "point"), "C", "expected.txt"}));
-
-// A copy of the program in a folder of its own, so that a configuration can lie beside it.
-class ExportDefaults : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        program = folder.filePath(QStringLiteral("lineora"));
-        ASSERT_TRUE(QFile::copy(Program(), program));
-    }
-
-    void Configure(const QByteArray& text) {
-        QFile file(folder.filePath(QStringLiteral("lineora3.Ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    Outcome Export(const char* folderName, const QStringList& options = {},
-                   const char* locale = "C") {
-        return RunProgram(
-            program,
-            QStringList{QStringLiteral("--export")} + options +
-                QStringList{CaseFile(QLatin1String(folderName), QStringLiteral("work.gra"))},
-            QLatin1String(locale));
-    }
-
-    QTemporaryDir folder;
-    QString program;
-};
-
-TEST_F(ExportDefaults, WithoutConfigurationStandardAsTheSystemWritesIt) {
-    EXPECT_EQ(Export("comma-texts").Out, ReadBytes(CaseFile("comma-texts", "expected.txt")));
-    EXPECT_EQ(Export("comma-texts", {}, "de_DE.UTF-8").Out,
-              ReadBytes(CaseFile("comma-texts", "expected-comma-system.txt")));
-}
-
-TEST_F(ExportDefaults, ComeFromTheConfigurationBesideTheProgram) {
-    Configure("[Setup]\r\nStandartNumerFormat=0\r\nPointer1=1\r\n");
-    EXPECT_EQ(Export("log10x-scientific-comma").Out,
-              ReadBytes(CaseFile("log10x-scientific-comma", "expected.txt")));
-    // Of several separator buttons on, the last one read wins; names compare without case.
-    Configure("[setup]\nstandartnumerformat=1\nPointer1=1\nPointer2=1\n");
-    EXPECT_EQ(Export("linear-standard-point", {}, "de_DE.UTF-8").Out,
-              ReadBytes(CaseFile("linear-standard-point", "expected.txt")));
-}
-
-TEST_F(ExportDefaults, OptionsOverrideTheConfiguration) {
-    Configure("[Setup]\nStandartNumerFormat=0\nPointer1=1\n");
-    EXPECT_EQ(Export("linear-standard-point", Options("standard", "point")).Out,
-              ReadBytes(CaseFile("linear-standard-point", "expected.txt")));
-}
-
-TEST_F(ExportDefaults, DamagedConfigurationIsReportedAndTheDefaultsApply) {
-    static const char kDamaged[] = "[Setup]\nStandartNumerFormat=0\n\0\0\0";
-    Configure(QByteArray(kDamaged, sizeof kDamaged - 1));
-    const Outcome run = Export("comma-texts");
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, ReadBytes(CaseFile("comma-texts", "expected.txt")));
-    EXPECT_TRUE(run.Err.contains("lineora3.Ini")) << run.Err.toStdString();
-}
-
-struct Failure {
-    std::string Name;
-    QStringList Arguments; // "@" stands for a damaged file written by the test
-    QByteArray Damaged;
-    int Status;
-    const char* Says;
-};
-
-class ExportFailures : public ::testing::TestWithParam<Failure> {};
-
-TEST_P(ExportFailures, GoToStandardErrorWithAStatus) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString damaged = folder.filePath(QStringLiteral("damaged.gra"));
-    QFile file(damaged);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GetParam().Damaged);
-    file.close();
-    QStringList arguments = GetParam().Arguments;
-    arguments.replaceInStrings(QStringLiteral("@"), damaged);
-
-    const Outcome run = RunProgram(Program(), arguments);
-    EXPECT_EQ(run.Status, GetParam().Status) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, QByteArray());
-    EXPECT_TRUE(run.Err.contains(GetParam().Says)) << run.Err.toStdString();
-}
-
-QByteArray Work(const char* scaleX, const char* minX = "0") {
-    return QByteArray("chart.bmp\r\n") + minX +
-           "\r\n10\r\n0\r\n3\r\n100\r\n400\r\n500\r\n400\r\n100\r\n100\r\n" + scaleX +
-           "\r\n1\r\nLine \xB9 1\r\n2\r\n140\r\n300\r\nLine \xB9 2\r\n1\r\nLine \xB9 3\r\n1\r\n"
-           "Line \xB9 4\r\n1\r\nLine \xB9 5\r\n1\r\n";
-}
-
-// "--export" followed by these arguments.
+// "--export" followed by these arguments; "@" stands for the graph data file.
 QStringList ExportArguments(std::initializer_list<const char*> arguments) {
     QStringList list{QStringLiteral("--export")};
     for (const char* argument : arguments) {
@@ -213,37 +71,153 @@ QStringList ExportArguments(std::initializer_list<const char*> arguments) {
     return list;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ExportFailures,
-    ::testing::Values(
-        Failure{"NoFile", ExportArguments({}), {}, 2, "needs the graph data file"},
-        Failure{"TwoFiles", ExportArguments({"@", "@"}), Work("1"), 2, "one file only"},
-        Failure{"UnknownFormat", ExportArguments({"--format", "fancy", "@"}), Work("1"), 2,
-                "unknown format \"fancy\""},
-        Failure{"UnknownOption", ExportArguments({"--colour", "@"}), Work("1"), 2,
-                "unknown option \"--colour\""},
-        Failure{"MissingFile",
-                ExportArguments({"/nonexistent/work.gra"}),
-                {},
-                1,
-                "/nonexistent/work.gra"},
-        Failure{"ScaleCode4", ExportArguments({"@"}), Work("4"), 1, "line 12: the scale code 4"},
-        Failure{"AxisTextNoNumber", ExportArguments({"@"}), Work("1", "zero"), 1, "line 2:"},
-        Failure{"ShortFile", ExportArguments({"@"}), Work("1").left(40), 1, "ends"}),
-    [](const auto& info) { return info.param.Name; });
+QStringList Options(const char* format, const char* separator) {
+    return ExportArguments({"--format", format, "--separator", separator, "@"});
+}
 
-TEST(ExportCommandLine, WorksWithoutThePicture) {
+// A graph data file of the worked example with the given scale code and X minimum.
+QByteArray Work(const char* scaleX, const char* minX = "0") {
+    return QByteArray("chart.bmp\r\n") + minX +
+           "\r\n10\r\n0\r\n3\r\n100\r\n400\r\n500\r\n400\r\n100\r\n100\r\n" + scaleX +
+           "\r\n1\r\nLine \xB9 1\r\n2\r\n140\r\n300\r\nLine \xB9 2\r\n1\r\nLine \xB9 3\r\n1\r\n"
+           "Line \xB9 4\r\n1\r\nLine \xB9 5\r\n1\r\n";
+}
+
+struct ExportCase {
+    const char* Name;
+    QStringList Arguments;
+    const char* Folder = nullptr; // the case folder of the graph data file and expected text
+    const char* Expected = "expected.txt";
+    const char* Locale = "C";
+    QByteArray Config{}; // lineora3.Ini beside the program; none when empty
+    QByteArray Work{};   // the graph data file's bytes when no case folder gives it
+    bool Alone = false; // the case folder's graph data file copied away from its picture
+    int Status = 0;
+    const char* Err = nullptr; // what standard error says; nothing at all when null
+};
+
+// Each case runs a copy of the program in a folder of its own, so that a configuration can lie
+// beside it.
+class Export : public ::testing::TestWithParam<ExportCase> {};
+
+TEST_P(Export, PrintsTheExpectedTextOrFailsWithAStatus) {
+    const ExportCase& c = GetParam();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("alone.gra"));
-    ASSERT_TRUE(QFile::copy(
-        CaseFile(QStringLiteral("linear-standard-point"), QStringLiteral("work.gra")), path));
-    const Outcome run = RunProgram(
-        Program(), ExportArguments({"--format", "standard", "--separator", "point"}) << path);
-    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, ReadBytes(CaseFile(QStringLiteral("linear-standard-point"),
-                                          QStringLiteral("expected.txt"))));
+    const QString program = folder.filePath(QStringLiteral("lineora"));
+    ASSERT_TRUE(QFile::copy(Program(), program));
+    const auto put = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    if (!c.Config.isEmpty()) {
+        put(QStringLiteral("lineora3.Ini"), c.Config);
+    }
+    QString work = folder.filePath(QStringLiteral("work.gra"));
+    if (c.Folder == nullptr) {
+        put(QStringLiteral("work.gra"), c.Work);
+    } else if (c.Alone) {
+        ASSERT_TRUE(
+            QFile::copy(CaseFile(QLatin1String(c.Folder), QStringLiteral("work.gra")), work));
+    } else {
+        work = CaseFile(QLatin1String(c.Folder), QStringLiteral("work.gra"));
+    }
+    QStringList arguments = c.Arguments;
+    arguments.replaceInStrings(QStringLiteral("@"), work);
+
+    const Outcome run = RunProgram(program, arguments, QLatin1String(c.Locale));
+    EXPECT_EQ(run.Status, c.Status) << run.Err.toStdString();
+    if (c.Err == nullptr) {
+        EXPECT_EQ(run.Err, QByteArray());
+    } else {
+        EXPECT_TRUE(run.Err.contains(c.Err)) << run.Err.toStdString();
+    }
+    EXPECT_EQ(run.Out, c.Status != 0 ? QByteArray()
+                                     : ReadBytes(CaseFile(QLatin1String(c.Folder),
+                                                          QLatin1String(c.Expected))));
 }
+
+const char* const kDe = "de_DE.UTF-8";
+const char kDamaged[] = "[Setup]\nStandartNumerFormat=0\n\0\0\0";
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, Export,
+    ::testing::Values(
+        ExportCase{"StandardPoint", Options("standard", "point"), "linear-standard-point"},
+        ExportCase{"StandardPointInAGermanLocale", Options("standard", "point"),
+                   "linear-standard-point", "expected.txt", kDe},
+        ExportCase{"ScientificComma", Options("scientific", "comma"), "log10x-scientific-comma"},
+        ExportCase{"OptionsWithEqualsAndCapitals",
+                   ExportArguments({"--separator=comma", "--format=Scientific", "@"}),
+                   "log10x-scientific-comma"},
+        ExportCase{"SystemSeparator", Options("standard", "system"), "comma-texts"},
+        ExportCase{"SystemSeparatorInAGermanLocale", Options("standard", "system"), "comma-texts",
+                   "expected-comma-system.txt", kDe},
+        ExportCase{"NoPoints", Options("scientific", "comma"), "empty"},
+        // The points in the order the file keeps them: nothing is sorted.
+        ExportCase{"Unsorted", Options("scientific", "point"), "unsorted-current-curve"},
+        ExportCase{"LfOnlyFile", Options("standard", "point"), "ln-lf-only"},
+        ExportCase{"WithoutThePicture",
+                   Options("standard", "point"),
+                   "linear-standard-point",
+                   "expected.txt",
+                   "C",
+                   {},
+                   {},
+                   true}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Without options: standard, with the separator the configuration beside the program or else
+// the system gives.
+INSTANTIATE_TEST_SUITE_P(
+    Defaults, Export,
+    ::testing::Values(
+        ExportCase{"None", ExportArguments({"@"}), "comma-texts"},
+        ExportCase{"NoneInAGermanLocale", ExportArguments({"@"}), "comma-texts",
+                   "expected-comma-system.txt", kDe},
+        ExportCase{"FromTheConfiguration", ExportArguments({"@"}), "log10x-scientific-comma",
+                   "expected.txt", "C", "[Setup]\r\nStandartNumerFormat=0\r\nPointer1=1\r\n"},
+        // Of several separator buttons on, the last one read wins; names compare without case.
+        ExportCase{"LastSeparatorOfTheConfigurationWins", ExportArguments({"@"}),
+                   "linear-standard-point", "expected.txt", kDe,
+                   "[setup]\nstandartnumerformat=1\nPointer1=1\nPointer2=1\n"},
+        ExportCase{"OptionsOverrideTheConfiguration", Options("standard", "point"),
+                   "linear-standard-point", "expected.txt", "C",
+                   "[Setup]\nStandartNumerFormat=0\nPointer1=1\n"},
+        ExportCase{"DamagedConfigurationIsReported",
+                   ExportArguments({"@"}),
+                   "comma-texts",
+                   "expected.txt",
+                   "C",
+                   QByteArray(kDamaged, sizeof kDamaged - 1),
+                   {},
+                   false,
+                   0,
+                   "lineora3.Ini"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+ExportCase Fails(const char* name, QStringList arguments, QByteArray work, int status,
+                 const char* err) {
+    return {.Name = name, .Arguments = arguments, .Work = work, .Status = status, .Err = err};
+}
+
+// Usage errors give status 2, unreadable files 1; nothing goes to standard output.
+INSTANTIATE_TEST_SUITE_P(
+    Failures, Export,
+    ::testing::Values(
+        Fails("NoFile", ExportArguments({}), {}, 2, "needs the graph data file"),
+        Fails("TwoFiles", ExportArguments({"@", "@"}), Work("1"), 2, "one file only"),
+        Fails("UnknownFormat", ExportArguments({"--format", "fancy", "@"}), Work("1"), 2,
+              "unknown format \"fancy\""),
+        Fails("UnknownOption", ExportArguments({"--colour", "@"}), Work("1"), 2,
+              "unknown option \"--colour\""),
+        Fails("MissingFile", ExportArguments({"/nonexistent/work.gra"}), {}, 1,
+              "/nonexistent/work.gra"),
+        Fails("ScaleCode4", ExportArguments({"@"}), Work("4"), 1, "line 12: the scale code 4"),
+        Fails("AxisTextNoNumber", ExportArguments({"@"}), Work("1", "zero"), 1, "line 2:"),
+        Fails("ShortFile", ExportArguments({"@"}), Work("1").left(40), 1, "ends")),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ExportCommandLine, HelpListsTheOptions) {
     for (const char* help : {"--help", "-h"}) {

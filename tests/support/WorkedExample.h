@@ -15,10 +15,15 @@ inline void PrintTo(const PicturePoint& p, std::ostream* os) {
 
 namespace lineora::test {
 
-// The chart every store test digitizes: zero point (100, 400), X-max (500, 400), Y-max
-// (100, 100), X from 0 to 10 and Y from 0 to 3, linear, so 40 pixels are one X unit and 100
-// pixels one Y unit.
-inline Calibration WorkedCalibration(const Settings& settings) {
+inline Settings TestSettings() {
+    Settings settings;
+    settings.XDirection = 1;
+    return settings;
+}
+
+// The worked example: zero point (100, 400), X-max (500, 400), Y-max (100, 100), X from 0 to
+// 10 and Y from 0 to 3, so 40 pixels are one X unit and 100 pixels one Y unit.
+inline Calibration WorkedCalibration(const Settings& settings = TestSettings()) {
     Calibration cal;
     cal.ZeroPointX = 100;
     cal.ZeroPointY = 400;
@@ -32,12 +37,6 @@ inline Calibration WorkedCalibration(const Settings& settings) {
     cal.AxisYMax = 3;
     ComputeAxisAngles(cal, settings);
     return cal;
-}
-
-inline Settings TestSettings() {
-    Settings settings;
-    settings.XDirection = 1;
-    return settings;
 }
 
 // The picture positions of curve c in row order.
