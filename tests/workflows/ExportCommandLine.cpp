@@ -91,7 +91,7 @@ struct ExportCase {
     const char* Locale = "C";
     QByteArray Config{}; // lineora3.Ini beside the program; none when empty
     QByteArray Work{};   // the graph data file's bytes when no case folder gives it
-    bool Alone = false; // the case folder's graph data file copied away from its picture
+    bool Alone = false;  // the case folder's graph data file copied away from its picture
     int Status = 0;
     const char* Err = nullptr; // what standard error says; nothing at all when null
 };
