@@ -1,6 +1,7 @@
 // A click and a mouse move in point mode on a large scan, measured against one copy of the
 // picture in the same run.
 
+#include "NullViews.h"
 #include "commands/Commands.h"
 #include "commands/PictureMouse.h"
 #include "commands/State.h"
@@ -20,28 +21,14 @@ namespace {
 
 // The windows' side of the commands, doing only what costs time outside the screen: the
 // magnifier's enlargement.
-class BenchViews : public Views {
+class BenchViews : public NullViews {
 public:
     const State* state = nullptr;
     QImage magnifier;
-    void PictureChanged() override {}
-    void PictureAreaChanged(const QRect&) override {}
-    void ViewScaleChanged() override {}
-    void ControlsChanged() override {}
-    void ApplyWindowToggles() override {}
-    void ApplyWindowPlacements() override {}
-    void CaptureWindowPlacements() override {}
-    void SetPictureCursor(int) override {}
-    void ScrollPictureBy(int, int) override {}
     void UpdateMagnifier(int x, int y) override {
         DrawMagnifier(state->Pics.Working, x, y, magnifier);
     }
     void ShowStatus(int, const QString& text) override { benchmark::DoNotOptimize(text); }
-    void SetCaption(const QString&) override {}
-    void TableChanged() override {}
-    void RunNudge() override {}
-    void MovePointerBy(int, int) override {}
-    void CloseMainWindow() override {}
 };
 
 class BenchHost : public Host {

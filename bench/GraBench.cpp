@@ -1,6 +1,7 @@
 // Opening saved work against reading its picture alone: the graph data file, the checks, the
 // value recomputation and the first redraw should cost less than two more picture reads.
 
+#include "NullViews.h"
 #include "commands/GraCommands.h"
 #include "commands/State.h"
 #include "curves/GraFile.h"
@@ -21,26 +22,6 @@ namespace {
 
 constexpr int kWidth = 6000;
 constexpr int kHeight = 4000;
-
-class NullViews : public Views {
-public:
-    void PictureChanged() override {}
-    void PictureAreaChanged(const QRect&) override {}
-    void ViewScaleChanged() override {}
-    void ControlsChanged() override {}
-    void ApplyWindowToggles() override {}
-    void ApplyWindowPlacements() override {}
-    void CaptureWindowPlacements() override {}
-    void SetPictureCursor(int) override {}
-    void ScrollPictureBy(int, int) override {}
-    void UpdateMagnifier(int, int) override {}
-    void ShowStatus(int, const QString&) override {}
-    void SetCaption(const QString&) override {}
-    void TableChanged() override {}
-    void RunNudge() override {}
-    void MovePointerBy(int, int) override {}
-    void CloseMainWindow() override {}
-};
 
 // A program folder with Data/work.gra (five curves of 999 points) and its 6000 x 4000 picture
 // in Data/Grafiks/, made once for all runs.

@@ -1,3 +1,4 @@
+#include "NullViews.h"
 #include "commands/Commands.h"
 #include "common/NumberText.h"
 #include "common/Rounding.h"
@@ -19,25 +20,9 @@ constexpr int kRowsOnScreen = 25;
 
 // Views that do nothing but what the table window does on a refresh: reset its model and
 // let the rows on screen be read again.
-class TableOnlyViews : public Views {
+class TableOnlyViews : public NullViews {
 public:
     explicit TableOnlyViews(const State& state) : state_(state) {}
-
-    void PictureChanged() override {}
-    void PictureAreaChanged(const QRect&) override {}
-    void ViewScaleChanged() override {}
-    void ControlsChanged() override {}
-    void ApplyWindowToggles() override {}
-    void ApplyWindowPlacements() override {}
-    void CaptureWindowPlacements() override {}
-    void SetPictureCursor(int) override {}
-    void ScrollPictureBy(int, int) override {}
-    void UpdateMagnifier(int, int) override {}
-    void ShowStatus(int, const QString&) override {}
-    void SetCaption(const QString&) override {}
-    void RunNudge() override {}
-    void MovePointerBy(int, int) override {}
-    void CloseMainWindow() override {}
 
     void TableChanged() override {
         model_.Refresh(state_.Store, TableOptionsOf(state_));
