@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandLineArgs.h"
+
 #include "commands/GraCommands.h"
 #include "common/Errors.h"
 #include "common/NumberText.h"
@@ -18,10 +20,6 @@
 namespace lineora {
 
 namespace {
-
-constexpr int kDone = 0;
-constexpr int kBadFile = 1;
-constexpr int kBadArguments = 2;
 
 constexpr char kHelpText[] =
     "Usage: lineora [PICTURE | FILE.gra]\n"
@@ -47,25 +45,12 @@ constexpr char kHelpText[] =
     "\n"
     "Exit status: 0 done, 1 the file cannot be read or gives no values, 2 wrong arguments.\n";
 
-class UsageError : public std::runtime_error {
-public:
-    explicit UsageError(const QString& what) : std::runtime_error(what.toStdString()) {}
-};
-
 struct ExportRequest {
     bool Help = false;
     QString File;
     std::optional<NumberFormat> Format;
     std::optional<SeparatorChoice> Separator;
 };
-
-void WriteTo(std::FILE* stream, const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
-void Complain(const QString& text) {
-    WriteTo(stderr, (QStringLiteral("lineora: ") + text + QLatin1Char('\n')).toUtf8());
-}
 
 NumberFormat ParseFormat(const QString& value) {
     if (value.compare(QLatin1String("standard"), Qt::CaseInsensitive) == 0) {
@@ -91,51 +76,27 @@ SeparatorChoice ParseSeparator(const QString& value) {
         QStringLiteral("unknown separator \"%1\" (comma, point or system)").arg(value));
 }
 
-// The arguments after "--export": options as "--name value" or "--name=value", one file.
+// The arguments after "--export": --format, --separator and one file.
 ExportRequest ParseExportArguments(const QStringList& arguments) {
+    const QString format = QStringLiteral("--format");
+    const QString separator = QStringLiteral("--separator");
+    const ParsedArguments parsed = ParseArguments(arguments, {format, separator});
     ExportRequest request;
-    bool optionsEnd = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (!optionsEnd && argument == QLatin1String("--")) {
-            optionsEnd = true;
-            continue;
-        }
-        if (optionsEnd || !argument.startsWith(QLatin1Char('-')) ||
-            argument == QLatin1String("-")) {
-            if (!request.File.isEmpty()) {
-                throw UsageError(
-                    QStringLiteral("one file only, \"%1\" is one too many").arg(argument));
-            }
-            request.File = argument;
-            continue;
-        }
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            request.Help = true;
-            continue;
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = equals < 0 ? argument : argument.left(equals);
-        if (name != QLatin1String("--format") && name != QLatin1String("--separator")) {
-            throw UsageError(QStringLiteral("unknown option \"%1\"").arg(argument));
-        }
-        QString value;
-        if (equals >= 0) {
-            value = argument.mid(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            throw UsageError(QStringLiteral("%1 needs a value").arg(name));
-        }
-        if (name == QLatin1String("--format")) {
-            request.Format = ParseFormat(value);
-        } else {
-            request.Separator = ParseSeparator(value);
-        }
+    request.Help = parsed.Help;
+    if (parsed.Options.contains(format)) {
+        request.Format = ParseFormat(parsed.Options.value(format));
     }
-    if (!request.Help && request.File.isEmpty()) {
+    if (parsed.Options.contains(separator)) {
+        request.Separator = ParseSeparator(parsed.Options.value(separator));
+    }
+    if (parsed.Files.size() > 1) {
+        throw UsageError(
+            QStringLiteral("one file only, \"%1\" is one too many").arg(parsed.Files[1]));
+    }
+    if (!request.Help && parsed.Files.isEmpty()) {
         throw UsageError(QStringLiteral("--export needs the graph data file to export"));
     }
+    request.File = parsed.Files.value(0);
     return request;
 }
 
@@ -183,12 +144,11 @@ int RunExport(const QStringList& arguments, const QString& appDir) {
     try {
         request = ParseExportArguments(arguments);
     } catch (const UsageError& error) {
-        Complain(QString::fromUtf8(error.what()) + QStringLiteral("\nTry \"lineora --help\"."));
-        return kBadArguments;
+        return ComplainOfUsage(error);
     }
     if (request.Help) {
         WriteTo(stdout, kHelpText);
-        return kDone;
+        return kExitDone;
     }
     const ExportDefaults defaults = ReadExportDefaults(appDir);
     QByteArray text;
@@ -199,17 +159,17 @@ int RunExport(const QStringList& arguments, const QString& appDir) {
                    .toUtf8();
     } catch (const FileError& error) {
         Complain(QString::fromUtf8(error.what()));
-        return kBadFile;
+        return kExitBadFile;
     } catch (const std::exception& error) {
         Complain(QStringLiteral("\"%1\": %2").arg(request.File, QString::fromUtf8(error.what())));
-        return kBadFile;
+        return kExitBadFile;
     }
     WriteTo(stdout, text);
     if (std::fflush(stdout) != 0) {
         Complain(QStringLiteral("cannot write the export text"));
-        return kBadFile;
+        return kExitBadFile;
     }
-    return kDone;
+    return kExitDone;
 }
 
 } // namespace
@@ -228,7 +188,7 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     if (help) {
         WriteTo(stdout, kHelpText);
-        return kDone;
+        return kExitDone;
     }
     // Numbers typed with the machine's separator read as the window would read them.
     const QString point = QLocale::system().decimalPoint();

@@ -208,6 +208,22 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
                      LoadMessage(state.Messages, QStringLiteral("msgMessaga19")));
 }
 
+void SaveGraBeside(State& state, const QString& graPath) {
+    if (state.Pics.Clean.isNull()) {
+        throw FileError("There is no picture to save with the graph data.");
+    }
+    const QFileInfo gra(graPath);
+    const QString pictureName = BaseNameOf(graPath) + QStringLiteral(".bmp");
+    const QByteArray bytes = WriteGraText(GraDataOf(state, pictureName));
+    const QString picturePath = gra.dir().filePath(pictureName);
+    if (QFileInfo(picturePath).absoluteFilePath() !=
+        QFileInfo(state.Pics.PictureFileName).absoluteFilePath()) {
+        SavePictureFile(state.Pics, picturePath);
+    }
+    SaveGraFile(gra.absoluteFilePath(), bytes);
+    state.Main.GraFileName = gra.absoluteFilePath();
+}
+
 void OpenGraFile(State& state, Host& host, Views& views) {
     const QString path = host.OpenFileName(QStringLiteral("GRA file (*.gra)"),
                                            GraDataFolder(state.Main.AppDir) + QLatin1Char('/'));

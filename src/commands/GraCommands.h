@@ -21,6 +21,11 @@ QString GraPictureFolder(const QString& appDir);
 // when missing, and says where the work went. The marks and axes on screen stay.
 void SaveGraWithPicture(State& state, Host& host, Views& views);
 
+// For scripts: the work saved as `graPath`, its clean picture beside it as a 24-bit BMP of the
+// same base name, both atomically and without a question. A picture that already is that very
+// file is left as it stands. Nothing is written when the curves do not fit the file.
+void SaveGraBeside(State& state, const QString& graPath);
+
 // Chooses a graph data file in Data/ and opens it. A cancelled dialog changes nothing.
 void OpenGraFile(State& state, Host& host, Views& views);
 
