@@ -1,8 +1,8 @@
 // A click and a mouse move in point mode on a large scan, measured against one copy of the
 // picture in the same run.
 
-#include "NullViews.h"
 #include "commands/Commands.h"
+#include "commands/NullViews.h"
 #include "commands/PictureMouse.h"
 #include "commands/State.h"
 #include "common/NumberText.h"

@@ -1,8 +1,8 @@
 // Opening saved work against reading its picture alone: the graph data file, the checks, the
 // value recomputation and the first redraw should cost less than two more picture reads.
 
-#include "NullViews.h"
 #include "commands/GraCommands.h"
+#include "commands/NullViews.h"
 #include "commands/State.h"
 #include "curves/GraFile.h"
 #include "picture/Pictures.h"

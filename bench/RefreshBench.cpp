@@ -1,5 +1,5 @@
-#include "NullViews.h"
 #include "commands/Commands.h"
+#include "commands/NullViews.h"
 #include "common/NumberText.h"
 #include "common/Rounding.h"
 #include "curves/Export.h"

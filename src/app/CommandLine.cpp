@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/BatchCommands.h"
 #include "app/CommandLineArgs.h"
 
 #include "commands/GraCommands.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -25,25 +27,57 @@ constexpr char kHelpText[] =
     "Usage: lineora [PICTURE | FILE.gra]\n"
     "       lineora --export [--format standard|scientific] [--separator comma|point|system] "
     "FILE.gra\n"
+    "       lineora --clean-specks IN OUT.bmp\n"
+    "       lineora --rotate DEGREES IN OUT.bmp\n"
+    "       lineora --auto [--threshold N] PICTURE -o WORK.gra\n"
+    "       lineora --trace-color --criterion color|black|special|color2 [--color 0xBBGGRR]\n"
+    "                             [--color2 0xBBGGRR] [--neighbours T] --points N WORK.gra\n"
+    "                             -o OUT.gra\n"
     "       lineora --help\n"
     "\n"
     "Without options Lineora opens its window, with the picture or graph data file named.\n"
+    "None of the other forms opens a window or needs a display.\n"
     "\n"
     "  --export FILE.gra   Print the points of a graph data file as the text output window\n"
     "                      shows them after opening it: one line per point, the X value, as\n"
     "                      many tabs as the curve's number and the Y value, each line ended\n"
     "                      by CR LF. Values come from the file's calibration and scale kinds\n"
     "                      on a cartesian chart, points in the order the file keeps them.\n"
-    "                      Needs no display and no picture.\n"
+    "                      Needs no picture.\n"
     "  --format F          standard (fixed, 4 decimals, \"%8.4f\") or scientific (4\n"
     "                      significant digits, \"%15.4e\"). Default: the setup in\n"
     "                      lineora3.Ini beside the program, else standard.\n"
     "  --separator S       comma (\"0,5\"), point (\"0.5\") or system (as this machine's\n"
     "                      locale writes numbers). Default: the setup in lineora3.Ini beside\n"
     "                      the program, else system.\n"
+    "\n"
+    "  --clean-specks IN OUT.bmp\n"
+    "                      Whiten isolated dark pixels (scanner dust) as the clean button\n"
+    "                      does, and write the result as a 24-bit BMP.\n"
+    "  --rotate DEGREES IN OUT.bmp\n"
+    "                      Turn a tilted scan whose X axis rises DEGREES (counter-clockwise,\n"
+    "                      between -90 and 90) so that the axis lies level, as the rotate\n"
+    "                      button does; corners the scan does not cover are white.\n"
+    "  --auto PICTURE -o WORK.gra\n"
+    "                      Digitize a plain black-on-white chart into curve 1: the axes are\n"
+    "                      found in the picture, the other values come from lineora3.Ini\n"
+    "                      beside the program. WORK.gra is written with its picture beside\n"
+    "                      it as WORK.bmp.\n"
+    "  --threshold N       Dark side neighbours a curve pixel needs, 0 to 8 (default 3).\n"
+    "  --trace-color WORK.gra -o OUT.gra\n"
+    "                      Trace curve 1 by colour within the calibration of WORK.gra, taking\n"
+    "                      the topmost matching pixel in each of N columns (--points, 1 to\n"
+    "                      1000). OUT.gra is written with its picture beside it as OUT.bmp.\n"
+    "  --criterion C       color: exactly --color; black: pure black; special: reddish (red\n"
+    "                      more than 120 above green and blue); color2: at least T of the\n"
+    "                      eight neighbours exactly --color2.\n"
+    "  --color, --color2   0xBBGGRR (red is the low byte). Default: the colours in\n"
+    "                      lineora3.Ini beside the program.\n"
+    "  --neighbours T      0 to 8 (default 3), for color2.\n"
     "  --help              Show this text.\n"
     "\n"
-    "Exit status: 0 done, 1 the file cannot be read or gives no values, 2 wrong arguments.\n";
+    "Exit status: 0 done, 1 a file cannot be read or written or gives no values, 2 wrong\n"
+    "arguments. A failed command writes nothing.\n";
 
 struct ExportRequest {
     bool Help = false;
@@ -172,6 +206,47 @@ int RunExport(const QStringList& arguments, const QString& appDir) {
     return kExitDone;
 }
 
+// Numbers typed with the machine's separator read as the window would read them.
+void UseSystemDecimalChar() {
+    const QString point = QLocale::system().decimalPoint();
+    SetDecimalChar(point.isEmpty() ? QLatin1Char('.') : point.front());
+}
+
+// The windowless commands that work on pictures, by option.
+using PictureCommand = int (*)(const QStringList& arguments, const QString& appDir);
+
+int CleanSpecksWithoutFolder(const QStringList& arguments, const QString&) {
+    return RunCleanSpecksCommand(arguments);
+}
+
+int RotateWithoutFolder(const QStringList& arguments, const QString&) {
+    return RunRotateCommand(arguments);
+}
+
+PictureCommand PictureCommandOf(const QByteArray& option) {
+    if (option == "--clean-specks") {
+        return CleanSpecksWithoutFolder;
+    }
+    if (option == "--rotate") {
+        return RotateWithoutFolder;
+    }
+    if (option == "--auto") {
+        return RunAutoCommand;
+    }
+    if (option == "--trace-color") {
+        return RunTraceColorCommand;
+    }
+    return nullptr;
+}
+
+// Pictures are drawn on (axes and marks) with no display: the offscreen platform serves.
+int RunPictureCommand(PictureCommand command, int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    UseSystemDecimalChar();
+    return command(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
+}
+
 } // namespace
 
 std::optional<int> RunCommandLine(int argc, char* argv[]) {
@@ -179,6 +254,9 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
         return std::nullopt;
     }
     const QByteArray first(argv[1]);
+    if (const PictureCommand command = PictureCommandOf(first)) {
+        return RunPictureCommand(command, argc, argv);
+    }
     const bool help = first == "--help" || first == "-h";
     if (!help && first != "--export") {
         return std::nullopt;
@@ -190,9 +268,7 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
         WriteTo(stdout, kHelpText);
         return kExitDone;
     }
-    // Numbers typed with the machine's separator read as the window would read them.
-    const QString point = QLocale::system().decimalPoint();
-    SetDecimalChar(point.isEmpty() ? QLatin1Char('.') : point.front());
+    UseSystemDecimalChar();
     return RunExport(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
 }
 

@@ -284,6 +284,18 @@ void TFormLineora::CloseMainWindow() {
     close();
 }
 
+void TFormLineora::PipetteHover(TColor colour) {
+    if (windows_ != nullptr) {
+        windows_->FormInputColor->ShowHover(colour);
+    }
+}
+
+void TFormLineora::PipettePicked() {
+    if (windows_ != nullptr) {
+        windows_->FormInputColor->TakeSample();
+    }
+}
+
 // Window toggles ----------------------------------------------------------------------------
 
 QWidget* TFormLineora::ToggleWindow(Toggle toggle) const {

@@ -71,6 +71,8 @@ public:
     void RunNudge() override;
     void MovePointerBy(int dx, int dy) override;
     void CloseMainWindow() override;
+    void PipetteHover(TColor colour) override;
+    void PipettePicked() override;
 
     // Toolbar, first row.
     QWidget* ToolPanel;
@@ -158,6 +160,7 @@ public:
     QAction* MenuFindByColor;
     QAction* MenuInputColor;
     QAction* MenuAvtomat;
+    QAction* MenuAvtomatSetup;
     QMenu* Menu1Help;
     QAction* MenuHelp;
     QAction* MenuAbout;
@@ -208,6 +211,8 @@ private:
     void WirePopupMenus();
     // The paste window's buttons and the text output window's edits; needs the windows.
     void WireToolWindows();
+    // The colour-picking, colour-tracing and automatic digitizing windows.
+    void WireTracingWindows();
 
     QToolButton* MakeButton(const char* name, QPoint place, Glyph glyph, bool checkable,
                             int width = 25);

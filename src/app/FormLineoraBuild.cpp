@@ -242,6 +242,8 @@ void TFormLineora::BuildMainMenu() {
     MenuInputColor =
         MakeAction(Menu1Action, "MenuInputColor", QStringLiteral("Настройка цвета поиска"));
     MenuAvtomat = MakeAction(Menu1Action, "MenuAvtomat", QStringLiteral("Авто оцифровка"));
+    MenuAvtomatSetup =
+        MakeAction(Menu1Action, "MenuAvtomatSetup", QStringLiteral("Настройка авто оцифровки..."));
 
     Menu1Help = MakeMenu(MainMenu1, "Menu1Help", QStringLiteral("&Help"));
     MenuHelp = MakeAction(Menu1Help, "MenuHelp", QStringLiteral("Help"));

@@ -6,7 +6,11 @@
 #include "app/Windows.h"
 #include "commands/Commands.h"
 #include "commands/GraCommands.h"
+#include "commands/StraightenCommands.h"
+#include "commands/TracingCommands.h"
 #include "common/ErrorBoundary.h"
+#include "tracing/AutoDigitize.h"
+#include "tracing/FormSwatch.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -94,18 +98,23 @@ void TFormLineora::WireToolbar() {
         FindInZone(state_, host_, *this);
     });
     OnClick(ButtonInputColor, [this] {
-        SetToolMode(state_, *this, Tool::PickColor, CursorId::Pipette);
+        StartColorPicking(state_, *this);
         if (windows_ != nullptr) {
-            ShowOnTop(windows_->FormInputColor.get());
+            // The setup dialog's hidden swatches give the starting colours.
+            TFormInputColor& picking = *windows_->FormInputColor;
+            picking.SetLineColour(swatch::ColourOf(windows_->FormSetup->ShapeLineGrafik));
+            picking.SetBackgroundColour(swatch::ColourOf(windows_->FormSetup->ShapeBackground));
+            ShowOnTop(&picking);
         }
     });
     OnClick(ButtonFindByColor, [this] {
+        DrawAxesAgain(state_, *this);
         if (windows_ != nullptr) {
             windows_->FormAvtomatColor->exec();
         }
     });
-    OnClick(BitBtnRotateAlfa, [this] { NotAvailableYet(); });
-    OnClick(ButtonClearImage, [this] { NotAvailableYet(); });
+    OnClick(BitBtnRotateAlfa, [this] { RotateToXAxis(state_, host_, *this); });
+    OnClick(ButtonClearImage, [this] { CleanPictureSpecks(state_, host_, *this); });
     OnClick(SpeedButtonNoneRezim, tool(Tool::None, CursorId::Diag));
 
     OnClick(BTNZOOM, [this] { PopUpBelow(PopupMenu2, BTNZOOM); });
@@ -166,6 +175,13 @@ void TFormLineora::WireMainMenu() {
     connect(MenuFindByColor, &QAction::triggered, this, press(ButtonFindByColor));
     connect(MenuInputColor, &QAction::triggered, this, press(ButtonInputColor));
     OnTrigger(MenuAvtomat, [this] {
+        const int threshold =
+            windows_ != nullptr ? windows_->FormAvtomat->Threshold() : kDefaultAutoThreshold;
+        if (AutoDigitizeAfterQuestion(state_, host_, *this, threshold)) {
+            RefreshAll(state_, *this);
+        }
+    });
+    OnTrigger(MenuAvtomatSetup, [this] {
         if (windows_ != nullptr) {
             ShowOnTop(windows_->FormAvtomat.get());
         }
@@ -188,6 +204,78 @@ void TFormLineora::WireToolWindows() {
     });
     connect(windows_->FormOutText.get(), &TFormOutText::TextEdited, this,
             [this](const QString& text) { state_.Output.MemoText = text; });
+    WireTracingWindows();
+
+    TFormVygibatel* straightener = windows_->FormVygibatel.get();
+    const auto onStraightener = [this, straightener](auto signal, auto command) {
+        connect(straightener, signal, this, [this, straightener, command] {
+            Command([&] { command(); });
+            const StraightenerState& settings = state_.Straightener;
+            straightener->ShowSettings(settings.StraightenRadius, settings.StripGap);
+        });
+    };
+    onStraightener(&TFormVygibatel::Shown, [this] { ShowStraightenGuide(state_, *this); });
+    onStraightener(&TFormVygibatel::Closing, [this] { HideStraightenGuide(state_, *this); });
+    onStraightener(&TFormVygibatel::GapDownClicked, [this] { ChangeStripGap(state_, *this, -1); });
+    onStraightener(&TFormVygibatel::GapUpClicked, [this] { ChangeStripGap(state_, *this, 1); });
+    onStraightener(&TFormVygibatel::CurvatureDownClicked,
+                   [this] { ChangeCurvature(state_, *this, CurvatureArrow::Down); });
+    onStraightener(&TFormVygibatel::CurvatureUpClicked,
+                   [this] { ChangeCurvature(state_, *this, CurvatureArrow::Up); });
+    connect(straightener, &TFormVygibatel::StraightenClicked, this, [this, straightener] {
+        bool done = false;
+        Command([&] { done = RunStraightening(state_, host_, *this); });
+        if (done) {
+            straightener->close();
+        }
+    });
+}
+
+void TFormLineora::WireTracingWindows() {
+    TFormInputColor* picking = windows_->FormInputColor.get();
+    connect(picking, &TFormInputColor::Shown, this,
+            [this, picking] { picking->SetLineColour(state_.Setup.FindColor); });
+    // The line swatch is the second colour of tracing, and the configuration keeps it.
+    connect(picking, &TFormInputColor::LineColourChanged, this,
+            [this](TColor colour) { state_.Setup.Special2Color = colour; });
+    connect(picking, &TFormInputColor::OkClicked, this, [this, picking] {
+        Command([&] {
+            AcceptFindColor(state_, *this, picking->LineColour());
+            picking->close();
+        });
+    });
+    connect(picking, &TFormInputColor::CancelClicked, this, [this, picking] {
+        Command([&] {
+            DrawAxesAgain(state_, *this);
+            picking->close();
+        });
+    });
+    connect(picking, &TFormInputColor::Closing, this,
+            [this] { Command([this] { SetPointMode(state_, *this); }); });
+
+    TFormAvtomatColor* tracing = windows_->FormAvtomatColor.get();
+    connect(tracing, &TFormAvtomatColor::Shown, this,
+            [this, tracing] { tracing->ShowFindColor(state_.Setup.FindColor); });
+    connect(tracing, &TFormAvtomatColor::FindClicked, this, [this, tracing] {
+        Command([&] {
+            if (TraceFromFields(state_, host_, *this, tracing->Fields())) {
+                tracing->close();
+            }
+        });
+    });
+    connect(tracing, &TFormAvtomatColor::CancelClicked, this, [this, tracing] {
+        Command([&] {
+            DrawAxesAgain(state_, *this);
+            tracing->close();
+        });
+    });
+    connect(tracing, &TFormAvtomatColor::Closing, this,
+            [this] { Command([this] { SetPointMode(state_, *this); }); });
+
+    TFormAvtomat* automatic = windows_->FormAvtomat.get();
+    connect(automatic, &TFormAvtomat::WorkClicked, this, [this, automatic] {
+        Command([&] { AutoDigitizeAfterQuestion(state_, host_, *this, automatic->Threshold()); });
+    });
 }
 
 void TFormLineora::WirePopupMenus() {

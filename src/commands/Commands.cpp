@@ -5,6 +5,7 @@
 #include "common/Errors.h"
 #include "config/Messages.h"
 #include "picture/Overlay.h"
+#include "picture/StraightenGuide.h"
 
 namespace lineora {
 
@@ -25,6 +26,11 @@ void RedrawPicture(State& state, Views& views) {
     // stray copy behind.
     if (state.Main.StepXOn) {
         DrawStepCrosshair(state.Pics.Working, state.Cal.SnapPicX, state.Cal.SnapPicY);
+    }
+    // So is the straightener's guide, with the geometry it was drawn with, while its window
+    // is open.
+    if (state.Straightener.Guide) {
+        DrawStraightenGuide(state.Pics.Working, *state.Straightener.Guide);
     }
     views.PictureChanged();
 }

@@ -63,6 +63,13 @@ void OpenPictureFile(State& state, Views& views, const QString& path);
 void SavePicture(State& state, Host& host, Views& views);
 void BlackAndWhite(State& state, Views& views);
 
+// Turns the picture so that the calibrated X axis becomes horizontal (nothing at angle 0),
+// asking before and after. Kept, it becomes the stored picture with a fresh calibration 50
+// pixels in from its edges and every curve emptied; dropped, everything stays as it was.
+void RotateToXAxis(State& state, Host& host, Views& views);
+// Speck cleaning at the scale 1:1 with the ink limits, then the question whether to keep it.
+void CleanPictureSpecks(State& state, Host& host, Views& views);
+
 // Table and text output. In normal mode the export text is rebuilt and becomes the text output
 // window's text; in every mode the table is told to show the store again.
 void RefreshTable(State& state, Views& views);

@@ -110,6 +110,11 @@ void ToolClick(State& state, Host& host, Views& views, std::uint32_t shift) {
             EraseAtClick(state, views, 9, 2);
         }
         break;
+    case Tool::PickColor:
+        if (shift == Left) {
+            views.PipettePicked();
+        }
+        break;
     case Tool::Pan:
         if (shift == Left) {
             StartPanning(state, views);
@@ -218,6 +223,9 @@ void PictureMouseMove(State& state, Host& /*host*/, Views& views, std::uint32_t 
         state.Cal.MousePicX = hover.X;
         state.Cal.MousePicY = hover.Y;
         EraseAtClick(state, views, 9, 1);
+    }
+    if (state.Main.ToolMode == Tool::PickColor) {
+        views.PipetteHover(state.Main.PixelColor);
     }
     if (state.Main.ShowZoom) {
         views.UpdateMagnifier(hover.X, hover.Y);

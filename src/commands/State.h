@@ -9,6 +9,7 @@
 #include "curves/TextOutput.h"
 #include "picture/AssistedPicking.h"
 #include "picture/Pictures.h"
+#include "picture/Straightening.h"
 
 #include <QString>
 
@@ -103,6 +104,7 @@ struct State {
     Zones ZoneList;
     MessageCatalog Messages;
     TextOutput Output;
+    StraightenerState Straightener;
 };
 
 } // namespace lineora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Types.h"
+
 #include <QRect>
 #include <QString>
 
@@ -37,6 +39,10 @@ public:
     // Moves the mouse pointer by screen pixels, so the picture gets a fresh mouse move.
     virtual void MovePointerBy(int dx, int dy) = 0;
     virtual void CloseMainWindow() = 0;
+    // The pick-colour tool: the colour window shows the colour under the mouse, and a click
+    // makes it the window's sample.
+    virtual void PipetteHover(TColor colour) = 0;
+    virtual void PipettePicked() = 0;
 };
 
 } // namespace lineora

@@ -1,11 +1,108 @@
 #include "picture/FormVygibatel.h"
 
+#include "picture/Straightening.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
+
 namespace lineora {
+
+namespace {
+
+QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow, QRect place) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setGeometry(place);
+    // Holding the arrow steps on, as a spin button does.
+    button->setAutoRepeat(true);
+    return button;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect place) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(name));
+    group->setGeometry(place);
+    return group;
+}
+
+QLabel* MakeValueLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(16, 30, 70, 20);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+TSpinButton* MakeSpin(QWidget* parent, const char* name) {
+    auto* spin = new TSpinButton(parent);
+    spin->setObjectName(QLatin1String(name));
+    spin->setGeometry(96, 22, 20, 36);
+    return spin;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TSpinButton::TSpinButton(QWidget* parent)
+    : QWidget(parent), UpButton(MakeArrow(this, Qt::UpArrow, {0, 0, 20, 18})),
+      DownButton(MakeArrow(this, Qt::DownArrow, {0, 18, 20, 18})) {}
 
 TFormVygibatel::TFormVygibatel(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormVygibatel"));
     setWindowTitle(QStringLiteral("Настройка и выпрямление графика"));
-    resize(360, 300);
+    setFixedSize(280, 130);
+
+    GroupBox2 = MakeGroup(this, "GroupBox2", QStringLiteral("Кривизна"), {8, 8, 128, 70});
+    Labelkrivizna = MakeValueLabel(GroupBox2, "Labelkrivizna");
+    SpinButtonkrivizna = MakeSpin(GroupBox2, "SpinButtonkrivizna");
+    GroupBox1 = MakeGroup(this, "GroupBox1", QStringLiteral("Разрыв по У"), {144, 8, 128, 70});
+    LabelRazdel = MakeValueLabel(GroupBox1, "LabelRazdel");
+    SpinButton1 = MakeSpin(GroupBox1, "SpinButton1");
+    ButtonVigibatel =
+        MakeButton(this, "ButtonVigibatel", QStringLiteral("Выпрямление"), {8, 92, 128, 28});
+    ButtonClose = MakeButton(this, "ButtonClose", QStringLiteral("Закрыть"), {144, 92, 128, 28});
+
+    const StraightenerState start;
+    ShowSettings(start.StraightenRadius, start.StripGap);
+
+    connect(SpinButtonkrivizna->DownButton, &QToolButton::clicked, this,
+            &TFormVygibatel::CurvatureDownClicked);
+    connect(SpinButtonkrivizna->UpButton, &QToolButton::clicked, this,
+            &TFormVygibatel::CurvatureUpClicked);
+    connect(SpinButton1->DownButton, &QToolButton::clicked, this, &TFormVygibatel::GapDownClicked);
+    connect(SpinButton1->UpButton, &QToolButton::clicked, this, &TFormVygibatel::GapUpClicked);
+    connect(ButtonVigibatel, &QPushButton::clicked, this, &TFormVygibatel::StraightenClicked);
+    connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TFormVygibatel::ShowSettings(std::int32_t radius, std::int32_t gap) {
+    Labelkrivizna->setText(QString::number(radius));
+    LabelRazdel->setText(QString::number(gap));
+}
+
+void TFormVygibatel::done(int result) {
+    if (isVisible()) {
+        emit Closing();
+    }
+    QDialog::done(result);
+}
+
+void TFormVygibatel::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A window restored with its minimised owner is not a new showing.
+    if (!event->spontaneous()) {
+        emit Shown();
+    }
 }
 
 } // namespace lineora

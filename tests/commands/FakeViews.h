@@ -24,6 +24,9 @@ public:
     int MagnifierUpdates = 0;
     std::map<int, QString> Status;
     QString Caption;
+    TColor PipetteColour = 0;
+    int PipetteHovers = 0;
+    int PipettePicks = 0;
 
     void PictureChanged() override { ++PictureRepaints; }
     void PictureAreaChanged(const QRect&) override { ++AreaRepaints; }
@@ -41,6 +44,11 @@ public:
     void RunNudge() override { ++Nudges; }
     void MovePointerBy(int dx, int dy) override { PointerMoved += QPoint(dx, dy); }
     void CloseMainWindow() override { ++Closes; }
+    void PipetteHover(TColor colour) override {
+        PipetteColour = colour;
+        ++PipetteHovers;
+    }
+    void PipettePicked() override { ++PipettePicks; }
 };
 
 } // namespace lineora::test

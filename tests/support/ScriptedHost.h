@@ -56,9 +56,11 @@ private:
         if (queue.empty()) {
             return none;
         }
-        T next = std::move(queue.front());
+        // Into `none`, which is surely set: GCC's optimiser takes a freshly moved-to optional
+        // for possibly unset and warns.
+        none = std::move(queue.front());
         queue.pop_front();
-        return next;
+        return none;
     }
 };
 

@@ -131,9 +131,13 @@ TEST_F(MainWindowTest, ToolWindowClosedByItselfStaysClosedAtTheNextCommand) {
     EXPECT_TRUE(main->SpeedButtonShowTable->isChecked());
 }
 
-TEST_F(MainWindowTest, CommandsOfLaterWindowsSayNotAvailableYet) {
-    Press(main->BitBtnRotateAlfa);
-    EXPECT_EQ(host.Shown, QStringList{QStringLiteral("Not available yet")});
+TEST_F(MainWindowTest, PictureToolButtonsAndMenuRunTheirCommands) {
+    Press(main->BitBtnRotateAlfa); // the X axis is level: nothing to turn, nothing asked
+    EXPECT_TRUE(host.Shown.isEmpty());
+    Press(main->ButtonClearImage);
+    main->MenuClearGrafik->trigger();
+    const QString keep = LoadMessage(state->Messages, QStringLiteral("msgMessaga13"));
+    EXPECT_EQ(host.Shown, QStringList({keep, keep}));
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // The built program's --export and --help, run as a script would run them: no display, the
 // text on standard output, errors on standard error with an exit status.
 
+#include "workflows/ProgramRun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,53 +14,7 @@
 
 namespace {
 
-QString CaseFile(const QString& folder, const QString& name) {
-    return QDir(QStringLiteral(LINEORA_WORKFLOWS)).filePath(folder + QLatin1Char('/') + name);
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-struct Outcome {
-    int Status = -1;
-    QByteArray Out;
-    QByteArray Err;
-};
-
-// No display of any kind: a program that reached for one would fail to start.
-QProcessEnvironment Headless(const QString& locale) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    return environment;
-}
-
-Outcome RunProgram(const QString& program, const QStringList& arguments,
-                   const QString& locale = QStringLiteral("C")) {
-    QProcess process;
-    process.setProcessEnvironment(Headless(locale));
-    process.start(program, arguments);
-    Outcome run;
-    if (!process.waitForFinished(30000)) {
-        ADD_FAILURE() << "the program did not finish: " << process.errorString().toStdString();
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.Out = process.readAllStandardOutput();
-    run.Err = process.readAllStandardError();
-    return run;
-}
-
-QString Program() {
-    return QStringLiteral(LINEORA_PROGRAM);
-}
+using namespace lineora::cli;
 
 // "--export" followed by these arguments; "@" stands for the graph data file.
 QStringList ExportArguments(std::initializer_list<const char*> arguments) {

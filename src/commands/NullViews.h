@@ -4,7 +4,8 @@
 
 namespace lineora {
 
-// The windows' side of the commands doing nothing; a benchmark overrides what it measures.
+// The windows' side of the commands doing nothing: for the commands that run without a
+// window, and for benchmarks, which override what they measure.
 class NullViews : public Views {
 public:
     void PictureChanged() override {}
@@ -23,6 +24,8 @@ public:
     void RunNudge() override {}
     void MovePointerBy(int, int) override {}
     void CloseMainWindow() override {}
+    void PipetteHover(TColor) override {}
+    void PipettePicked() override {}
 };
 
 } // namespace lineora

@@ -1,0 +1,142 @@
+#include "commands/NullViews.h"
+#include "commands/State.h"
+#include "commands/TracingCommands.h"
+#include "picture/Pictures.h"
+#include "tracing/AutoDigitize.h"
+#include "tracing/ColorTracing.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace lineora {
+namespace {
+
+constexpr int kWidth = 6000;
+constexpr int kHeight = 4000;
+
+// A scanned chart: white paper, a grey grid every 100 pixels, a red curve two pixels thick
+// across the plot area, and in the top left corner the black axes and black curve of a small
+// plain chart, where automatic digitizing looks.
+QImage ChartWithCurve() {
+    QImage picture(kWidth, kHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QColor(160, 160, 160));
+    for (int x = 0; x < kWidth; x += 100) {
+        painter.drawLine(x, 0, x, kHeight - 1);
+    }
+    for (int y = 0; y < kHeight; y += 100) {
+        painter.drawLine(0, y, kWidth - 1, y);
+    }
+    std::vector<QPoint> curve;
+    for (int x = 300; x <= 5700; x += 4) {
+        curve.emplace_back(x, 2000 + static_cast<int>(std::lround(1500 * std::sin(x / 700.0))));
+    }
+    painter.setPen(QPen(QColor(255, 0, 0), 2));
+    painter.drawPolyline(curve.data(), static_cast<int>(curve.size()));
+    painter.fillRect(120, 20, 1, 931, Qt::black);
+    painter.fillRect(120, 950, 600, 1, Qt::black);
+    std::vector<QPoint> small;
+    for (int x = 125; x <= 700; x += 5) {
+        small.emplace_back(x, 600 + static_cast<int>(std::lround(250 * std::sin(x / 90.0))));
+    }
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawPolyline(small.data(), static_cast<int>(small.size()));
+    return picture;
+}
+
+const QImage& Chart() {
+    static const QImage chart = ChartWithCurve();
+    return chart;
+}
+
+Calibration PlotArea() {
+    Calibration cal;
+    cal.ZeroPointX = 300;
+    cal.ZeroPointY = 3700;
+    cal.XMaxPointX = 5700;
+    cal.XMaxPointY = 3700;
+    cal.YMaxPointX = 300;
+    cal.YMaxPointY = 300;
+    return cal;
+}
+
+void SetPictureBytes(benchmark::State& state) {
+    state.SetBytesProcessed(state.iterations() * Chart().sizeInBytes());
+}
+
+// The floor the scans are compared with, measured in the same run.
+void BM_TracingMemcpy(benchmark::State& state) {
+    const QImage& source = Chart();
+    QImage target(source.size(), source.format());
+    target.fill(0);
+    for (auto _ : state) {
+        std::memcpy(target.bits(), source.constBits(),
+                    static_cast<std::size_t>(source.sizeInBytes()));
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+    SetPictureBytes(state);
+}
+BENCHMARK(BM_TracingMemcpy)->Unit(benchmark::kMillisecond);
+
+// A trace for 1000 points of each criterion: 0 the red colour, 1 black (found only in the
+// small chart's columns: the rest are walked to the bottom), 2 special, 3 three red neighbours.
+void BM_ColorTrace1000(benchmark::State& state) {
+    const QImage& chart = Chart();
+    TraceRequest request;
+    request.Criterion = static_cast<TraceCriterion>(state.range(0));
+    request.FindColor = 0x0000FF;
+    request.Color2 = 0x0000FF;
+    request.Neighbours = 3;
+    request.Points = 1000;
+    const TraceBand band = TraceBandOf(PlotArea(), request.Points);
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const std::vector<PicturePoint> points = TraceLine(chart, band, request);
+        found = points.size();
+        benchmark::DoNotOptimize(points.data());
+    }
+    state.counters["points"] = static_cast<double>(found);
+    SetPictureBytes(state);
+}
+BENCHMARK(BM_ColorTrace1000)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// Finding both axes and sampling the 30 columns.
+void BM_AutoDigitize(benchmark::State& state) {
+    const QImage& chart = Chart();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const AxisLines axes = FindAxisLines(chart);
+        const std::vector<PicturePoint> points = SampleCurve(chart, axes, kDefaultAutoThreshold);
+        found = points.size();
+        benchmark::DoNotOptimize(points.data());
+    }
+    state.counters["points"] = static_cast<double>(found);
+}
+BENCHMARK(BM_AutoDigitize)->Unit(benchmark::kMillisecond);
+
+// The whole command: the above plus the table and the full redraw of the picture.
+void BM_AutoDigitizeCommand(benchmark::State& state) {
+    State run;
+    LoadPicture(run.Pics, Chart(), QStringLiteral("/bench/chart.bmp"));
+    RestorePicture(run.Pics);
+    run.Setup.XDirection = 1;
+    NullViews views;
+    for (auto _ : state) {
+        RunAutoDigitize(run, views, kDefaultAutoThreshold);
+        benchmark::DoNotOptimize(run.Pics.Working.constBits());
+        benchmark::ClobberMemory();
+    }
+    SetPictureBytes(state);
+}
+BENCHMARK(BM_AutoDigitizeCommand)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace lineora

@@ -1,0 +1,133 @@
+#include "commands/TracingCommands.h"
+
+#include "commands/Commands.h"
+#include "common/NumberText.h"
+#include "config/Messages.h"
+#include "picture/Overlay.h"
+#include "tracing/AutoDigitize.h"
+
+#include <optional>
+#include <vector>
+
+namespace lineora {
+
+namespace {
+
+// Empties the current curve. The special modes will add their companion curves here, as the
+// clear of the point commands does.
+void ClearCurrentLine(State& state) {
+    ClearLine(state.Store, state.Store.CurrentLine);
+}
+
+void DrawCurrentMark(State& state, std::int32_t x, std::int32_t y) {
+    const int line = state.Store.CurrentLine;
+    DrawMark(state.Pics.Working, x, y, state.Store.MarkRadius, state.Setup.LineColors[line],
+             state.Setup.FillMetka);
+}
+
+// A message of the language file, or the built-in text while the file lacks it.
+QString MessageOr(const MessageCatalog& catalog, const QString& key, const char* english) {
+    return catalog.Texts.contains(key) ? LoadMessage(catalog, key) : QString::fromUtf8(english);
+}
+
+QString QuotedField(const QString& text) {
+    return QStringLiteral(" (\"%1\")").arg(text);
+}
+
+} // namespace
+
+void DrawAxesAgain(State& state, Views& views) {
+    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
+    views.PictureChanged();
+}
+
+void StartColorPicking(State& state, Views& views) {
+    DrawAxesAgain(state, views);
+    SetToolMode(state, views, Tool::PickColor, CursorId::Pipette);
+}
+
+void AcceptFindColor(State& state, Views& views, TColor lineColour) {
+    state.Setup.FindColor = lineColour;
+    DrawAxesAgain(state, views);
+}
+
+void RunColorTrace(State& state, Views& views, const TraceRequest& request) {
+    const TraceBand band = TraceBandOf(state.Cal, request.Points);
+    const std::vector<PicturePoint> points = TraceLine(state.Pics.Working, band, request);
+    ClearCurrentLine(state);
+    const int line = state.Store.CurrentLine;
+    for (const PicturePoint& point : points) {
+        AppendPoint(state.Store, line, point.X, point.Y);
+    }
+    for (int row = kFirstRow; row < state.Store.LineNext[line]; ++row) {
+        const PixelEntry& entry = state.Store.PointPixels[static_cast<std::size_t>(row)][line];
+        DrawCurrentMark(state, entry.PixX, entry.PixY);
+    }
+    views.PictureChanged();
+    RefreshAll(state, views);
+}
+
+bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& fields) {
+    const std::optional<std::int32_t> points = WholeNumberIn(fields.PointsText, 1, kMaxTracePoints);
+    if (!points) {
+        host.ShowMessage(MessageOr(state.Messages, QStringLiteral("msgTracePoints"),
+                                   "The number of points to find must be a whole number from 1 "
+                                   "to 1000.") +
+                         QuotedField(fields.PointsText));
+        return false;
+    }
+    TraceRequest request;
+    request.Criterion = fields.Criterion;
+    request.FindColor = fields.FindColor;
+    request.Color2 = state.Setup.Special2Color;
+    request.Points = *points;
+    if (fields.Criterion == TraceCriterion::Color2) {
+        const std::optional<std::int32_t> neighbours =
+            WholeNumberIn(fields.NeighboursText, 0, kMaxTraceNeighbours);
+        if (!neighbours) {
+            host.ShowMessage(MessageOr(state.Messages, QStringLiteral("msgTraceNeighbours"),
+                                       "The number of neighbours in the second colour must be a "
+                                       "whole number from 0 to 8.") +
+                             QuotedField(fields.NeighboursText));
+            return false;
+        }
+        request.Neighbours = *neighbours;
+    }
+    RunColorTrace(state, views, request);
+    return true;
+}
+
+bool ConfirmAutoDigitize(State& state, Host& host) {
+    const QString question = LoadMessage(state.Messages, QStringLiteral("msgMessaga10")) +
+                             PadLeft(state.Store.CurrentLine, 1) + QLatin1Char('\n') +
+                             LoadMessage(state.Messages, QStringLiteral("msgMessaga11"));
+    return host.AskYesNo(question);
+}
+
+void RunAutoDigitize(State& state, Views& views, int threshold) {
+    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
+    const AxisLines axes = FindAxisLines(state.Pics.Clean);
+    Calibration& cal = state.Cal;
+    cal.ZeroPointY = axes.Row;
+    cal.XMaxPointY = axes.Row;
+    cal.ZeroPointX = axes.Column;
+    cal.YMaxPointX = axes.Column;
+    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
+    ClearCurrentLine(state);
+    for (const PicturePoint& point : SampleCurve(state.Pics.Clean, axes, threshold)) {
+        AppendPoint(state.Store, state.Store.CurrentLine, point.X, point.Y);
+        DrawCurrentMark(state, point.X, point.Y);
+    }
+    RefreshTable(state, views);
+    RedrawPicture(state, views);
+}
+
+bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int threshold) {
+    if (!ConfirmAutoDigitize(state, host)) {
+        return false;
+    }
+    RunAutoDigitize(state, views, threshold);
+    return true;
+}
+
+} // namespace lineora

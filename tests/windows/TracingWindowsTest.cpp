@@ -1,0 +1,135 @@
+#include "windows/WindowTestSupport.h"
+
+#include "common/Color.h"
+#include "tracing/FormSwatch.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace lineora::test {
+namespace {
+
+void FillBox(QImage& picture, QRect box, QColor colour = Qt::black) {
+    QPainter painter(&picture);
+    painter.fillRect(box, colour);
+}
+
+class TracingWindows : public MainWindowTest {
+protected:
+    // Puts a drawing on the clean copy and shows it.
+    void Draw(QRect box, QColor colour = Qt::black) {
+        FillBox(state->Pics.Clean, box, colour);
+        RedrawPicture(*state, *main);
+    }
+
+    // Runs `inside` once the modal tracing dialog is up, then presses the toolbar button.
+    void WithTracingDialog(const std::function<void(TFormAvtomatColor&)>& inside) {
+        TFormAvtomatColor& dialog = *windows.FormAvtomatColor;
+        QTimer::singleShot(0, &dialog, [&dialog, inside] {
+            inside(dialog);
+            if (dialog.isVisible()) {
+                dialog.ButtonCancel->click();
+            }
+        });
+        Press(main->ButtonFindByColor);
+    }
+};
+
+TEST_F(TracingWindows, PipettePicksTheCurveColourIntoTheSwatches) {
+    constexpr TColor kCurve = 0x1E140A; // red 10, green 20, blue 30
+    state->Setup.FindColor = 0x0000FF;
+    Draw({50, 60, 1, 1}, QColor(10, 20, 30));
+    TFormInputColor& picking = *windows.FormInputColor;
+
+    Press(main->ButtonInputColor);
+    ASSERT_TRUE(picking.isVisible());
+    EXPECT_TRUE(picking.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(state->Main.ToolMode, Tool::PickColor);
+    EXPECT_EQ(picking.LineColour(), 0x0000FFu);
+
+    MoveTo(view, {50, 60});
+    EXPECT_EQ(picking.HoverColour(), kCurve);
+    EXPECT_EQ(picking.EditRedComp->text(), "10");
+    EXPECT_EQ(picking.EditBlueComp->text(), "30");
+    Click(view, {50, 60});
+    EXPECT_EQ(picking.SampleColour(), kCurve);
+    QTest::mouseClick(picking.ShapeLineGrafik, Qt::LeftButton);
+    EXPECT_EQ(picking.LineColour(), kCurve);
+    EXPECT_EQ(state->Setup.Special2Color, kCurve);
+
+    // Cancel keeps the traced colour but not the second one, and ends the pipette.
+    picking.ButtonCancel->click();
+    EXPECT_FALSE(picking.isVisible());
+    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
+    EXPECT_EQ(state->Setup.FindColor, 0x0000FFu);
+    EXPECT_EQ(state->Setup.Special2Color, kCurve);
+
+    // Opened again the swatch shows the traced colour; OK takes what it is given.
+    Press(main->ButtonInputColor);
+    EXPECT_EQ(picking.LineColour(), 0x0000FFu);
+    QTest::mouseClick(picking.ShapeLineGrafik, Qt::LeftButton);
+    picking.ButtonOk->click();
+    EXPECT_FALSE(picking.isVisible());
+    EXPECT_EQ(state->Setup.FindColor, kCurve);
+}
+
+TEST_F(TracingWindows, TracingDialogFindsTheCurveAndCloses) {
+    state->Setup.FindColor = 0x00FF00;
+    Draw({20, 100, 160, 1});
+    TColor shownColour = 0;
+    WithTracingDialog([&](TFormAvtomatColor& dialog) {
+        shownColour = swatch::ColourOf(dialog.ShapeLineGrafik);
+        dialog.RadioButton2->setChecked(true);
+        dialog.EditNumberPointForFind->setText(QStringLiteral("5"));
+        dialog.ButtonFind->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(shownColour, 0x00FF00u);
+    EXPECT_EQ(state->Store.LineNext[1], 6);
+    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{24, 100}));
+    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
+}
+
+TEST_F(TracingWindows, TracingDialogStaysOpenOnABadNumber) {
+    Draw({20, 100, 160, 1});
+    WithTracingDialog([&](TFormAvtomatColor& dialog) {
+        dialog.RadioButton2->setChecked(true);
+        dialog.EditNumberPointForFind->setText(QStringLiteral("0"));
+        dialog.ButtonFind->click();
+        EXPECT_TRUE(dialog.isVisible());
+    });
+    EXPECT_EQ(host.Shown.size(), 1);
+    EXPECT_EQ(state->Store.LineNext[1], 1);
+}
+
+TEST_F(TracingWindows, AutomaticDigitizingFromTheMenuUsesTheDialogsThreshold) {
+    // Axes at column 30 and row 170, a two-pixel curve at rows 100 and 101.
+    Draw({30, 20, 1, 151});
+    Draw({30, 170, 170, 1});
+    Draw({35, 100, 165, 2});
+    host.Answers = {Host::Answer::Yes, Host::Answer::Yes};
+    main->MenuAvtomat->trigger();
+    ASSERT_EQ(state->Store.LineNext[1], 10); // columns 65, 80, ... 185
+    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{65, 101}));
+    EXPECT_EQ(state->Store.PointValues[1][1].Valid, 1.0L);
+
+    windows.FormAvtomat->SpinEditSummaOkr->setValue(7);
+    main->MenuAvtomat->trigger();
+    EXPECT_EQ(state->Store.LineNext[1], 1);
+
+    main->MenuAvtomatSetup->trigger();
+    EXPECT_TRUE(windows.FormAvtomat->isVisible());
+    windows.FormAvtomat->SpinEditSummaOkr->setValue(3);
+    host.Answers = {Host::Answer::Yes};
+    windows.FormAvtomat->ButtonWorkAvtomat->click();
+    EXPECT_EQ(state->Store.LineNext[1], 10);
+}
+
+} // namespace
+} // namespace lineora::test
