@@ -1,3 +1,4 @@
+#include "BenchPictures.h"
 #include "calibration/Calibration.h"
 #include "curves/PointStore.h"
 #include "picture/Overlay.h"
@@ -14,27 +15,11 @@
 namespace lineora {
 namespace {
 
-constexpr int kPictureWidth = 6000;
-constexpr int kPictureHeight = 4000;
-
-// A scanned chart: white paper with a grey grid every 100 pixels.
-QImage ChartPicture() {
-    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setPen(QColor(160, 160, 160));
-    for (int x = 0; x < kPictureWidth; x += 100) {
-        painter.drawLine(x, 0, x, kPictureHeight - 1);
-    }
-    for (int y = 0; y < kPictureHeight; y += 100) {
-        painter.drawLine(0, y, kPictureWidth - 1, y);
-    }
-    return picture;
-}
+using namespace bench;
 
 Pictures LoadedChart() {
     Pictures pictures;
-    LoadPicture(pictures, ChartPicture(), QStringLiteral("/bench/chart.bmp"));
+    LoadPicture(pictures, GridPicture(), QStringLiteral("/bench/chart.bmp"));
     RestorePicture(pictures);
     return pictures;
 }
@@ -54,17 +39,6 @@ PointStore FiveFullCurves(bool connect) {
     return store;
 }
 
-Calibration ChartAxes() {
-    Calibration cal;
-    cal.ZeroPointX = 300;
-    cal.ZeroPointY = 3700;
-    cal.XMaxPointX = 5700;
-    cal.XMaxPointY = 3700;
-    cal.YMaxPointX = 300;
-    cal.YMaxPointY = 300;
-    return cal;
-}
-
 Settings ChartSettings() {
     Settings settings;
     settings.XDirection = 1;
@@ -72,13 +46,9 @@ Settings ChartSettings() {
     return settings;
 }
 
-void SetPictureBytes(benchmark::State& state, const QImage& picture) {
-    state.SetBytesProcessed(state.iterations() * picture.sizeInBytes());
-}
-
 // (a) The floor: the picture's bytes copied into a buffer that already exists.
 void BM_MemcpyIntoExistingBuffer(benchmark::State& state) {
-    const QImage source = ChartPicture();
+    const QImage source = GridPicture();
     QImage target(source.size(), source.format());
     target.fill(0);
     for (auto _ : state) {
@@ -107,7 +77,7 @@ BENCHMARK(BM_RestorePicture)->Unit(benchmark::kMillisecond);
 // by segments).
 void BM_RedrawAfterClick(benchmark::State& state) {
     Pictures pictures = LoadedChart();
-    Calibration cal = ChartAxes();
+    Calibration cal = PlotArea();
     const Settings settings = ChartSettings();
     const PointStore store = FiveFullCurves(state.range(0) != 0);
     for (auto _ : state) {
@@ -124,12 +94,12 @@ BENCHMARK(BM_RedrawAfterClick)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // (d) What a fresh picture per click would cost: allocation and the first touch of every page.
 void BM_FreshPictureAllocation(benchmark::State& state) {
     for (auto _ : state) {
-        QImage fresh(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+        QImage fresh(kScanWidth, kScanHeight, QImage::Format_RGB32);
         fresh.fill(Qt::white);
         benchmark::DoNotOptimize(fresh.constBits());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * qint64{kPictureWidth} * kPictureHeight * 4);
+    state.SetBytesProcessed(state.iterations() * qint64{kScanWidth} * kScanHeight * 4);
 }
 BENCHMARK(BM_FreshPictureAllocation)->Unit(benchmark::kMillisecond);
 

@@ -1,3 +1,4 @@
+#include "BenchPictures.h"
 #include "picture/Rotation.h"
 #include "picture/SpeckCleaning.h"
 
@@ -14,27 +15,19 @@
 namespace lineora {
 namespace {
 
-constexpr int kPictureWidth = 6000;
-constexpr int kPictureHeight = 4000;
+using namespace bench;
+
 constexpr double kThreeDegrees = 3 * std::numbers::pi / 180;
 
 // A scanned chart: white paper, a grey grid every 100 pixels, three curves two pixels wide and
 // dust of single pixels and pairs.
 QImage ScannedChart() {
-    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
-    picture.fill(Qt::white);
+    QImage picture = GridPicture();
     QPainter painter(&picture);
-    painter.setPen(QColor(160, 160, 160));
-    for (int x = 0; x < kPictureWidth; x += 100) {
-        painter.drawLine(x, 0, x, kPictureHeight - 1);
-    }
-    for (int y = 0; y < kPictureHeight; y += 100) {
-        painter.drawLine(0, y, kPictureWidth - 1, y);
-    }
     painter.setPen(QPen(Qt::black, 2));
     for (int curve = 1; curve <= 3; ++curve) {
         QPolygon wave;
-        for (int x = 300; x < kPictureWidth - 300; x += 10) {
+        for (int x = 300; x < kScanWidth - 300; x += 10) {
             wave << QPoint(x, 2000 + static_cast<int>(1200 * std::sin(x / 700.0 + curve)));
         }
         painter.drawPolyline(wave);
@@ -42,8 +35,8 @@ QImage ScannedChart() {
     painter.end();
     std::mt19937 random(5);
     for (int speck = 0; speck < 50000; ++speck) {
-        const int x = static_cast<int>(random() % (kPictureWidth - 1));
-        const int y = static_cast<int>(random() % kPictureHeight);
+        const int x = static_cast<int>(random() % (kScanWidth - 1));
+        const int y = static_cast<int>(random() % kScanHeight);
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         row[x] = qRgb(40, 40, 40);
         if (speck % 3 == 0) {
@@ -52,25 +45,6 @@ QImage ScannedChart() {
     }
     return picture;
 }
-
-void SetPictureBytes(benchmark::State& state, const QImage& picture) {
-    state.SetBytesProcessed(state.iterations() * picture.sizeInBytes());
-}
-
-// The floor every other figure is compared with.
-void BM_ToolsMemcpyOfPicture(benchmark::State& state) {
-    const QImage source = ScannedChart();
-    QImage target(source.size(), source.format());
-    target.fill(0);
-    for (auto _ : state) {
-        std::memcpy(target.bits(), source.constBits(),
-                    static_cast<std::size_t>(source.sizeInBytes()));
-        benchmark::DoNotOptimize(target.constBits());
-        benchmark::ClobberMemory();
-    }
-    SetPictureBytes(state, source);
-}
-BENCHMARK(BM_ToolsMemcpyOfPicture)->Unit(benchmark::kMillisecond);
 
 void BM_CleanSpecks(benchmark::State& state) {
     const QImage source = ScannedChart();
@@ -91,7 +65,7 @@ BENCHMARK(BM_CleanSpecks)->Unit(benchmark::kMillisecond);
 // Into a buffer of the turned size that already exists, as when the same turn is redone.
 void BM_RotateThreeDegreesIntoReusedBuffer(benchmark::State& state) {
     const QImage source = ScannedChart();
-    const RotatedFrame frame = RotatedFrameOf(kPictureWidth, kPictureHeight, kThreeDegrees);
+    const RotatedFrame frame = RotatedFrameOf(kScanWidth, kScanHeight, kThreeDegrees);
     QImage target(frame.Width, frame.Height, QImage::Format_RGB32);
     target.fill(0);
     for (auto _ : state) {
@@ -105,7 +79,7 @@ BENCHMARK(BM_RotateThreeDegreesIntoReusedBuffer)->Unit(benchmark::kMillisecond)-
 
 // What the turn costs on top when its buffer is new: allocation and first touch of every page.
 void BM_AllocateRotatedPicture(benchmark::State& state) {
-    const RotatedFrame frame = RotatedFrameOf(kPictureWidth, kPictureHeight, kThreeDegrees);
+    const RotatedFrame frame = RotatedFrameOf(kScanWidth, kScanHeight, kThreeDegrees);
     for (auto _ : state) {
         QImage fresh(frame.Width, frame.Height, QImage::Format_RGB32);
         fresh.fill(Qt::white);

@@ -1,3 +1,4 @@
+#include "BenchPictures.h"
 #include "commands/NullViews.h"
 #include "commands/State.h"
 #include "commands/TracingCommands.h"
@@ -11,29 +12,19 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace lineora {
 namespace {
 
-constexpr int kWidth = 6000;
-constexpr int kHeight = 4000;
+using namespace bench;
 
 // A scanned chart: white paper, a grey grid every 100 pixels, a red curve two pixels thick
 // across the plot area, and in the top left corner the black axes and black curve of a small
 // plain chart, where automatic digitizing looks.
 QImage ChartWithCurve() {
-    QImage picture(kWidth, kHeight, QImage::Format_RGB32);
-    picture.fill(Qt::white);
+    QImage picture = GridPicture();
     QPainter painter(&picture);
-    painter.setPen(QColor(160, 160, 160));
-    for (int x = 0; x < kWidth; x += 100) {
-        painter.drawLine(x, 0, x, kHeight - 1);
-    }
-    for (int y = 0; y < kHeight; y += 100) {
-        painter.drawLine(0, y, kWidth - 1, y);
-    }
     std::vector<QPoint> curve;
     for (int x = 300; x <= 5700; x += 4) {
         curve.emplace_back(x, 2000 + static_cast<int>(std::lround(1500 * std::sin(x / 700.0))));
@@ -56,36 +47,6 @@ const QImage& Chart() {
     return chart;
 }
 
-Calibration PlotArea() {
-    Calibration cal;
-    cal.ZeroPointX = 300;
-    cal.ZeroPointY = 3700;
-    cal.XMaxPointX = 5700;
-    cal.XMaxPointY = 3700;
-    cal.YMaxPointX = 300;
-    cal.YMaxPointY = 300;
-    return cal;
-}
-
-void SetPictureBytes(benchmark::State& state) {
-    state.SetBytesProcessed(state.iterations() * Chart().sizeInBytes());
-}
-
-// The floor the scans are compared with, measured in the same run.
-void BM_TracingMemcpy(benchmark::State& state) {
-    const QImage& source = Chart();
-    QImage target(source.size(), source.format());
-    target.fill(0);
-    for (auto _ : state) {
-        std::memcpy(target.bits(), source.constBits(),
-                    static_cast<std::size_t>(source.sizeInBytes()));
-        benchmark::DoNotOptimize(target.constBits());
-        benchmark::ClobberMemory();
-    }
-    SetPictureBytes(state);
-}
-BENCHMARK(BM_TracingMemcpy)->Unit(benchmark::kMillisecond);
-
 // A trace for 1000 points of each criterion: 0 the red colour, 1 black (found only in the
 // small chart's columns: the rest are walked to the bottom), 2 special, 3 three red neighbours.
 void BM_ColorTrace1000(benchmark::State& state) {
@@ -104,7 +65,7 @@ void BM_ColorTrace1000(benchmark::State& state) {
         benchmark::DoNotOptimize(points.data());
     }
     state.counters["points"] = static_cast<double>(found);
-    SetPictureBytes(state);
+    SetPictureBytes(state, Chart());
 }
 BENCHMARK(BM_ColorTrace1000)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
@@ -134,7 +95,7 @@ void BM_AutoDigitizeCommand(benchmark::State& state) {
         benchmark::DoNotOptimize(run.Pics.Working.constBits());
         benchmark::ClobberMemory();
     }
-    SetPictureBytes(state);
+    SetPictureBytes(state, Chart());
 }
 BENCHMARK(BM_AutoDigitizeCommand)->Unit(benchmark::kMillisecond);
 

@@ -227,7 +227,6 @@ private:
     void OnTrigger(QAction* action, const std::function<void()>& command);
 
     void LayoutClient();
-    void NotAvailableYet();
     // The help page of the chosen language, in the desktop's browser.
     void ShowHelp();
     void ShowOnTop(QWidget* window);

@@ -41,10 +41,6 @@ void TFormLineora::OnTrigger(QAction* action, const std::function<void()>& comma
     connect(action, &QAction::triggered, this, [this, command] { Command(command); });
 }
 
-void TFormLineora::NotAvailableYet() {
-    host_.ShowMessage(QStringLiteral("Not available yet"));
-}
-
 void TFormLineora::ShowHelp() {
     const QString path = QDir(state_.Main.AppDir).filePath(state_.Main.HelpFileName);
     if (!QFileInfo::exists(path)) {

@@ -51,6 +51,10 @@ void SwitchConnectPoints(State& state, Views& views, bool buttonDown);
 // The zone search with its Yes/No/Cancel question.
 void FindInZone(State& state, Host& host, Views& views);
 
+// Empties the current curve: the one place every tool clears it, so that modes with
+// companion curves can clear those with it.
+void ClearCurrentLine(State& state);
+
 // Asks, then empties the current curve.
 void ClearDataOfLine(State& state, Host& host, Views& views);
 void DeleteAllLines(State& state, Views& views);

@@ -50,14 +50,9 @@ void EraseAtClick(State& state, Views& views, int tolerance, int passes) {
     RefreshAll(state, views);
 }
 
-namespace {
-
-// Empties the current curve (the special modes add their companion curves here).
 void ClearCurrentLine(State& state) {
     ClearLine(state.Store, state.Store.CurrentLine);
 }
-
-} // namespace
 
 void FindInZone(State& state, Host& host, Views& views) {
     SetToolMode(state, views, Tool::None, CursorId::Arrow);

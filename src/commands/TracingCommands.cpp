@@ -15,10 +15,6 @@ namespace {
 
 // Empties the current curve. The special modes will add their companion curves here, as the
 // clear of the point commands does.
-void ClearCurrentLine(State& state) {
-    ClearLine(state.Store, state.Store.CurrentLine);
-}
-
 void DrawCurrentMark(State& state, std::int32_t x, std::int32_t y) {
     const int line = state.Store.CurrentLine;
     DrawMark(state.Pics.Working, x, y, state.Store.MarkRadius, state.Setup.LineColors[line],

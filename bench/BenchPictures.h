@@ -1,0 +1,49 @@
+#pragma once
+// The scan every picture benchmark works on, and the figures they share. All of them report
+// their time next to BM_MemcpyIntoExistingBuffer, the copy of one such picture measured in the
+// same run.
+
+#include "calibration/Calibration.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace lineora::bench {
+
+inline constexpr int kScanWidth = 6000;
+inline constexpr int kScanHeight = 4000;
+
+// A scanned chart: white paper with a grey grid every 100 pixels.
+inline QImage GridPicture() {
+    QImage picture(kScanWidth, kScanHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QColor(160, 160, 160));
+    for (int x = 0; x < kScanWidth; x += 100) {
+        painter.drawLine(x, 0, x, kScanHeight - 1);
+    }
+    for (int y = 0; y < kScanHeight; y += 100) {
+        painter.drawLine(0, y, kScanWidth - 1, y);
+    }
+    return picture;
+}
+
+// The plot area of the scan: zero (300, 3700), X-max (5700, 3700), Y-max (300, 300).
+inline Calibration PlotArea() {
+    Calibration cal;
+    cal.ZeroPointX = 300;
+    cal.ZeroPointY = 3700;
+    cal.XMaxPointX = 5700;
+    cal.XMaxPointY = 3700;
+    cal.YMaxPointX = 300;
+    cal.YMaxPointY = 300;
+    return cal;
+}
+
+inline void SetPictureBytes(benchmark::State& state, const QImage& picture) {
+    state.SetBytesProcessed(state.iterations() * picture.sizeInBytes());
+}
+
+} // namespace lineora::bench
