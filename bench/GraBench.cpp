@@ -1,6 +1,7 @@
 // Opening saved work against reading its picture alone: the graph data file, the checks, the
 // value recomputation and the first redraw should cost less than two more picture reads.
 
+#include "BenchPictures.h"
 #include "commands/GraCommands.h"
 #include "commands/NullViews.h"
 #include "commands/State.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -20,9 +20,6 @@
 namespace lineora {
 namespace {
 
-constexpr int kWidth = 6000;
-constexpr int kHeight = 4000;
-
 // A program folder with Data/work.gra (five curves of 999 points) and its 6000 x 4000 picture
 // in Data/Grafiks/, made once for all runs.
 struct SavedWork {
@@ -31,17 +28,7 @@ struct SavedWork {
     QString PicturePath;
 
     SavedWork() {
-        QImage chart(kWidth, kHeight, QImage::Format_RGB32);
-        chart.fill(Qt::white);
-        QPainter painter(&chart);
-        painter.setPen(QColor(160, 160, 160));
-        for (int x = 0; x < kWidth; x += 100) {
-            painter.drawLine(x, 0, x, kHeight - 1);
-        }
-        for (int y = 0; y < kHeight; y += 100) {
-            painter.drawLine(0, y, kWidth - 1, y);
-        }
-        painter.end();
+        const QImage chart = bench::GridPicture();
         QDir().mkpath(GraPictureFolder(AppDir.path()));
         PicturePath = QDir(GraPictureFolder(AppDir.path())).filePath(QStringLiteral("chart.bmp"));
         chart.save(PicturePath, "BMP");

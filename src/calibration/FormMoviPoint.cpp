@@ -2,24 +2,11 @@
 
 #include "commands/Commands.h"
 #include "common/ErrorBoundary.h"
+#include "common/FormControls.h"
 
 #include <QPushButton>
 
 namespace lineora {
-
-namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    // The window is used with the mouse; focus moving between buttons would only let Enter
-    // press whichever arrow was clicked last.
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 TFormMoviPoint::TFormMoviPoint(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormMoviPoint"));

@@ -6,6 +6,7 @@
 #include "commands/SetupCommands.h"
 #include "common/Color.h"
 #include "common/ErrorBoundary.h"
+#include "common/FormControls.h"
 #include "common/NumericKeyFilter.h"
 
 #include <QCheckBox>
@@ -28,12 +29,6 @@ namespace lineora {
 namespace {
 
 constexpr int kRow = 24; // one line of radio buttons or check boxes
-
-template <typename Control> Control* Named(Control* control, const char* name, QRect place) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(place);
-    return control;
-}
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect place) {
     return Named(new QGroupBox(title, parent), name, place);

@@ -1,5 +1,6 @@
 #include "picture/FormVygibatel.h"
 
+#include "common/FormControls.h"
 #include "picture/Straightening.h"
 
 #include <QGroupBox>
@@ -41,14 +42,6 @@ TSpinButton* MakeSpin(QWidget* parent, const char* name) {
     spin->setObjectName(QLatin1String(name));
     spin->setGeometry(96, 22, 20, 36);
     return spin;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "tracing/FormAvtomatColor.h"
 
+#include "common/FormControls.h"
 #include "common/NumericKeyFilter.h"
 #include "tracing/FormSwatch.h"
 
@@ -10,22 +11,6 @@
 #include <QShowEvent>
 
 namespace lineora {
-
-namespace {
-
-template <typename Control> Control* Named(Control* control, const char* name, QRect place) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(place);
-    return control;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    auto* button = Named(new QPushButton(caption, parent), name, place);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 TFormAvtomatColor::TFormAvtomatColor(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormAvtomatColor"));

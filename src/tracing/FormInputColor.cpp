@@ -1,6 +1,7 @@
 #include "tracing/FormInputColor.h"
 
 #include "common/Color.h"
+#include "common/FormControls.h"
 #include "common/NumberText.h"
 #include "tracing/FormSwatch.h"
 
@@ -17,12 +18,6 @@ namespace {
 
 constexpr TColor kWhite = 0xFFFFFF;
 
-template <typename Control> Control* Named(Control* control, const char* name, QRect place) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(place);
-    return control;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place) {
     return Named(new QLabel(caption, parent), name, place);
 }
@@ -32,12 +27,6 @@ QLineEdit* MakeComponentEdit(QWidget* parent, const char* name, QRect place) {
     // The fields show what the pipette reads; nothing reads them back.
     edit->setReadOnly(true);
     return edit;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    auto* button = Named(new QPushButton(caption, parent), name, place);
-    button->setAutoDefault(false);
-    return button;
 }
 
 QString Decimal(std::int32_t value) {
