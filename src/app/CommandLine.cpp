@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -239,10 +238,10 @@ PictureCommand PictureCommandOf(const QByteArray& option) {
     return nullptr;
 }
 
-// Pictures are drawn on (axes and marks) with no display: the offscreen platform serves.
+// Pictures are drawn on (axes and marks) into QImage only, which needs no display and no GUI
+// application.
 int RunPictureCommand(PictureCommand command, int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     UseSystemDecimalChar();
     return command(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
 }

@@ -76,9 +76,11 @@ TEST_F(PictureFiles, RefusesWhatIsNotAReadablePictureNamingTheFile) {
     WriteBytes(QStringLiteral("garbage.bmp"), QByteArray(300, '\x5A'));
     WriteBytes(QStringLiteral("cut.bmp"), BmpHeader(64, 64));        // header without pixels
     WriteBytes(QStringLiteral("huge.bmp"), BmpHeader(40000, 30000)); // too large for memory
+    ASSERT_TRUE(PatternPicture(40, 30).save(PathOf(QStringLiteral("half.bmp"))));
+    WriteBytes(QStringLiteral("half.bmp"), ReadBytes(QStringLiteral("half.bmp")).chopped(1800));
     ASSERT_TRUE(QDir().mkdir(PathOf(QStringLiteral("folder.bmp")))); // a folder
-    for (const char* name :
-         {"missing.bmp", "empty.bmp", "garbage.bmp", "cut.bmp", "huge.bmp", "folder.bmp"}) {
+    for (const char* name : {"missing.bmp", "empty.bmp", "garbage.bmp", "cut.bmp", "huge.bmp",
+                             "half.bmp", "folder.bmp"}) {
         const QString path = PathOf(QLatin1String(name));
         try {
             ReadPictureFile(path);

@@ -28,7 +28,14 @@ protected:
         ASSERT_TRUE(QFile::copy(Program(), program_));
     }
     QString Path(const char* name) const { return folder_.filePath(QLatin1String(name)); }
-    Outcome Run(const QStringList& arguments) const { return RunProgram(program_, arguments); }
+    // A command that succeeds says nothing: no warning of a missing display or the like.
+    Outcome Run(const QStringList& arguments) const {
+        Outcome run = RunProgram(program_, arguments);
+        if (run.Status == 0) {
+            EXPECT_EQ(run.Err, QByteArray()) << arguments.join(' ').toStdString();
+        }
+        return run;
+    }
     QString Save(const QImage& picture, const char* name) const {
         const QString path = Path(name);
         EXPECT_TRUE(picture.save(path));
