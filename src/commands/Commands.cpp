@@ -35,6 +35,11 @@ void RedrawPicture(State& state, Views& views) {
     views.PictureChanged();
 }
 
+void DrawCurveMark(State& state, std::int32_t x, std::int32_t y, int curve) {
+    DrawMark(state.Pics.Working, x, y, state.Store.MarkRadius,
+             state.Setup.LineColors[static_cast<std::size_t>(curve)], state.Setup.FillMetka);
+}
+
 void SetToolMode(State& state, Views& views, int toolMode, int cursor) {
     state.Main.ToolMode = toolMode;
     if (toolMode == Tool::ThreeClick) {

@@ -21,6 +21,9 @@ void RefreshAll(State& state, Views& views);
 // Clean copy into the working image, axis angles, axes, marks; then a repaint.
 void RedrawPicture(State& state, Views& views);
 
+// The mark of a point of `curve` on the working image, in the curve's colour and size.
+void DrawCurveMark(State& state, std::int32_t x, std::int32_t y, int curve);
+
 // A plain (or Ctrl) left click in point mode at Cal.MousePicX/MousePicY.
 void AddPointAtClick(State& state, Host& host, Views& views, bool ctrl);
 

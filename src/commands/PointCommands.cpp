@@ -14,7 +14,7 @@ void AddPointAtClick(State& state, Host& host, Views& views, bool ctrl) {
         };
     }
     hooks.DrawMark = [&state, &views](std::int32_t x, std::int32_t y, std::int32_t r, int c) {
-        DrawMark(state.Pics.Working, x, y, r, state.Setup.LineColors[c], state.Setup.FillMetka);
+        DrawCurveMark(state, x, y, c);
         views.PictureAreaChanged(QRect(x - r - 1, y - r - 1, 2 * r + 3, 2 * r + 3));
     };
     hooks.RefreshAll = [&state, &views] { RefreshAll(state, views); };

@@ -13,19 +13,6 @@ namespace lineora {
 
 namespace {
 
-// Empties the current curve. The special modes will add their companion curves here, as the
-// clear of the point commands does.
-void DrawCurrentMark(State& state, std::int32_t x, std::int32_t y) {
-    const int line = state.Store.CurrentLine;
-    DrawMark(state.Pics.Working, x, y, state.Store.MarkRadius, state.Setup.LineColors[line],
-             state.Setup.FillMetka);
-}
-
-// A message of the language file, or the built-in text while the file lacks it.
-QString MessageOr(const MessageCatalog& catalog, const QString& key, const char* english) {
-    return catalog.Texts.contains(key) ? LoadMessage(catalog, key) : QString::fromUtf8(english);
-}
-
 QString QuotedField(const QString& text) {
     return QStringLiteral(" (\"%1\")").arg(text);
 }
@@ -57,7 +44,7 @@ void RunColorTrace(State& state, Views& views, const TraceRequest& request) {
     }
     for (int row = kFirstRow; row < state.Store.LineNext[line]; ++row) {
         const PixelEntry& entry = state.Store.PointPixels[static_cast<std::size_t>(row)][line];
-        DrawCurrentMark(state, entry.PixX, entry.PixY);
+        DrawCurveMark(state, entry.PixX, entry.PixY, line);
     }
     views.PictureChanged();
     RefreshAll(state, views);
@@ -66,9 +53,7 @@ void RunColorTrace(State& state, Views& views, const TraceRequest& request) {
 bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& fields) {
     const std::optional<std::int32_t> points = WholeNumberIn(fields.PointsText, 1, kMaxTracePoints);
     if (!points) {
-        host.ShowMessage(MessageOr(state.Messages, QStringLiteral("msgTracePoints"),
-                                   "The number of points to find must be a whole number from 1 "
-                                   "to 1000.") +
+        host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgTracePoints")) +
                          QuotedField(fields.PointsText));
         return false;
     }
@@ -81,9 +66,7 @@ bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& 
         const std::optional<std::int32_t> neighbours =
             WholeNumberIn(fields.NeighboursText, 0, kMaxTraceNeighbours);
         if (!neighbours) {
-            host.ShowMessage(MessageOr(state.Messages, QStringLiteral("msgTraceNeighbours"),
-                                       "The number of neighbours in the second colour must be a "
-                                       "whole number from 0 to 8.") +
+            host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgTraceNeighbours")) +
                              QuotedField(fields.NeighboursText));
             return false;
         }
@@ -112,7 +95,7 @@ void RunAutoDigitize(State& state, Views& views, int threshold) {
     ClearCurrentLine(state);
     for (const PicturePoint& point : SampleCurve(state.Pics.Clean, axes, threshold)) {
         AppendPoint(state.Store, state.Store.CurrentLine, point.X, point.Y);
-        DrawCurrentMark(state, point.X, point.Y);
+        DrawCurveMark(state, point.X, point.Y, state.Store.CurrentLine);
     }
     RefreshTable(state, views);
     RedrawPicture(state, views);

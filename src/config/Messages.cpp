@@ -31,6 +31,9 @@ const std::pair<const char*, const char*> kBuiltInMessages[] = {
     {"msgMessaga24", "The line runs into the edge of the picture."},
     {"msgMessaga25", "Keep the rotated picture?"},
     {"msgMessaga26", "Rotate the picture so that the X axis is horizontal?"},
+    {"msgTracePoints", "The number of points to find must be a whole number from 1 to 1000."},
+    {"msgTraceNeighbours",
+     "The number of neighbours in the second colour must be a whole number from 0 to 8."},
 };
 
 } // namespace
