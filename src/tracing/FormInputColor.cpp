@@ -38,7 +38,7 @@ QString Decimal(std::int32_t value) {
 TFormInputColor::TFormInputColor(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormInputColor"));
     setWindowTitle(QStringLiteral("FormInputColor"));
-    setFixedSize(340, 236);
+    setFixedSize(364, 236);
 
     ButtonOk = MakeButton(this, "ButtonOk", QStringLiteral("Ok"), {240, 150, 88, 28});
     ButtonCancel = MakeButton(this, "ButtonCancel", QStringLiteral("Cancel"), {240, 190, 88, 28});
@@ -46,11 +46,11 @@ TFormInputColor::TFormInputColor(QWidget* parent) : QDialog(parent) {
     ShapeBackground = swatch::Make(this, "ShapeBackground", {180, 30, 148, 30}, kWhite);
     ShapeEkran = swatch::Make(this, "ShapeEkran", {12, 94, 148, 30}, kWhite);
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Color of Grafics Line "), {12, 8, 160, 20});
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Color of Background"), {180, 8, 160, 20});
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Color of Background"), {180, 8, 180, 20});
     ShapeSample = swatch::Make(this, "ShapeSample", {180, 94, 148, 30}, kWhite);
     Label3 = MakeLabel(this, "Label3", QStringLiteral("Цвет под курсором"), {12, 72, 160, 20});
     Label4 =
-        MakeLabel(this, "Label4", QStringLiteral("Текущий выбранный цвет"), {180, 72, 160, 20});
+        MakeLabel(this, "Label4", QStringLiteral("Текущий выбранный цвет"), {180, 72, 180, 20});
     EditRedComp = MakeComponentEdit(this, "EditRedComp", {140, 142, 50, 22});
     LabelRedComp =
         MakeLabel(this, "LabelRedComp", QStringLiteral("Red Component"), {12, 144, 124, 20});
