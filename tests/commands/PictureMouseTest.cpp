@@ -26,21 +26,6 @@ protected:
     }
 };
 
-TEST_F(PictureMouse, ScreenPositionsRoundHalfToEvenAtTwoToOne) {
-    SetScaleIndex(*state, views, 4); // 2:1
-    Click(101, 51);
-    ASSERT_EQ(Points(*state), 1);
-    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{50, 26}));
-}
-
-TEST_F(PictureMouse, DoubleClickAddsOnePoint) {
-    Down(Shift::Left, 200, 200);
-    Up();
-    Down(Shift::Double | Shift::Left, 200, 200);
-    Up();
-    EXPECT_EQ(Points(*state), 1);
-}
-
 TEST_F(PictureMouse, ThreeClickCalibrationIgnoresAPanInBetween) {
     SetToolMode(*state, views, Tool::ThreeClick, CursorId::ZeroPoint);
     Click(50, 450);

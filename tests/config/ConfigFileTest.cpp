@@ -26,13 +26,13 @@ TEST_P(IniInteger, DecimalOrHexOrNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, IniInteger,
-    ::testing::Values(IntegerCase{" 7 ", 7}, IntegerCase{"-5", -5}, IntegerCase{"+3", 3},
-                      IntegerCase{"0X1f", 31}, IntegerCase{"$FF00", 0xFF00},
-                      IntegerCase{"$FFFFFFFF", -1}, IntegerCase{"-2147483648", INT32_MIN},
+    ::testing::Values(IntegerCase{" 7 ", 7}, IntegerCase{"-5", -5}, IntegerCase{"0X1f", 31},
+                      IntegerCase{"$FF00", 0xFF00}, IntegerCase{"$FFFFFFFF", -1},
+                      IntegerCase{"-2147483648", INT32_MIN},
                       IntegerCase{"2147483648", std::nullopt},
                       IntegerCase{"0x100000000", std::nullopt}, IntegerCase{"", std::nullopt},
                       IntegerCase{"$", std::nullopt}, IntegerCase{"12abc", std::nullopt},
-                      IntegerCase{"1.5", std::nullopt}, IntegerCase{"--1", std::nullopt}));
+                      IntegerCase{"--1", std::nullopt}));
 
 struct BooleanCase {
     const char* text;
@@ -47,8 +47,8 @@ TEST_P(IniBoolean, IntegersAndWords) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, IniBoolean,
                          ::testing::Values(BooleanCase{"0", false}, BooleanCase{"2", true},
-                                           BooleanCase{"-1", true}, BooleanCase{"0x0", false},
-                                           BooleanCase{"TRUE", true}, BooleanCase{"False", false},
+                                           BooleanCase{"0x0", false}, BooleanCase{"TRUE", true},
+                                           BooleanCase{"False", false},
                                            BooleanCase{"yes", std::nullopt}));
 
 // Values as the Windows INI services and other writers leave them.

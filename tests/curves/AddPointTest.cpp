@@ -78,9 +78,8 @@ TEST_P(AddPointDuplicate, WithinOnePixelOfAStoredPointIsIgnoredSilently) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Offsets, AddPointDuplicate,
-                         ::testing::Values(DuplicateCase{0, 0, false}, DuplicateCase{1, 1, false},
-                                           DuplicateCase{-1, 1, false}, DuplicateCase{2, 0, true},
-                                           DuplicateCase{0, -2, true}, DuplicateCase{-2, 1, true}));
+                         ::testing::Values(DuplicateCase{1, 1, false}, DuplicateCase{-1, 1, false},
+                                           DuplicateCase{2, 0, true}, DuplicateCase{-2, 1, true}));
 
 TEST_F(AddPointFlow, ThousandthHandPickedPointIsRefusedWithMessage) {
     hooks.RefreshAll = nullptr; // 999 refreshes would only slow the test down

@@ -110,14 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedGraText,
     ::testing::Values(
         Damage{"LetterInACoordinate", [](auto& l) { Set(l, 7, "41O"); }, 7, "not an integer"},
-        Damage{"FractionInACoordinate", [](auto& l) { Set(l, 22, "1.5"); }, 22, "not an integer"},
         Damage{"BeyondInt32", [](auto& l) { Set(l, 6, "2147483648"); }, 6, "not an integer"},
         Damage{"Count1001", [](auto& l) { Set(l, 15, "1001"); }, 15, "1001"},
         Damage{"CountZero", [](auto& l) { Set(l, 21, "0"); }, 21, "count line 0"},
         Damage{"ScaleCode4", [](auto& l) { Set(l, 12, "4"); }, 12, "scale code 4"},
         Damage{"ScaleCode0", [](auto& l) { Set(l, 13, "0"); }, 13, "scale code 0"},
         Damage{"EmptyFile", [](auto& l) { l.clear(); }, 1, "ends"},
-        Damage{"EndsAfterTheTexts", [](auto& l) { l = l.mid(0, 5); }, 6, "ends"},
         Damage{"EndsInsideAPoint", [](auto& l) { l = l.mid(0, 22); }, 23, "ends"},
         Damage{"LastCurveCut", [](auto& l) { l.removeLast(); }, 2027, "ends"}),
     [](const auto& info) { return info.param.Name; });

@@ -143,8 +143,7 @@ TEST_P(OverlayAxesLook, DrawsTheFiguresOfTheChosenLook) {
 INSTANTIATE_TEST_SUITE_P(Looks, OverlayAxesLook,
                          ::testing::Values(LookCase{"Plain", false, false, false, false, false},
                                            LookCase{"PlainWithX", false, true, false, false, true},
-                                           LookCase{"New", true, false, true, true, false},
-                                           LookCase{"NewWithX", true, true, true, true, true}),
+                                           LookCase{"New", true, false, true, true, false}),
                          [](const auto& info) { return info.param.Name; });
 
 TEST(OverlayPolarAxes, CirclesAreEvenlySpacedOutToTheXMaxPoint) {

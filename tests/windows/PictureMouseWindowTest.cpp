@@ -69,7 +69,6 @@ TEST(ShiftStateTest, SetHoldsExactlyTheKeysAndButtons) {
         std::uint32_t expected;
     };
     const Case cases[] = {
-        {Qt::NoModifier, Qt::NoButton, false, 0},
         {Qt::ShiftModifier | Qt::ControlModifier, Qt::RightButton, false,
          Shift::Shift | Shift::Ctrl | Shift::Right},
         {Qt::AltModifier, Qt::MiddleButton, false, Shift::Alt | Shift::Middle},

@@ -20,7 +20,6 @@ namespace {
 TEST(FileFilterTest, PairsBecomeQtFilterEntries) {
     const std::pair<const char*, const char*> cases[] = {
         {"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp)"},
-        {"GRA file|*.gra", "GRA file (*.gra)"},
         {"Txt File|*.txt|All|*.*", "Txt File (*.txt);;All (*.*)"},
         {"Pictures|*.bmp;*.png", "Pictures (*.bmp *.png)"},
         {"Text (*.txt)", "Text (*.txt)"}};
@@ -43,12 +42,9 @@ TEST(PreFilterTest, MenuKeysPassAndEverythingElseIsTaken) {
     const auto taken = [](int key, Qt::KeyboardModifiers modifiers) {
         return IsPreFilteredKey(QKeyEvent(QEvent::KeyPress, key, modifiers));
     };
-    EXPECT_TRUE(taken(Qt::Key_Q, Qt::NoModifier));
     EXPECT_TRUE(taken(Qt::Key_Q, Qt::ControlModifier));
-    EXPECT_TRUE(taken(Qt::Key_Q, Qt::ShiftModifier));
     EXPECT_TRUE(taken(Qt::Key_Shift, Qt::ShiftModifier));
     EXPECT_FALSE(taken(Qt::Key_F, Qt::AltModifier));
-    EXPECT_FALSE(taken(Qt::Key_Alt, Qt::AltModifier));
     EXPECT_FALSE(taken(Qt::Key_F10, Qt::NoModifier));
 }
 
@@ -78,10 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
     Errors, ErrorBoundaryTest,
     ::testing::Values(ThrowCase{"CalcError", [] { throw CalcError("Division by zero"); },
                                 "Division by zero"},
-                      ThrowCase{"FileError", [] { throw FileError("Cannot read chart.bmp"); },
-                                "Cannot read chart.bmp"},
-                      ThrowCase{"FormatError", [] { throw FormatError("\"1,2,3\" is no number"); },
-                                "\"1,2,3\" is no number"},
                       ThrowCase{"StdException", [] { throw std::runtime_error("other"); }, "other"},
                       ThrowCase{"AnythingElse", [] { throw 42; }, "Unexpected error"}),
     [](const auto& info) { return std::string(info.param.name); });

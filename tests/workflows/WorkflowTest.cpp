@@ -74,9 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WorkflowCase{"linear-standard-point", F::Standard, S::Point, '.', "expected.txt"},
         WorkflowCase{"log10x-scientific-comma", F::Scientific, S::Comma, '.', "expected.txt"},
-        WorkflowCase{"comma-texts", F::Standard, S::System, '.', "expected.txt"},
         WorkflowCase{"comma-texts", F::Standard, S::System, ',', "expected-comma-system.txt"},
-        WorkflowCase{"empty", F::Scientific, S::Comma, '.', "expected.txt"},
         // Opening sorts the current curve (1) by X; the other curves keep the file's order.
         WorkflowCase{"unsorted-current-curve", F::Scientific, S::Point, '.', "expected-window.txt"},
         WorkflowCase{"ln-lf-only", F::Standard, S::Point, '.', "expected.txt"}));
