@@ -36,9 +36,9 @@ NumericKey FilterNumericKey(const QString& remainingText, QChar typed, MinusRule
                             QChar separator = DecimalChar());
 
 // Puts FilterNumericKey in front of a line edit's typing; Enter calls `onEnter`. Keys that type
-// no character (arrows, Delete, Home) reach the edit untouched. A template so that this layer
-// stays free of widgets: the windows instantiate it with QLineEdit. The filter is owned by
-// the edit.
+// no character (arrows, Delete, Home) and Ctrl shortcuts reach the edit untouched. A template so
+// that this layer stays free of widgets: the windows instantiate it with QLineEdit. The filter is
+// owned by the edit.
 template <typename LineEdit> class NumericFieldFilter : public QObject {
 public:
     NumericFieldFilter(LineEdit* edit, MinusRule minus, std::function<void()> onEnter)
@@ -53,7 +53,10 @@ protected:
         }
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-        if (!enter && (key.text().isEmpty() || key.key() == Qt::Key_Delete)) {
+        // Shortcuts (select all, copy, paste, undo) are the edit's; what a paste brings in is
+        // checked as a number where the field is read, like any text.
+        if (!enter && (key.text().isEmpty() || key.key() == Qt::Key_Delete ||
+                       key.modifiers().testFlag(Qt::ControlModifier))) {
             return false;
         }
         const QChar typed = enter ? QChar(u'\r') : key.text().front();

@@ -48,6 +48,10 @@ TEST_F(AxisInputWindow, FieldsTypeOnlyWhatCanBecomeANumber) {
     EXPECT_EQ(state->Texts.MinY, QStringLiteral("-7"));
     QTest::keyClick(input->EditMinY, Qt::Key_Backspace);
     EXPECT_EQ(state->Texts.MinY, QStringLiteral("-"));
+    // Shortcuts stay the edit's: Ctrl+A selects the text, which the next digit replaces.
+    QTest::keyClick(input->EditMinY, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(input->EditMinY, QStringLiteral("3"));
+    EXPECT_EQ(state->Texts.MinY, QStringLiteral("3"));
 }
 
 TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRoundUnlessOneIsNoNumber) {
