@@ -283,6 +283,8 @@ void TFormSetup::BuildChartKind() {
         MakeGroup(this, "GroupBoxInputColor", QStringLiteral("Цвет поиска"), {8, 400, 220, 50});
     ShapeLineGrafik = MakeSwatch(GroupBoxInputColor, "ShapeLineGrafik", {10, 20, 20, 20});
     ShapeBackground = MakeSwatch(GroupBoxInputColor, "ShapeBackground", {40, 20, 20, 20});
+    ShowSwatch(ShapeLineGrafik, 0x000000);
+    ShowSwatch(ShapeBackground, 0xFFFFFF);
     GroupBoxInputColor->hide();
 }
 
@@ -480,8 +482,6 @@ void TFormSetup::ShowColours() {
         ShowSwatch(MetkaShape[line - 1], setup.LineColors[line]);
     }
     ShowSwatch(MetkaShape[kAxesColorButton - 1], setup.AxesColor);
-    ShowSwatch(ShapeLineGrafik, setup.FindColor);
-    ShowSwatch(ShapeBackground, setup.Special2Color);
 }
 
 void TFormSetup::ShowSettings() {
