@@ -194,31 +194,25 @@ int RunTraceColorCommand(const QStringList& arguments, const QString& appDir) {
     const QStringList options{QStringLiteral("--criterion"), QStringLiteral("--color"),
                               QStringLiteral("--color2"),    QStringLiteral("--neighbours"),
                               QStringLiteral("--points"),    kOutput};
-    ParsedArguments parsed;
-    QString work, output;
-    try {
-        parsed = ParseArguments(arguments, options);
-        work = ExpectFiles(parsed, 1, QStringLiteral("one graph data file"))[0];
-        output = OutputOption(parsed, QStringLiteral("--trace-color"));
-        CriterionOption(parsed);
-        if (!parsed.Options.contains(QStringLiteral("--points"))) {
-            throw UsageError(QStringLiteral("--trace-color needs --points N"));
-        }
-    } catch (const UsageError& error) {
-        return ComplainOfUsage(error);
-    }
     State state;
     NullViews views;
     ConsoleHost host;
-    LoadSettings(state, views, host, appDir);
+    LoadSettings(state, views, host, appDir); // the colours' defaults
+    QString work, output;
     TraceRequest request;
     try {
+        const ParsedArguments parsed = ParseArguments(arguments, options);
+        work = ExpectFiles(parsed, 1, QStringLiteral("one graph data file"))[0];
+        output = OutputOption(parsed, QStringLiteral("--trace-color"));
         request.Criterion = CriterionOption(parsed);
+        if (!parsed.Options.contains(QStringLiteral("--points"))) {
+            throw UsageError(QStringLiteral("--trace-color needs --points N"));
+        }
+        request.Points = IntegerOption(parsed, QStringLiteral("--points"), 1, 1000, 20);
+        request.Neighbours = IntegerOption(parsed, QStringLiteral("--neighbours"), 0, 8, 3);
         request.FindColor = ColourOption(parsed, QStringLiteral("--color"), state.Setup.FindColor);
         request.Color2 =
             ColourOption(parsed, QStringLiteral("--color2"), state.Setup.Special2Color);
-        request.Neighbours = IntegerOption(parsed, QStringLiteral("--neighbours"), 0, 8, 3);
-        request.Points = IntegerOption(parsed, QStringLiteral("--points"), 1, 1000, 20);
     } catch (const UsageError& error) {
         return ComplainOfUsage(error);
     }
