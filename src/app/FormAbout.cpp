@@ -1,6 +1,7 @@
 #include "app/FormAbout.h"
 
 #include "app/Glyphs.h"
+#include "common/FormControls.h"
 
 #include <QFont>
 #include <QLabel>
@@ -8,16 +9,6 @@
 
 namespace lineora {
 
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    return label;
-}
-
-} // namespace
 
 TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormAbout"));

@@ -2,6 +2,7 @@
 
 #include "commands/Commands.h"
 #include "common/ErrorBoundary.h"
+#include "common/FormControls.h"
 #include "common/NumericKeyFilter.h"
 
 #include <QFont>
@@ -18,18 +19,9 @@ namespace {
 const QString kAxisStyle = QStringLiteral("QFrame { background-color: #0000ff; border: none; }");
 
 QFrame* MakeShape(QWidget* parent, const char* name, QRect place, const QString& style) {
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(QLatin1String(name));
-    shape->setGeometry(place);
+    auto* shape = Named(new QFrame(parent), name, place);
     shape->setStyleSheet(style);
     return shape;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    return label;
 }
 
 QString CircleStyle(int diameter) {
@@ -88,9 +80,7 @@ TFormInput::TFormInput(QWidget* parent) : QDialog(parent) {
 }
 
 QLineEdit* TFormInput::MakeField(const char* name, QRect place, QString AxisTexts::*text) {
-    auto* field = new QLineEdit(this);
-    field->setObjectName(QLatin1String(name));
-    field->setGeometry(place);
+    auto* field = Named(new QLineEdit(this), name, place);
     connect(field, &QLineEdit::textEdited, this, [this, text](const QString& typed) {
         if (state_ != nullptr) {
             state_->Texts.*text = typed;

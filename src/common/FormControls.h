@@ -1,6 +1,8 @@
 #pragma once
 // Helpers the windows share to place their controls; only windows include this.
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -22,6 +24,14 @@ inline QPushButton* MakeButton(QWidget* parent, const char* name, const QString&
     auto* button = Named(new QPushButton(caption, parent), name, place);
     button->setAutoDefault(false);
     return button;
+}
+
+inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place) {
+    return Named(new QLabel(caption, parent), name, place);
+}
+
+inline QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect place) {
+    return Named(new QGroupBox(title, parent), name, place);
 }
 
 } // namespace lineora

@@ -30,10 +30,6 @@ namespace {
 
 constexpr int kRow = 24; // one line of radio buttons or check boxes
 
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect place) {
-    return Named(new QGroupBox(title, parent), name, place);
-}
-
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& caption, int row,
                         int width = 200) {
     return Named(new QRadioButton(caption, parent), name, {10, 20 + row * kRow, width, 20});
@@ -41,10 +37,6 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& captio
 
 QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, int row) {
     return Named(new QCheckBox(caption, parent), name, {10, 20 + row * kRow, 204, 20});
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    return Named(new QLabel(caption, parent), name, place);
 }
 
 QSpinBox* MakeSpin(QWidget* parent, const char* name, QRect place) {

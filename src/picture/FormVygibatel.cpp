@@ -22,26 +22,14 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow, QRect place) {
     return button;
 }
 
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect place) {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1String(name));
-    group->setGeometry(place);
-    return group;
-}
-
 QLabel* MakeValueLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(16, 30, 70, 20);
+    auto* label = Named(new QLabel(parent), name, {16, 30, 70, 20});
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 
 TSpinButton* MakeSpin(QWidget* parent, const char* name) {
-    auto* spin = new TSpinButton(parent);
-    spin->setObjectName(QLatin1String(name));
-    spin->setGeometry(96, 22, 20, 36);
-    return spin;
+    return Named(new TSpinButton(parent), name, {96, 22, 20, 36});
 }
 
 } // namespace

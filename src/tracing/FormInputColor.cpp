@@ -18,10 +18,6 @@ namespace {
 
 constexpr TColor kWhite = 0xFFFFFF;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    return Named(new QLabel(caption, parent), name, place);
-}
-
 QLineEdit* MakeComponentEdit(QWidget* parent, const char* name, QRect place) {
     auto* edit = Named(new QLineEdit(QStringLiteral("125"), parent), name, place);
     // The fields show what the pipette reads; nothing reads them back.
