@@ -9,7 +9,6 @@
 
 namespace lineora {
 
-
 TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("About"));
