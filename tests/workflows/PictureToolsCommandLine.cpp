@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <string>
 
@@ -121,6 +123,48 @@ TEST_F(PictureTools, AutoDigitizingFindsTheAxesAndSamplesTheCurve) {
     const Outcome exported = Run({"--export", Path("work.gra")});
     EXPECT_EQ(exported.Status, 0) << exported.Err.toStdString();
     EXPECT_EQ(exported.Out.count("\r\n"), 30);
+}
+
+// Colour tracing makes up to 1000 points, and a file keeps them all.
+TEST_F(PictureTools, TracingAThousandPointsSavesThemAll) {
+    QImage chart = White(1300, 100);
+    QPainter(&chart).fillRect(QRect(0, 50, 1300, 2), Qt::red);
+    Save(chart, "wide.bmp");
+    lineora::GraData work{"wide.bmp", "0", "10", "0", "1", 20, 90, 1280, 90, 20, 10, 1, 1, {}};
+    lineora::SaveGraFile(Path("wide.gra"), lineora::WriteGraText(work));
+    const Outcome run = Run({"--trace-color", "--criterion", "special", "--points", "1000",
+                             Path("wide.gra"), "-o", Path("traced.gra")});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(lineora::LoadGraFile(Path("traced.gra")).Curves[1].size(), 1000u);
+}
+
+// A device, a pipe or a folder is never replaced by a result; a link to a regular file is
+// written through and stays a link. A refused .gra takes its picture with it.
+TEST_F(PictureTools, OnlyRegularFilesAreWritten) {
+    const QString in = Save(White(20, 20), "in.png");
+    const QString fifo = Path("pipe.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& target : {QStringLiteral("/dev/full"), fifo}) {
+        const Outcome run = Run({"--clean-specks", in, target});
+        EXPECT_EQ(run.Status, 1) << target.toStdString();
+        EXPECT_TRUE(run.Err.contains("not a regular file")) << run.Err.toStdString();
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat("/dev/full", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    Save(White(5, 5), "target.bmp");
+    ASSERT_TRUE(QFile::link(Path("target.bmp"), Path("link.bmp")));
+    ASSERT_EQ(Run({"--clean-specks", in, Path("link.bmp")}).Status, 0);
+    EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink());
+    EXPECT_EQ(QImage(Path("target.bmp")).size(), QSize(20, 20));
+
+    ASSERT_TRUE(QDir().mkdir(Path("folder.gra")));
+    const Outcome run = Run({"--auto", Save(BlackChart(), "chart.png"), "-o", Path("folder.gra")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_FALSE(QFile::exists(Path("folder.bmp")));
 }
 
 // The red curve of the sample chart, U = 1.2 + 0.8 sin(0.9 t), traced by its redness within
