@@ -223,9 +223,11 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
     // Built before anything is written, so a curve the file cannot hold writes nothing.
     const QByteArray bytes = WriteGraText(GraDataOf(state, pictureName));
 
+    const QString graPath =
+        QDir(GraDataFolder(state.Main.AppDir)).filePath(dataName + QStringLiteral(".gra"));
+    // A data file that will be refused makes no folders either.
+    CheckWritableTarget(graPath, QStringLiteral("the graph data file"));
     const QDir pictureFolder(MadeFolder(GraPictureFolder(state.Main.AppDir)));
-    const QDir dataFolder(GraDataFolder(state.Main.AppDir));
-    const QString graPath = dataFolder.filePath(dataName + QStringLiteral(".gra"));
     // The clean copy goes to the file, so the marks and axes on screen stay where they are.
     SavePictureAndGra(state.Pics, pictureFolder.filePath(pictureName), graPath, bytes);
     state.Main.GraFileName = graPath;
