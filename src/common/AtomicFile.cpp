@@ -60,21 +60,23 @@ void WriteFileAtomically(const QString& path, const QString& what, const QByteAr
     });
 }
 
-FileRestorer::FileRestorer(const QString& path) : path_(path) {
+FileRestorer::FileRestorer(const QString& path) : path_(path), existed_(QFileInfo::exists(path)) {
     QFile file(path);
-    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
+    if (existed_ && file.open(QIODevice::ReadOnly)) {
         old_ = file.readAll();
-        existed_ = file.error() == QFileDevice::NoError;
+        kept_ = file.error() == QFileDevice::NoError;
     }
 }
 
 void FileRestorer::Restore() const noexcept {
     try {
-        if (existed_) {
+        if (kept_) {
             WriteFileAtomically(path_, QStringLiteral("the file"), old_);
-        } else {
-            QFile::remove(path_);
-        }
+        } else if (!existed_) {
+            // A dangling link was written through: the file it now points to goes, it stays.
+            const QFileInfo info(path_);
+            QFile::remove(info.isSymLink() ? info.symLinkTarget() : path_);
+        } // else an old file that could not be read is not there to put back
     } catch (...) {
         // Restoring is the last step of a failure already reported; it cannot do more.
     }

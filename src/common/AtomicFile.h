@@ -36,8 +36,9 @@ public:
 
 private:
     QString path_;
-    QByteArray old_;
     bool existed_ = false;
+    bool kept_ = false; // old_ holds the old content
+    QByteArray old_;
 };
 
 } // namespace lineora
