@@ -87,6 +87,10 @@ QByteArray EncodeText(const QString& text) {
     return text.toUtf8();
 }
 
+bool IsPictureCoordinate(std::int32_t value) {
+    return value >= -kGraMaxCoordinate && value <= kGraMaxCoordinate;
+}
+
 [[noreturn]] void Refuse(const QString& fileName, int line, const QString& reason) {
     throw GraLineError(fileName, line, reason);
 }
@@ -142,7 +146,7 @@ public:
     // An integer that must be a position a picture can hold.
     std::int32_t NextCoordinate(const char* what) {
         const std::int32_t value = NextInteger(what);
-        if (value < -kGraMaxCoordinate || value > kGraMaxCoordinate) {
+        if (!IsPictureCoordinate(value)) {
             Refuse(fileName_, line_,
                    QStringLiteral("%1 is %2, outside -%3 to %3 where a picture's positions lie")
                        .arg(QLatin1String(what))
@@ -227,10 +231,6 @@ void AppendLine(QByteArray& bytes, const QByteArray& text) {
 
 void AppendLine(QByteArray& bytes, std::int32_t value) {
     AppendLine(bytes, QByteArray::number(value));
-}
-
-bool IsPictureCoordinate(std::int32_t value) {
-    return value >= -kGraMaxCoordinate && value <= kGraMaxCoordinate;
 }
 
 // A file is never written that could not be read back.
