@@ -4,14 +4,16 @@
 #include "app/CommandLineArgs.h"
 
 #include "commands/GraCommands.h"
+#include "common/BriefQuote.h"
 #include "common/Errors.h"
+#include "common/FileReading.h"
 #include "common/NumberText.h"
 #include "config/ConfigFile.h"
 #include "curves/GraFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 
@@ -34,7 +36,8 @@ constexpr char kHelpText[] =
     "                             -o OUT.gra\n"
     "       lineora --help\n"
     "\n"
-    "Without options Lineora opens its window, with the picture or graph data file named.\n"
+    "Without options Lineora opens its window, with the picture or graph data file named\n"
+    "(a name starting with \"-\" is given as ./-name).\n"
     "None of the other forms opens a window or needs a display.\n"
     "\n"
     "  --export FILE.gra   Print the points of a graph data file as the text output window\n"
@@ -143,15 +146,13 @@ struct ExportDefaults {
 // them. A missing file gives a first run's settings; a damaged one is reported and does too.
 ExportDefaults ReadExportDefaults(const QString& appDir) {
     ExportDefaults defaults;
-    QFile file(QDir(appDir).filePath(QStringLiteral("lineora3.Ini")));
-    if (!file.exists()) {
+    const QString path = QDir(appDir).filePath(QStringLiteral("lineora3.Ini"));
+    if (!QFileInfo::exists(path)) {
         return defaults;
     }
     try {
-        if (!file.open(QIODevice::ReadOnly)) {
-            throw FileError(file.errorString());
-        }
-        const ConfigValues values = ReadConfigValues(ParseConfigText(file.readAll()));
+        const ConfigValues values =
+            ReadConfigValues(ParseConfigText(ReadRegularFile(path, kMaxIniFileBytes)));
         defaults.Format =
             values.StandartNumerFormat ? NumberFormat::Standard : NumberFormat::Scientific;
         // The buttons are read in this order and the last one on wins.
@@ -166,7 +167,7 @@ ExportDefaults ReadExportDefaults(const QString& appDir) {
         }
     } catch (const std::exception& error) {
         Complain(QStringLiteral("the configuration \"%1\" is ignored: %2")
-                     .arg(file.fileName(), QString::fromUtf8(error.what())));
+                     .arg(path, QString::fromUtf8(error.what())));
         return ExportDefaults{};
     }
     return defaults;
@@ -246,6 +247,18 @@ int RunPictureCommand(PictureCommand command, int argc, char* argv[]) {
     return command(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
 }
 
+// The forms of the command, the first paragraph of the help text.
+QByteArray UsageLines() {
+    const QByteArray help(kHelpText);
+    return help.left(help.indexOf("\n\n") + 1);
+}
+
+int RefuseUnknownOption(const QString& option) {
+    Complain(QStringLiteral("unknown option \"%1\"").arg(BriefQuote(option)));
+    WriteTo(stderr, UsageLines());
+    return kExitBadArguments;
+}
+
 } // namespace
 
 std::optional<int> RunCommandLine(int argc, char* argv[]) {
@@ -258,6 +271,11 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
     }
     const bool help = first == "--help" || first == "-h";
     if (!help && first != "--export") {
+        // Only a file name opens the window: a mistyped option must not, for without a display
+        // that ends in an abort. A file whose name starts with "-" is named as "./-name".
+        if (first.startsWith('-')) {
+            return RefuseUnknownOption(QString::fromLocal8Bit(first));
+        }
         return std::nullopt;
     }
     // A core application only: it gives the arguments and the program's folder without a

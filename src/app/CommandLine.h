@@ -9,7 +9,9 @@ namespace lineora {
 //   lineora --help
 // Called first by main, before any GUI application object exists, so they need no display.
 // Returns the exit status when the arguments ask for one of them (0 done, 1 a file that cannot
-// be read or gives no values, 2 wrong arguments), nothing when the program starts its windows.
+// be read or gives no values, 2 wrong arguments), nothing when the program starts its windows:
+// with no argument or a first argument that does not start with "-" (a picture or graph data
+// file). Any other first argument starting with "-" is a usage error.
 std::optional<int> RunCommandLine(int argc, char* argv[]);
 
 } // namespace lineora

@@ -3,9 +3,9 @@
 #include "calibration/Calibration.h"
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
+#include "common/FileReading.h"
 #include "common/NumberText.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -106,15 +106,7 @@ std::optional<IniFile> ReadConfigFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(file.errorString());
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw FileError(file.errorString());
-    }
-    return ParseConfigText(bytes);
+    return ParseConfigText(ReadRegularFile(path, kMaxIniFileBytes));
 }
 
 void CollectForms(const State& state, ConfigValues& values) {

@@ -2,6 +2,8 @@
 
 #include "calibration/AxisTexts.h"
 #include "commands/Commands.h"
+#include "common/AtomicFile.h"
+#include "common/BriefQuote.h"
 #include "common/Errors.h"
 #include "common/NumberText.h"
 #include "config/Messages.h"
@@ -143,6 +145,31 @@ QString MadeFolder(const QString& path) {
     return path;
 }
 
+// The picture and then the graph data file. Both targets are checked before either is written,
+// and a graph data file that still cannot be written takes the picture written for it back: a
+// failed save leaves every file as it was. `picturePath` empty writes no picture.
+void SavePictureAndGra(const Pictures& pictures, const QString& picturePath, const QString& graPath,
+                       const QByteArray& bytes) {
+    const QString pictureWhat = QStringLiteral("the picture");
+    const QString graWhat = QStringLiteral("the graph data file");
+    if (!picturePath.isEmpty()) {
+        CheckWritableTarget(picturePath, pictureWhat);
+    }
+    CheckWritableTarget(graPath, graWhat);
+    if (picturePath.isEmpty()) {
+        SaveGraFile(graPath, bytes);
+        return;
+    }
+    const FileRestorer oldPicture(picturePath);
+    SavePictureFile(pictures, picturePath);
+    try {
+        SaveGraFile(graPath, bytes);
+    } catch (const FileError&) {
+        oldPicture.Restore();
+        throw;
+    }
+}
+
 void ApplyGraWork(State& state, Views& views, const QString& graPath, const GraData& data,
                   const GraWork& work, QImage picture, const QString& picturePath) {
     ResetWorkState(state, views);
@@ -196,12 +223,13 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
     // Built before anything is written, so a curve the file cannot hold writes nothing.
     const QByteArray bytes = WriteGraText(GraDataOf(state, pictureName));
 
+    const QString graPath =
+        QDir(GraDataFolder(state.Main.AppDir)).filePath(dataName + QStringLiteral(".gra"));
+    // A data file that will be refused makes no folders either.
+    CheckWritableTarget(graPath, QStringLiteral("the graph data file"));
     const QDir pictureFolder(MadeFolder(GraPictureFolder(state.Main.AppDir)));
-    const QDir dataFolder(GraDataFolder(state.Main.AppDir));
     // The clean copy goes to the file, so the marks and axes on screen stay where they are.
-    SavePictureFile(state.Pics, pictureFolder.filePath(pictureName));
-    const QString graPath = dataFolder.filePath(dataName + QStringLiteral(".gra"));
-    SaveGraFile(graPath, bytes);
+    SavePictureAndGra(state.Pics, pictureFolder.filePath(pictureName), graPath, bytes);
     state.Main.GraFileName = graPath;
     views.ControlsChanged();
     host.ShowMessage(graPath + QLatin1Char('\n') +
@@ -216,11 +244,10 @@ void SaveGraBeside(State& state, const QString& graPath) {
     const QString pictureName = BaseNameOf(graPath) + QStringLiteral(".bmp");
     const QByteArray bytes = WriteGraText(GraDataOf(state, pictureName));
     const QString picturePath = gra.dir().filePath(pictureName);
-    if (QFileInfo(picturePath).absoluteFilePath() !=
-        QFileInfo(state.Pics.PictureFileName).absoluteFilePath()) {
-        SavePictureFile(state.Pics, picturePath);
-    }
-    SaveGraFile(gra.absoluteFilePath(), bytes);
+    const bool pictureIsThere = QFileInfo(picturePath).absoluteFilePath() ==
+                                QFileInfo(state.Pics.PictureFileName).absoluteFilePath();
+    SavePictureAndGra(state.Pics, pictureIsThere ? QString() : picturePath, gra.absoluteFilePath(),
+                      bytes);
     state.Main.GraFileName = gra.absoluteFilePath();
 }
 
@@ -276,7 +303,7 @@ QString FindGraPicture(const QString& appDir, const QString& graPath, const QStr
     }
     throw FileError(QStringLiteral("Cannot open the graph data file \"%1\": its picture \"%2\" "
                                    "is neither in \"%3\" nor beside the file")
-                        .arg(graPath, pictureName, GraPictureFolder(appDir)));
+                        .arg(graPath, BriefQuote(pictureName), GraPictureFolder(appDir)));
 }
 
 QString GraExportText(const GraData& data, const QString& fileName, NumberFormat format,

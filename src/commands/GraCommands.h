@@ -18,12 +18,15 @@ QString GraPictureFolder(const QString& appDir);
 // the proposal: "curve" for a pasted picture, else the picture's name; then the name the work
 // was last saved or opened under, else the picture's). Writes the clean copy as a 24-bit BMP
 // into Data/Grafiks/ and the graph data file into Data/, both atomically, creating the folders
-// when missing, and says where the work went. The marks and axes on screen stay.
+// when missing, and says where the work went. The marks and axes on screen stay. Both targets
+// are checked before anything is written, and a failed graph data file takes the picture back:
+// a failed save leaves every file as it was.
 void SaveGraWithPicture(State& state, Host& host, Views& views);
 
 // For scripts: the work saved as `graPath`, its clean picture beside it as a 24-bit BMP of the
 // same base name, both atomically and without a question. A picture that already is that very
-// file is left as it stands. Nothing is written when the curves do not fit the file.
+// file is left as it stands. Nothing is written when the curves do not fit the file, and a
+// failed save leaves every file as it was, as for SaveGraWithPicture.
 void SaveGraBeside(State& state, const QString& graPath);
 
 // Chooses a graph data file in Data/ and opens it. A cancelled dialog changes nothing.

@@ -1,7 +1,7 @@
 #include "common/NumberText.h"
 
+#include "common/BriefQuote.h"
 #include "common/DecimalDigits.h"
-
 #include "common/Errors.h"
 #include "common/Host.h"
 
@@ -230,7 +230,7 @@ int ReadPatternNumber(const QString& pattern, qsizetype& pos) {
 // Parsing.
 
 [[noreturn]] void ThrowNotANumber(const QString& text) {
-    throw FormatError(QStringLiteral("\"%1\" is not a valid number").arg(text));
+    throw FormatError(QStringLiteral("\"%1\" is not a valid number").arg(BriefQuote(text)));
 }
 
 // Checks the grammar and copies the number in the form std::from_chars reads: no blanks, no
@@ -451,7 +451,8 @@ Extended ParseNumber(const QString& text, QChar separator) {
     const auto [ptr, error] = std::from_chars(first, last, value);
     if (error == std::errc::result_out_of_range) {
         if (clean.magnitude > 0) {
-            throw FormatError(QStringLiteral("\"%1\" is out of the range of numbers").arg(text));
+            throw FormatError(
+                QStringLiteral("\"%1\" is out of the range of numbers").arg(BriefQuote(text)));
         }
         value = 0;
     } else if (error != std::errc() || ptr != last) {

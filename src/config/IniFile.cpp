@@ -1,8 +1,8 @@
 #include "config/IniFile.h"
 
 #include "common/Errors.h"
+#include "common/FileReading.h"
 
-#include <QFile>
 #include <QStringList>
 
 // Used header-only (SI_IMPLEMENTATION). Values are UTF-8 passed through as bytes, so no
@@ -36,13 +36,12 @@ IniFile IniFile::Parse(const QByteArray& text) {
 }
 
 IniFile IniFile::Load(const QString& path) {
-    QFile input(path);
-    if (!input.open(QIODevice::ReadOnly)) {
-        throw FileError(QStringLiteral("Cannot read %1: %2").arg(path, input.errorString()));
-    }
-    const QByteArray text = input.readAll();
-    if (input.error() != QFileDevice::NoError) {
-        throw FileError(QStringLiteral("Cannot read %1: %2").arg(path, input.errorString()));
+    QByteArray text;
+    try {
+        text = ReadRegularFile(path, kMaxIniFileBytes);
+    } catch (const FileError& error) {
+        throw FileError(
+            QStringLiteral("Cannot read %1: %2").arg(path, QString::fromUtf8(error.what())));
     }
     try {
         return Parse(text);

@@ -1,12 +1,15 @@
 #include "curves/GraFile.h"
 
 #include "common/AtomicFile.h"
+#include "common/BriefQuote.h"
 #include "common/Errors.h"
+#include "common/FileReading.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace lineora {
 
@@ -42,6 +45,27 @@ QString FromCp1251(QByteArrayView bytes) {
     return text;
 }
 
+// The Windows-1251 bytes of a text, or nothing when a character has no place in the code page.
+std::optional<QByteArray> ToCp1251(QStringView text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code < 0x80) {
+            bytes += static_cast<char>(code);
+        } else if (code >= 0x0410 && code <= 0x044F) {
+            bytes += static_cast<char>(0xC0 + (code - 0x0410));
+        } else {
+            const auto* const found = std::find(kCp1251High.begin(), kCp1251High.end(), code);
+            if (code == 0xFFFD || found == kCp1251High.end()) {
+                return std::nullopt;
+            }
+            bytes += static_cast<char>(0x80 + (found - kCp1251High.begin()));
+        }
+    }
+    return bytes;
+}
+
 // A text line as UTF-8 when it is valid UTF-8, else as the Windows-1251 it was written in.
 QString DecodeText(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -50,6 +74,21 @@ QString DecodeText(QByteArrayView bytes) {
         return FromCp1251(bytes);
     }
     return text;
+}
+
+// A text in the code page of the file's header line, as the older program wrote every text,
+// when each character has a place in it; else UTF-8. Code-page bytes that happen to be valid
+// UTF-8 of another text ("Я№" is) would read back as that text, so such a text goes as UTF-8.
+QByteArray EncodeText(const QString& text) {
+    const std::optional<QByteArray> cp1251 = ToCp1251(text);
+    if (cp1251.has_value() && DecodeText(*cp1251) == text) {
+        return *cp1251;
+    }
+    return text.toUtf8();
+}
+
+bool IsPictureCoordinate(std::int32_t value) {
+    return value >= -kGraMaxCoordinate && value <= kGraMaxCoordinate;
 }
 
 [[noreturn]] void Refuse(const QString& fileName, int line, const QString& reason) {
@@ -65,6 +104,11 @@ public:
         if (bytes_.startsWith("\xEF\xBB\xBF")) {
             at_ = 3;
         }
+        // A file without a single LF came from an old Mac or an editor set to its line ends:
+        // its lone CRs end the lines. Elsewhere a CR belongs to a CR LF.
+        if (!bytes_.contains('\n') && bytes_.contains('\r')) {
+            lineEnd_ = '\r';
+        }
     }
 
     QByteArrayView NextLine(const char* what) {
@@ -73,7 +117,7 @@ public:
                    QStringLiteral("the file ends where %1 is due").arg(QLatin1String(what)));
         }
         ++line_;
-        qsizetype end = bytes_.indexOf('\n', at_);
+        qsizetype end = bytes_.indexOf(lineEnd_, at_);
         const qsizetype next = end < 0 ? bytes_.size() : end + 1;
         if (end < 0) {
             end = bytes_.size();
@@ -94,7 +138,20 @@ public:
         if (!ParseInteger(text.trimmed(), value)) {
             Refuse(fileName_, line_,
                    QStringLiteral("\"%1\" is not an integer (%2 is due)")
-                       .arg(DecodeText(text), QLatin1String(what)));
+                       .arg(BriefQuote(DecodeText(text)), QLatin1String(what)));
+        }
+        return value;
+    }
+
+    // An integer that must be a position a picture can hold.
+    std::int32_t NextCoordinate(const char* what) {
+        const std::int32_t value = NextInteger(what);
+        if (!IsPictureCoordinate(value)) {
+            Refuse(fileName_, line_,
+                   QStringLiteral("%1 is %2, outside -%3 to %3 where a picture's positions lie")
+                       .arg(QLatin1String(what))
+                       .arg(value)
+                       .arg(kGraMaxCoordinate));
         }
         return value;
     }
@@ -135,6 +192,7 @@ private:
     QString fileName_;
     qsizetype at_ = 0;
     int line_ = 0;
+    char lineEnd_ = '\n';
 };
 
 std::int32_t ReadScaleCode(LineReader& reader, const char* what) {
@@ -160,8 +218,8 @@ std::vector<PicturePoint> ReadCurve(LineReader& reader) {
     }
     std::vector<PicturePoint> points(static_cast<std::size_t>(next - 1));
     for (PicturePoint& point : points) {
-        point.X = reader.NextInteger("a point's x");
-        point.Y = reader.NextInteger("a point's y");
+        point.X = reader.NextCoordinate("a point's x");
+        point.Y = reader.NextCoordinate("a point's y");
     }
     return points;
 }
@@ -173,6 +231,25 @@ void AppendLine(QByteArray& bytes, const QByteArray& text) {
 
 void AppendLine(QByteArray& bytes, std::int32_t value) {
     AppendLine(bytes, QByteArray::number(value));
+}
+
+// A file is never written that could not be read back.
+void CheckCoordinates(const GraData& data) {
+    bool inside = true;
+    for (const std::int32_t value : {data.ZeroPointX, data.ZeroPointY, data.XMaxPointX,
+                                     data.XMaxPointY, data.YMaxPointX, data.YMaxPointY}) {
+        inside = inside && IsPictureCoordinate(value);
+    }
+    for (const std::vector<PicturePoint>& points : data.Curves) {
+        for (const PicturePoint& point : points) {
+            inside = inside && IsPictureCoordinate(point.X) && IsPictureCoordinate(point.Y);
+        }
+    }
+    if (!inside) {
+        throw FileError(QStringLiteral("A position lies outside -%1 to %1, where a graph data "
+                                       "file keeps a picture's positions")
+                            .arg(kGraMaxCoordinate));
+    }
 }
 
 } // namespace
@@ -195,10 +272,11 @@ QByteArray WriteGraText(const GraData& data) {
                                 .arg(kGraMaxPoints));
         }
     }
+    CheckCoordinates(data);
     QByteArray bytes;
-    AppendLine(bytes, data.PictureName.toUtf8());
+    AppendLine(bytes, EncodeText(data.PictureName));
     for (const QString* text : {&data.MinX, &data.MaxX, &data.MinY, &data.MaxY}) {
-        AppendLine(bytes, text->toUtf8());
+        AppendLine(bytes, EncodeText(*text));
     }
     for (const std::int32_t value :
          {data.ZeroPointX, data.ZeroPointY, data.XMaxPointX, data.XMaxPointY, data.YMaxPointX,
@@ -225,12 +303,12 @@ GraData ReadGraText(const QByteArray& bytes, const QString& fileName) {
     data.MaxX = reader.NextText("the X value of the X-max point");
     data.MinY = reader.NextText("the Y value of the zero point");
     data.MaxY = reader.NextText("the Y value of the Y-max point");
-    data.ZeroPointX = reader.NextInteger("the zero point's x");
-    data.ZeroPointY = reader.NextInteger("the zero point's y");
-    data.XMaxPointX = reader.NextInteger("the X-max point's x");
-    data.XMaxPointY = reader.NextInteger("the X-max point's y");
-    data.YMaxPointX = reader.NextInteger("the Y-max point's x");
-    data.YMaxPointY = reader.NextInteger("the Y-max point's y");
+    data.ZeroPointX = reader.NextCoordinate("the zero point's x");
+    data.ZeroPointY = reader.NextCoordinate("the zero point's y");
+    data.XMaxPointX = reader.NextCoordinate("the X-max point's x");
+    data.XMaxPointY = reader.NextCoordinate("the X-max point's y");
+    data.YMaxPointX = reader.NextCoordinate("the Y-max point's x");
+    data.YMaxPointY = reader.NextCoordinate("the Y-max point's y");
     data.ScaleXCode = ReadScaleCode(reader, "the X scale code");
     data.ScaleYCode = ReadScaleCode(reader, "the Y scale code");
     for (int c = 1; c <= kCurveCount; ++c) {
@@ -240,15 +318,12 @@ GraData ReadGraText(const QByteArray& bytes, const QString& fileName) {
 }
 
 GraData LoadGraFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    try {
+        bytes = ReadRegularFile(path, kMaxGraFileBytes);
+    } catch (const FileError& error) {
         throw FileError(QStringLiteral("Cannot read the graph data file \"%1\": %2")
-                            .arg(path, file.errorString()));
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw FileError(QStringLiteral("Cannot read the graph data file \"%1\": %2")
-                            .arg(path, file.errorString()));
+                            .arg(path, QString::fromUtf8(error.what())));
     }
     return ReadGraText(bytes, path);
 }

@@ -30,19 +30,28 @@ struct GraData {
     friend bool operator==(const GraData&, const GraData&) = default;
 };
 
-// A curve in a graph data file holds at most this many points (its count line at most 1000).
-inline constexpr int kGraMaxPoints = 999;
+// A curve in a graph data file holds at most this many points (its count line at most 1001),
+// as many as a curve of the point store.
+inline constexpr int kGraMaxPoints = 1000;
 
-// The file's bytes. Texts are written as UTF-8, which for the usual ASCII names and numbers is
-// the same as the ANSI bytes other copies of the program write. A curve of more than
-// kGraMaxPoints points throws FileError: a file is never written that could not be read back.
+// Every position in a file (reference points and curve points) lies within -this..this. A
+// picture the program opens is far smaller; reference points may lie a little off the picture.
+// Beyond this a position is damage, and the painters and conversions never see it.
+inline constexpr std::int32_t kGraMaxCoordinate = 1'000'000;
+
+// The file's bytes. Texts (picture name, axis texts) are written in Windows-1251, the code
+// page of the header lines and of the older program, when every character has a place in it;
+// else as UTF-8. A curve of more than kGraMaxPoints points or a position beyond
+// kGraMaxCoordinate throws FileError: a file is never written that could not be read back.
 QByteArray WriteGraText(const GraData& data);
 
-// Parses a whole file into a fresh record. CR LF and LF-only line ends are both read; the
-// curve header lines ("Line № c") are not checked. A line that is not an integer where one is
-// due, a count line outside 1..1000, a scale code other than 1 to 3, or a file that ends early
-// throws FileError naming `fileName`, the line number and the reason. Lines after the fifth
-// curve are ignored.
+// Parses a whole file into a fresh record. CR LF and LF-only line ends are both read, and in a
+// file without any LF lone CRs end the lines; the curve header lines ("Line № c") are not
+// checked. A text is read as UTF-8 when its bytes are valid UTF-8, else as Windows-1251. A line
+// that is not an integer where one is due, a position beyond kGraMaxCoordinate, a count line
+// outside 1..1001, a scale code other than 1 to 3, or a file that ends early throws FileError
+// naming `fileName`, the line number and the reason, quoting at most kBriefQuoteLength
+// characters of the line. Lines after the fifth curve are ignored.
 GraData ReadGraText(const QByteArray& bytes, const QString& fileName);
 
 // The error for a damaged line: it names the file, the line (counted from 1) and the reason.
@@ -54,7 +63,8 @@ inline constexpr int kGraMaxXLine = 3;
 inline constexpr int kGraMinYLine = 4;
 inline constexpr int kGraMaxYLine = 5;
 
-// Reads and parses a file; an unreadable file throws FileError naming it and the reason.
+// Reads and parses a file; an unreadable file, one that is not a regular file or one larger
+// than kMaxGraFileBytes throws FileError naming it and the reason.
 GraData LoadGraFile(const QString& path);
 
 // Writes the bytes atomically: a failed write leaves any old file whole and throws FileError.

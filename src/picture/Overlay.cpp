@@ -94,10 +94,35 @@ void MarkReferencePixels(QImage& working, const ReferencePoints& p) {
 }
 
 void PaintMark(QPainter& painter, std::int32_t x, std::int32_t y, std::int32_t r) {
-    overlay::EllipseInBox(painter, std::int64_t{x} - r, std::int64_t{y} - r,
-                          std::int64_t{x} + r + 1, std::int64_t{y} + r + 1);
+    const std::int64_t left = std::int64_t{x} - r;
+    const std::int64_t top = std::int64_t{y} - r;
+    const std::int64_t right = std::int64_t{x} + r + 1;
+    const std::int64_t bottom = std::int64_t{y} + r + 1;
+    // A mark off the picture paints nothing; skipping it also keeps its centre's rectangle
+    // clear of the int32 limits.
+    if (!overlay::TouchesDevice(painter, left, top, right, bottom)) {
+        return;
+    }
+    overlay::EllipseInBox(painter, left, top, right, bottom);
     // The centre stays visible even inside a filled mark.
     painter.fillRect(QRect(x, y, 1, 1), Qt::black);
+}
+
+// The segments joining the marks. A path with a point far off the picture goes segment by
+// segment, each clipped to the picture.
+void DrawPath(QPainter& painter, const std::vector<QPoint>& path) {
+    constexpr int kNear = 1 << 24;
+    const bool near = std::all_of(path.begin(), path.end(), [](const QPoint& point) {
+        return point.x() >= -kNear && point.x() <= kNear && point.y() >= -kNear &&
+               point.y() <= kNear;
+    });
+    if (near) {
+        painter.drawPolyline(path.data(), static_cast<int>(path.size()));
+        return;
+    }
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        overlay::Line(painter, path[i - 1].x(), path[i - 1].y(), path[i].x(), path[i].y());
+    }
 }
 
 void UseMarkPen(QPainter& painter, TColor color, bool filled) {
@@ -158,7 +183,7 @@ void RedrawMarks(QImage& working, const PointStore& store, const Settings& setti
             path.emplace_back(point.PixX, point.PixY);
         }
         if (store.ConnectPoints && path.size() > 1) {
-            painter.drawPolyline(path.data(), static_cast<int>(path.size()));
+            DrawPath(painter, path);
         }
     }
 }

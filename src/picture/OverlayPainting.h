@@ -16,10 +16,16 @@ namespace lineora::overlay {
 // Pen mode, solid pen of the colour and width, antialiasing off, hollow brush.
 void UsePen(QPainter& painter, PenMode mode, TColor color, std::int32_t width);
 
+// Any int64 ends are safe: a line reaching far beyond the picture is clipped to it first.
 void Line(QPainter& painter, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
 
+// Whether the box from (left, top) to (right, bottom) touches the painter's device.
+bool TouchesDevice(const QPainter& painter, std::int64_t left, std::int64_t top, std::int64_t right,
+                   std::int64_t bottom);
+
 // The ellipse inscribed in the box from (left, top) to (right, bottom), both exclusive, drawn
-// with the current pen and brush. An empty box draws nothing.
+// with the current pen and brush. An empty box, one that misses the picture and one reaching
+// far beyond any picture draw nothing.
 void EllipseInBox(QPainter& painter, std::int64_t left, std::int64_t top, std::int64_t right,
                   std::int64_t bottom);
 

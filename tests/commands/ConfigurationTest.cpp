@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <string>
 
@@ -205,6 +207,15 @@ TEST_F(Configuration, DamagedFileIsReportedUsesTheDefaultsAndStaysAsItWas) {
     Load();
     ASSERT_EQ(host.Shown.size(), 2);
     EXPECT_TRUE(host.Shown[1].contains(Path()));
+    EXPECT_EQ(state->Store.MarkRadius, 3);
+}
+
+// A pipe in place of the file would make startup wait for a writer.
+TEST_F(Configuration, PipeInPlaceOfTheFileIsReportedNotOpened) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
+    Load();
+    ASSERT_EQ(host.Shown.size(), 1);
+    EXPECT_TRUE(host.Shown[0].contains(QStringLiteral("not a regular file")));
     EXPECT_EQ(state->Store.MarkRadius, 3);
 }
 

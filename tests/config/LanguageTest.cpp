@@ -1,11 +1,18 @@
 #include "config/Language.h"
 #include "common/Errors.h"
+#include "common/FileReading.h"
 #include "config/IniFile.h"
 #include "config/Messages.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+#include <utility>
 
 namespace lineora {
 namespace {
@@ -26,6 +33,28 @@ TEST(Language, MissingFileIsNoneAndAnUnreadableOneIsAnError) {
     EXPECT_FALSE(OpenLanguageFile(dir.path(), "English.ini").has_value());
     QDir(dir.path()).mkdir("English.ini"); // a folder where the file should be
     EXPECT_THROW(OpenLanguageFile(dir.path(), "English.ini"), FileError);
+}
+
+// A pipe is refused before it is opened (opening it would wait for a writer), a file beyond
+// the cap before it is read.
+TEST(Language, OnlyRegularFilesOfAtMost4MegabytesAreRead) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("Russian.ini")).constData(), 0600), 0);
+    QFile big(dir.filePath("English.ini"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kMaxIniFileBytes + 1));
+    big.close();
+    const std::pair<const char*, const char*> cases[] = {
+        {"Russian.ini", "not a regular file"}, {"English.ini", "too large: more than 4 MB"}};
+    for (const auto& [name, reason] : cases) {
+        try {
+            OpenLanguageFile(dir.path(), QLatin1String(name));
+            ADD_FAILURE() << name;
+        } catch (const FileError& error) {
+            EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+        }
+    }
 }
 
 } // namespace

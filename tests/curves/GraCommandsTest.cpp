@@ -127,14 +127,48 @@ TEST_F(GraCommands, NothingIsWrittenForWorkTheFileCannotHold) {
     host.Inputs = {QStringLiteral("a/b")};
     EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
 
-    for (int i = 0; i < 1000; ++i) {
-        ASSERT_TRUE(AppendPoint(state->Store, 2, i, i));
-    }
+    ASSERT_TRUE(AppendPoint(state->Store, 2, 1000001, 5)); // beyond what a file keeps
     EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
 
     state->Pics.Clean = QImage();
     EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
     EXPECT_FALSE(QFileInfo::exists(DataFile(QString())));
+    EXPECT_TRUE(state->Main.GraFileName.isEmpty());
+}
+
+TEST_F(GraCommands, CurveOfAThousandPointsIsSavedAndOpensAgain) {
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(AppendPoint(state->Store, 2, i, i / 2));
+    }
+    SaveGraWithPicture(*state, host, views);
+    auto opened = CalibratedState();
+    opened->Main.AppDir = appDir.path();
+    OpenGraPath(*opened, views, DataFile(QStringLiteral("chart.gra")));
+    EXPECT_EQ(Positions(opened->Store, 2), Positions(state->Store, 2));
+}
+
+// The picture is written first; a graph data file that cannot be written takes it back: a
+// picture that was there is as it was, one that was not is gone again.
+TEST_F(GraCommands, FailedSaveLeavesEveryFileAsItWas) {
+    const QDir folder(elsewhere.path());
+    ASSERT_TRUE(folder.mkdir(QStringLiteral("folder.gra")));
+    // A link into a missing folder passes the check and fails only when written.
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("missing/x.gra")),
+                            folder.filePath(QStringLiteral("late.gra"))));
+    WriteBytes(folder.filePath(QStringLiteral("late.bmp")), "old picture");
+    for (const char* name : {"folder", "late"}) {
+        EXPECT_THROW(SaveGraBeside(*state, folder.filePath(QString::fromLatin1(name) + ".gra")),
+                     FileError);
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("folder.bmp"))));
+    EXPECT_EQ(ReadBytes(folder.filePath(QStringLiteral("late.bmp"))), "old picture");
+    QFile::remove(folder.filePath(QStringLiteral("late.bmp")));
+    EXPECT_THROW(SaveGraBeside(*state, folder.filePath(QStringLiteral("late.gra"))), FileError);
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("late.bmp"))));
+
+    ASSERT_TRUE(QDir().mkpath(DataFile(QStringLiteral("chart.gra"))));
+    EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
+    EXPECT_FALSE(QFileInfo::exists(PictureFile(QString()))); // not even the folder
     EXPECT_TRUE(state->Main.GraFileName.isEmpty());
 }
 
@@ -261,22 +295,30 @@ void ReplaceLine(QByteArray& bytes, int line, const QByteArray& text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedWorkIsRefused,
-    ::testing::Values(DamagedWork{"NotAnInteger", [](auto& b, auto&) { ReplaceLine(b, 7, "4OO"); },
-                                  "line 7: \"4OO\" is not an integer"},
-                      DamagedWork{"AxisTextNoNumber",
-                                  [](auto& b, auto&) { ReplaceLine(b, 3, "ten"); }, "line 3: "},
-                      DamagedWork{"MissingPicture",
-                                  [](auto&, auto& name) { name = QStringLiteral("x.bmp"); },
-                                  "chart.bmp"},
-                      DamagedWork{"PictureNotAPicture",
-                                  [](auto& b, auto&) { ReplaceLine(b, 1, "damaged.gra"); },
-                                  "damaged.gra"},
-                      DamagedWork{"AxesOfNoLength",
-                                  [](auto& b, auto&) {
-                                      ReplaceLine(b, 8, "100");
-                                      ReplaceLine(b, 9, "400");
-                                  },
-                                  "no chart values"}),
+    ::testing::Values(
+        DamagedWork{"NotAnInteger", [](auto& b, auto&) { ReplaceLine(b, 7, "4OO"); },
+                    "line 7: \"4OO\" is not an integer"},
+        DamagedWork{"AxisTextNoNumber", [](auto& b, auto&) { ReplaceLine(b, 3, "ten"); },
+                    "line 3: "},
+        // Quoted briefly and escaped, the reason kept behind a NUL.
+        DamagedWork{"AxisTextWithNulAndAThousandCharacters",
+                    [](auto& b, auto&) {
+                        ReplaceLine(b, 3, QByteArray("t\0n", 3) + QByteArray(1000, 'n'));
+                    },
+                    "line 3: \"t\\x00nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn...\" is "
+                    "not a valid number"},
+        DamagedWork{"PointAtInt32Max", [](auto& b, auto&) { ReplaceLine(b, 16, "2147483647"); },
+                    "line 16: a point's x is 2147483647, outside"},
+        DamagedWork{"MissingPicture", [](auto&, auto& name) { name = QStringLiteral("x.bmp"); },
+                    "chart.bmp"},
+        DamagedWork{"PictureNotAPicture", [](auto& b, auto&) { ReplaceLine(b, 1, "damaged.gra"); },
+                    "damaged.gra"},
+        DamagedWork{"AxesOfNoLength",
+                    [](auto& b, auto&) {
+                        ReplaceLine(b, 8, "100");
+                        ReplaceLine(b, 9, "400");
+                    },
+                    "no chart values"}),
     [](const auto& info) { return info.param.Name; });
 
 TEST_F(GraCommands, CommandLineNamesEndingInGraInAnyCaseOpenAsGraphData) {

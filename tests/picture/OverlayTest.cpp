@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <set>
 #include <string>
 #include <tuple>
@@ -249,6 +250,41 @@ TEST(OverlayRedrawMarks, LaterCurvesCoverEarlierOnesAndSegmentsJoinPoints) {
     RedrawMarks(joined, store, settings);
     EXPECT_EQ(ColorAt(joined, 30, 40), kPureBlue);
     EXPECT_EQ(ColorAt(joined, 10, 40), kPureBlue); // the segment passes over the first centre
+}
+
+// Positions at the int32 limits: marks off the picture paint nothing (and overflow nothing),
+// lines from and to them still cross the picture where they would.
+TEST(OverlayFarPositions, MarksOffThePictureAreSkippedAndLinesClippedToIt) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    Settings settings = test::TestSettings();
+    settings.LineColors = {0, kRed, kGreen, kPureBlue, kRed, kRed};
+    PointStore store = StoreWith({{3, kMin, 30}, {3, kMax, 30}, {2, kMax, kMax}, {2, kMin, kMin}});
+    store.ConnectPoints = true;
+    QImage picture = WhitePicture(60, 60);
+    RedrawMarks(picture, store, settings);
+    DrawMark(picture, kMax, kMax, 5, kGreen, true);
+    DrawSelectionCircle(picture, kMin, kMax, 5);
+    for (int x = 0; x < 60; ++x) {
+        EXPECT_EQ(ColorAt(picture, x, 30), kPureBlue) << x;
+        if (x != 30) { // curve 3 crosses curve 2's diagonal there
+            EXPECT_EQ(ColorAt(picture, x, x), kGreen) << x;
+        }
+    }
+    EXPECT_EQ(ColorAt(picture, 10, 20), kWhite);
+
+    Calibration cal;
+    cal.ZeroPointX = kMin;
+    cal.ZeroPointY = 10;
+    cal.XMaxPointX = kMax;
+    cal.XMaxPointY = 10;
+    cal.YMaxPointX = kMin;
+    cal.YMaxPointY = kMin;
+    settings.AxesInvert = false;
+    settings.AxesColor = kBlack;
+    QImage axes = WhitePicture(60, 60);
+    DrawAxes(axes, cal, settings);
+    EXPECT_EQ(ColorAt(axes, 30, 10), kBlack);
 }
 
 } // namespace

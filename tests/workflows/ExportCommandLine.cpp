@@ -165,8 +165,29 @@ INSTANTIATE_TEST_SUITE_P(
                       Fails("MissingFile", ExportArguments({"/nonexistent/work.gra"}), {}, 1,
                             "/nonexistent/work.gra"),
                       Fails("ScaleCode4", ExportArguments({"@"}), Work("4"), 1,
-                            "line 12: the scale code 4")),
+                            "line 12: the scale code 4"),
+                      // Devices and pipes are not read (/dev/zero would never end); /dev/null
+                      // stands for them, as reading it is harmless should the check ever be lost.
+                      Fails("Device", ExportArguments({"/dev/null"}), {}, 1,
+                            "\"/dev/null\": it is not a regular file"),
+                      Fails("NulInALine", ExportArguments({"@"}),
+                            Work("1").replace("\r\n400\r\n", QByteArray("\r\n4\0\x07\r\n", 7)), 1,
+                            "line 7: \"4\\x00\\x07\" is not an integer (the zero point's y"),
+                      Fails("OldMacLineEnds", ExportArguments({"@"}),
+                            Work("4").replace("\r\n", "\r"), 1, "line 12: the scale code 4")),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// Only a file name opens the window: anything else starting with "-" is a usage error, which
+// without a display must not reach for one.
+TEST(ExportCommandLine, UnknownFirstArgumentsAreUsageErrors) {
+    for (const char* first : {"--bogus", "--EXPORT", "-", "--export=x.gra", "-x.png"}) {
+        const Outcome run = RunProgram(Program(), {QLatin1String(first)});
+        EXPECT_EQ(run.Status, 2) << first << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.contains("unknown option")) << first;
+        EXPECT_TRUE(run.Err.contains("Usage: lineora")) << first;
+        EXPECT_EQ(run.Out, QByteArray()) << first;
+    }
+}
 
 TEST(ExportCommandLine, HelpListsTheOptions) {
     for (const char* help : {"--help", "-h"}) {

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <cmath>
 #include <string>
 
@@ -121,6 +124,51 @@ TEST_F(PictureTools, AutoDigitizingFindsTheAxesAndSamplesTheCurve) {
     const Outcome exported = Run({"--export", Path("work.gra")});
     EXPECT_EQ(exported.Status, 0) << exported.Err.toStdString();
     EXPECT_EQ(exported.Out.count("\r\n"), 30);
+}
+
+// Colour tracing makes up to 1000 points, and a file keeps them all.
+TEST_F(PictureTools, TracingAThousandPointsSavesThemAll) {
+    QImage chart = White(1300, 100);
+    QPainter(&chart).fillRect(QRect(0, 50, 1300, 2), Qt::red);
+    Save(chart, "wide.bmp");
+    lineora::GraData work{"wide.bmp", "0", "10", "0", "1", 20, 90, 1280, 90, 20, 10, 1, 1, {}};
+    lineora::SaveGraFile(Path("wide.gra"), lineora::WriteGraText(work));
+    const Outcome run = Run({"--trace-color", "--criterion", "special", "--points", "1000",
+                             Path("wide.gra"), "-o", Path("traced.gra")});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(lineora::LoadGraFile(Path("traced.gra")).Curves[1].size(), 1000u);
+}
+
+// A device, a pipe or a folder is never replaced by a result; a link to a regular file is
+// written through and stays a link. A refused .gra takes its picture with it. The device is a
+// copy of /dev/full made in the test's folder (where the system lets the test make one), so a
+// regression run as root cannot replace the real one.
+TEST_F(PictureTools, OnlyRegularFilesAreWritten) {
+    const QString in = Save(White(20, 20), "in.png");
+    QStringList targets{Path("pipe.bmp")};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(targets[0]).constData(), 0600), 0);
+    if (::mknod(QFile::encodeName(Path("full")).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+        targets << Path("full");
+    }
+    for (const QString& target : targets) {
+        const Outcome run = Run({"--clean-specks", in, target});
+        EXPECT_EQ(run.Status, 1) << target.toStdString();
+        EXPECT_TRUE(run.Err.contains("not a regular file")) << run.Err.toStdString();
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(target).constData(), &info), 0);
+        EXPECT_FALSE(S_ISREG(info.st_mode)) << target.toStdString();
+    }
+
+    Save(White(5, 5), "target.bmp");
+    ASSERT_TRUE(QFile::link(Path("target.bmp"), Path("link.bmp")));
+    ASSERT_EQ(Run({"--clean-specks", in, Path("link.bmp")}).Status, 0);
+    EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink());
+    EXPECT_EQ(QImage(Path("target.bmp")).size(), QSize(20, 20));
+
+    ASSERT_TRUE(QDir().mkdir(Path("folder.gra")));
+    const Outcome run = Run({"--auto", Save(BlackChart(), "chart.png"), "-o", Path("folder.gra")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_FALSE(QFile::exists(Path("folder.bmp")));
 }
 
 // The red curve of the sample chart, U = 1.2 + 0.8 sin(0.9 t), traced by its redness within
