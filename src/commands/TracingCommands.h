@@ -11,7 +11,8 @@ namespace lineora {
 
 // The axes drawn once more over the working picture. With the inverting pen (the default) this
 // takes them off the picture and the next call puts them back, which is how the colour
-// dialogs keep the axes out of the pipette's and the trace's way.
+// dialogs let the user see the lines under the axes while choosing (the pipette and the trace
+// read the clean copy in any case).
 void DrawAxesAgain(State& state, Views& views);
 
 // The pick-colour tool: the axes drawn again, tool mode 7 with the pipette cursor.
