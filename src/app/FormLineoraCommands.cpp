@@ -173,9 +173,7 @@ void TFormLineora::WireMainMenu() {
     OnTrigger(MenuAvtomat, [this] {
         const int threshold =
             windows_ != nullptr ? windows_->FormAvtomat->Threshold() : kDefaultAutoThreshold;
-        if (AutoDigitizeAfterQuestion(state_, host_, *this, threshold)) {
-            RefreshAll(state_, *this);
-        }
+        AutoDigitizeAfterQuestion(state_, host_, *this, threshold);
     });
     OnTrigger(MenuAvtomatSetup, [this] {
         if (windows_ != nullptr) {

@@ -3,7 +3,6 @@
 #include "app/Splash.h"
 #include "app/Translation.h"
 #include "app/Windows.h"
-#include "calibration/AxisTexts.h"
 #include "commands/Commands.h"
 #include "commands/Configuration.h"
 #include "commands/GraCommands.h"
@@ -90,8 +89,9 @@ void StartProgram(State& state, Host& host, Windows& windows, const QStringList&
     state.Main.SpecialMode = 0;
     main.InitialiseControls();
 
+    // The axis values were computed by LoadConfig, field by field: a field the auto-save left
+    // empty or "-" was reported there and must not stop the rest of the start.
     Guarded(host, [&] {
-        ReadAxisValues(state.Texts, state.Cal);
         ResetWorkState(state, main);
         // The language file lies beside the program, like the configuration and Data folder.
         ApplyLanguage(state, state.Main.AppDir, TranslationOrder(windows));

@@ -23,6 +23,15 @@ int FrameYSign(const Settings& settings) {
     return settings.XDirection == -1 ? -1 : 1;
 }
 
+// Polar angles are positive on the side drawn above the X axis, whichever way the axis points
+// and whichever side the Y axis was put on. The frame y runs toward the Y axis; this sign turns
+// it toward the side above the axis: the X direction flips it once, an X axis drawn pointing
+// left (AxisAngleX beyond a right angle either way, as ComputeAxisAngles gives it) once more.
+int PolarSideSign(const Calibration& cal, const Settings& settings) {
+    const int leftward = std::fabs(cal.AxisAngleX) > kPi / 2 ? -1 : 1;
+    return FrameYSign(settings) * leftward;
+}
+
 Extended CheckedQuotient(Extended numerator, Extended denominator, const char* what) {
     if (denominator == 0) {
         throw CalcError(std::string("Division by zero: ") + what);
@@ -149,11 +158,12 @@ ChartPoint FrameToChart(Calibration& cal, const Settings& settings, std::int32_t
                         const DoubleAxisRanges* doubleAxis) {
     if (settings.Polar()) {
         const std::int32_t r = RoundHalfEven(Distance(fx, fy));
+        const std::int32_t above = PolarSideSign(cal, settings) * fy;
         Extended a = 0;
-        if (fy == 0) {
+        if (above == 0) {
             a = fx > 0 ? 0 : kPi;
         } else {
-            a = std::atan2(static_cast<Extended>(fy), static_cast<Extended>(fx));
+            a = std::atan2(static_cast<Extended>(above), static_cast<Extended>(fx));
         }
         const Extended radius =
             CheckedQuotient(r * cal.AxisPolarMax, lenX, "the X axis has no length");
@@ -212,7 +222,7 @@ PicturePoint ChartToPicture(Calibration& cal, const Settings& settings, Extended
             CheckedQuotient(y, cal.AxisPolarMax, "the polar maximum is 0") * cal.AxisLenX;
         const Extended a = x * kPi / 180;
         fx = RoundHalfEven(std::cos(a) * rp);
-        fy = RoundHalfEven(std::sin(a) * rp);
+        fy = PolarSideSign(cal, settings) * RoundHalfEven(std::sin(a) * rp);
     } else {
         fx = RoundHalfEven(CheckedQuotient((x - cal.AxisXMin) * cal.AxisLenX,
                                            static_cast<Extended>(cal.AxisXMax) - cal.AxisXMin,

@@ -51,7 +51,8 @@ void SwitchAutoCorrect(State& state, Views& views, bool on);
 void SwitchAxis90(State& state, Views& views, bool buttonDown);
 void SwitchConnectPoints(State& state, Views& views, bool buttonDown);
 
-// The zone search with its Yes/No/Cancel question.
+// The zone search with its Yes/No/Cancel question. Afterwards the zone brush is back with an
+// empty list, also when the refresh fails (the error then goes on to the caller).
 void FindInZone(State& state, Host& host, Views& views);
 
 // Empties the current curve: the one place every tool clears it, so that modes with

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace lineora {
 
@@ -41,6 +43,61 @@ Extended NumberOr(const QString& text, Extended fallback) {
         return ParseNumber(text);
     } catch (const FormatError&) {
         return fallback;
+    }
+}
+
+// The number `text` holds; otherwise nothing, and the key is noted with the reason and what
+// the program does instead.
+std::optional<Extended> NumberOrProblem(const char* section, const char* key, const QString& text,
+                                        const char* instead, std::vector<ConfigProblem>& problems) {
+    try {
+        return ParseNumber(text);
+    } catch (const FormatError& error) {
+        // The reason starts with the text in quotes; the message quotes it once, shortened.
+        const QString why = QString::fromUtf8(error.what());
+        const QString quoted = QLatin1Char('"') + text + QStringLiteral("\" ");
+        problems.push_back(
+            {QString::fromLatin1(section), QString::fromLatin1(key), text,
+             (why.startsWith(quoted) ? QStringLiteral("it ") + why.mid(quoted.size()) : why) +
+                 QStringLiteral("; ") + QString::fromLatin1(instead)});
+        return std::nullopt;
+    }
+}
+
+// The axis value fields into the calibration one by one. The auto-save stores a field as it
+// stands, even empty or "-": such a field keeps its text as typed, no value is computed from it,
+// and the other fields still apply.
+void ReadStoredAxisValues(State& state, std::vector<ConfigProblem>& problems) {
+    constexpr const char* kInstead =
+        "the field keeps the text and gives no value until a number is typed in it";
+    const std::pair<const char*, std::pair<const QString*, double*>> fields[] = {
+        {"Xmax", {&state.Texts.MaxX, &state.Cal.AxisXMax}},
+        {"Ymax", {&state.Texts.MaxY, &state.Cal.AxisYMax}},
+        {"Xmin", {&state.Texts.MinX, &state.Cal.AxisXMin}},
+        {"Ymin", {&state.Texts.MinY, &state.Cal.AxisYMin}},
+    };
+    for (const auto& [key, field] : fields) {
+        if (const auto value = NumberOrProblem("Axes", key, *field.first, kInstead, problems)) {
+            *field.second = static_cast<double>(*value);
+        }
+    }
+    if (const auto value =
+            NumberOrProblem("Axes", "PolarXmax", state.Texts.PolarMaxX, kInstead, problems)) {
+        state.Cal.AxisPolarMax = *value;
+    }
+}
+
+// The step fields were applied while they hold numbers (an empty one is simply not in use);
+// the others are noted.
+void NoteStepTexts(const Settings& setup, std::vector<ConfigProblem>& problems) {
+    const std::pair<const char*, const QString*> fields[] = {{"StepXDelta", &setup.StepXText},
+                                                             {"StepFromX", &setup.StepFromXText}};
+    for (const auto& [key, text] : fields) {
+        if (!text->isEmpty()) {
+            NumberOrProblem("StepByX", key, *text,
+                            "the field keeps the text and the step its value from before",
+                            problems);
+        }
     }
 }
 
@@ -255,9 +312,10 @@ ConfigValues CollectConfigValues(const State& state) {
 void LoadConfig(State& state, Views& views, Host& host, const QString& appDir) {
     const QString path = ConfigFilePath(appDir);
     ConfigValues values;
+    std::vector<ConfigProblem> problems;
     try {
         if (const std::optional<IniFile> ini = ReadConfigFile(path)) {
-            values = ReadConfigValues(*ini);
+            values = ReadConfigValues(*ini, &problems);
         }
     } catch (const FileError& error) {
         host.ShowMessage(
@@ -266,6 +324,12 @@ void LoadConfig(State& state, Views& views, Host& host, const QString& appDir) {
                 .arg(path, QString::fromUtf8(error.what())));
     }
     ApplyConfigValues(state, views, values);
+    NoteStepTexts(state.Setup, problems);
+    ReadStoredAxisValues(state, problems);
+    // One message for all of them, and the start goes on with everything else applied.
+    if (!problems.empty()) {
+        host.ShowMessage(DescribeConfigProblems(path, problems));
+    }
 }
 
 void WriteConfig(State& state, Views& views) {

@@ -12,10 +12,12 @@ namespace lineora {
 // lineora3.Ini beside the program.
 QString ConfigFilePath(const QString& appDir);
 
-// Reads the configuration of `appDir` once at start and applies every value. A missing file
-// gives the first-run defaults; a file that cannot be read or parsed is named with the reason
-// through `host`, then the defaults apply and the file stays as it is. The language is not
-// applied here: the start-up applies it right afterwards.
+// Reads the configuration of `appDir` once at start and applies every value, the axis values
+// computed from their fields included. A missing file gives the first-run defaults; a file that
+// cannot be read or parsed is named with the reason through `host`, then the defaults apply and
+// the file stays as it is. Keys whose values cannot be used are named together in one message;
+// they keep their defaults (a field its text, with no value computed from it) and everything
+// else applies. The language is not applied here: the start-up applies it right afterwards.
 void LoadConfig(State& state, Views& views, Host& host, const QString& appDir);
 
 // Writes the configuration into state.Main.AppDir, with the windows' current placements.

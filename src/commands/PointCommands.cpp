@@ -54,6 +54,18 @@ void ClearCurrentLine(State& state) {
     ClearLine(state.Store, state.Store.CurrentLine);
 }
 
+namespace {
+
+// The zone tool ready for a new zone: an empty list (the search leaves it closed), the picture
+// without circles, the brush.
+void ReturnToZoneBrush(State& state, Views& views) {
+    ClearZones(state.ZoneList);
+    SetToolMode(state, views, Tool::Zone, CursorId::ZoneBrush);
+    RedrawPicture(state, views);
+}
+
+} // namespace
+
 void FindInZone(State& state, Host& host, Views& views) {
     SetToolMode(state, views, Tool::None, CursorId::Arrow);
     const QString question = LoadMessage(state.Messages, QStringLiteral("msgMessaga2")) +
@@ -62,17 +74,21 @@ void FindInZone(State& state, Host& host, Views& views) {
     const Host::Answer answer = host.AskYesNoCancel(question);
     // The circles leave the picture through a full redraw rather than a second not-xor pass:
     // a redraw since they were painted has already removed them, and drawing them again would
-    // bring them back.
-    if (answer != Host::Answer::Cancel) {
-        if (answer == Host::Answer::Yes) {
-            ClearCurrentLine(state);
+    // bring them back. A refresh that fails (an axis field without a number) still gives the
+    // brush back with an empty list, or it would refuse every circle from then on.
+    try {
+        if (answer != Host::Answer::Cancel) {
+            if (answer == Host::Answer::Yes) {
+                ClearCurrentLine(state);
+            }
+            ZoneSearch(state.ZoneList, state.Pics.Clean, state.Main.DarkLimit, state.Store);
+            RefreshAll(state, views);
         }
-        ZoneSearch(state.ZoneList, state.Pics.Clean, state.Main.DarkLimit, state.Store);
-        RefreshAll(state, views);
+    } catch (...) {
+        ReturnToZoneBrush(state, views);
+        throw;
     }
-    ClearZones(state.ZoneList);
-    RedrawPicture(state, views);
-    SetToolMode(state, views, Tool::Zone, CursorId::ZoneBrush);
+    ReturnToZoneBrush(state, views);
 }
 
 void ClearDataOfLine(State& state, Host& host, Views& views) {

@@ -36,7 +36,9 @@ void AcceptFindColor(State& state, Views& views, TColor lineColour) {
 
 void RunColorTrace(State& state, Views& views, const TraceRequest& request) {
     const TraceBand band = TraceBandOf(state.Cal, request.Points);
-    const std::vector<PicturePoint> points = TraceLine(state.Pics.Working, band, request);
+    // The clean copy, as every colour is read: the working image carries the marks of the other
+    // curves and the axes, often in the very colour traced.
+    const std::vector<PicturePoint> points = TraceLine(state.Pics.Clean, band, request);
     ClearCurrentLine(state);
     const int line = state.Store.CurrentLine;
     for (const PicturePoint& point : points) {
@@ -97,8 +99,10 @@ void RunAutoDigitize(State& state, Views& views, int threshold) {
         AppendPoint(state.Store, state.Store.CurrentLine, point.X, point.Y);
         DrawCurveMark(state, point.X, point.Y, state.Store.CurrentLine);
     }
-    RefreshTable(state, views);
     RedrawPicture(state, views);
+    // Last, as after every change: the new points get their chart values before the table, the
+    // text output or a save shows them.
+    RefreshAll(state, views);
 }
 
 bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int threshold) {

@@ -11,7 +11,8 @@ namespace lineora {
 
 // The axes drawn once more over the working picture. With the inverting pen (the default) this
 // takes them off the picture and the next call puts them back, which is how the colour
-// dialogs keep the axes out of the pipette's and the trace's way.
+// dialogs let the user see the lines under the axes while choosing (the pipette and the trace
+// read the clean copy in any case).
 void DrawAxesAgain(State& state, Views& views);
 
 // The pick-colour tool: the axes drawn again, tool mode 7 with the pipette cursor.
@@ -22,9 +23,9 @@ void StartColorPicking(State& state, Views& views);
 void AcceptFindColor(State& state, Views& views, TColor lineColour);
 
 // Empties the current curve and fills it with the topmost match of each column between the
-// reference points, read from the working picture (marks and axes drawn on it count as picture
-// content); marks are drawn and every value refreshed. A request that asks for no points throws
-// CalcError before anything changes.
+// reference points, read from the clean copy (the marks and axes on the working picture are not
+// picture content); marks are drawn and every value refreshed. A request that asks for no points
+// throws CalcError before anything changes.
 void RunColorTrace(State& state, Views& views, const TraceRequest& request);
 
 // The colour-tracing dialog's fields as the user left them.
@@ -45,8 +46,8 @@ bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& 
 bool ConfirmAutoDigitize(State& state, Host& host);
 
 // Finds the axes of a plain black-on-white chart in the clean copy, moves the reference points
-// onto them, and replaces the current curve with its samples (at most 30); the table and the
-// picture follow. The chart values are not recomputed: callers that need them run RefreshAll.
+// onto them, and replaces the current curve with its samples (at most 30); the picture is
+// redrawn and every value refreshed (RefreshAll), whichever button or menu started it.
 void RunAutoDigitize(State& state, Views& views, int threshold);
 
 // The confirmation, then on Yes RunAutoDigitize. Returns whether it ran.

@@ -156,39 +156,6 @@ QString ColorText(TColor value) {
     return IntegerText(static_cast<std::int32_t>(value));
 }
 
-void ReadKey(const IniFile& ini, const Key& key, ConfigValues& values) {
-    const QString section = QString::fromLatin1(key.section);
-    const QString name = QString::fromLatin1(key.name);
-    if (!ini.Has(section, name)) {
-        return;
-    }
-    const QString text = ini.Value(section, name);
-    std::visit(Overloaded{
-                   [&](bool ConfigValues::*field) {
-                       if (const auto value = ParseIniBoolean(text)) {
-                           values.*field = *value;
-                       }
-                   },
-                   [&](std::int32_t ConfigValues::*field) {
-                       if (const auto value = ParseIniInteger(text)) {
-                           values.*field = *value;
-                       }
-                   },
-                   [&](Spin spin) {
-                       if (const auto value = ParseIniInteger(text)) {
-                           values.*spin.field = std::clamp(*value, 1, 5);
-                       }
-                   },
-                   [&](TColor ConfigValues::*field) {
-                       if (const auto value = ParseIniInteger(text)) {
-                           values.*field = static_cast<TColor>(*value);
-                       }
-                   },
-                   [&](QString ConfigValues::*field) { values.*field = text; },
-               },
-               key.field);
-}
-
 QString KeyText(const Key& key, const ConfigValues& values) {
     return std::visit(
         Overloaded{
@@ -199,6 +166,57 @@ QString KeyText(const Key& key, const ConfigValues& values) {
             [&](QString ConfigValues::*field) { return values.*field; },
         },
         key.field);
+}
+
+// The key's value into `values`; a text that is not of the key's kind leaves the default there
+// and is noted in `problems` when given.
+void ReadKey(const IniFile& ini, const Key& key, ConfigValues& values,
+             std::vector<ConfigProblem>* problems) {
+    const QString section = QString::fromLatin1(key.section);
+    const QString name = QString::fromLatin1(key.name);
+    if (!ini.Has(section, name)) {
+        return;
+    }
+    const QString text = ini.Value(section, name);
+    const auto note = [&](const char* what) {
+        if (problems != nullptr) {
+            problems->push_back({section, name, text,
+                                 QStringLiteral("it is not %1, so the key keeps its default %2")
+                                     .arg(QLatin1String(what), KeyText(key, ConfigValues{}))});
+        }
+    };
+    std::visit(Overloaded{
+                   [&](bool ConfigValues::*field) {
+                       if (const auto value = ParseIniBoolean(text)) {
+                           values.*field = *value;
+                       } else {
+                           note("0, 1, true or false");
+                       }
+                   },
+                   [&](std::int32_t ConfigValues::*field) {
+                       if (const auto value = ParseIniInteger(text)) {
+                           values.*field = *value;
+                       } else {
+                           note("a whole number of 32 bits");
+                       }
+                   },
+                   [&](Spin spin) {
+                       if (const auto value = ParseIniInteger(text)) {
+                           values.*spin.field = std::clamp(*value, 1, 5);
+                       } else {
+                           note("a whole number");
+                       }
+                   },
+                   [&](TColor ConfigValues::*field) {
+                       if (const auto value = ParseIniInteger(text)) {
+                           values.*field = static_cast<TColor>(*value);
+                       } else {
+                           note("a colour number");
+                       }
+                   },
+                   [&](QString ConfigValues::*field) { values.*field = text; },
+               },
+               key.field);
 }
 
 // Text files hold no control characters but tab and the line ends.
@@ -283,12 +301,43 @@ IniFile ParseConfigText(const QByteArray& bytes) {
     return IniFile::Parse(text);
 }
 
-ConfigValues ReadConfigValues(const IniFile& ini) {
+ConfigValues ReadConfigValues(const IniFile& ini, std::vector<ConfigProblem>* problems) {
     ConfigValues values;
     for (const Key& key : kKeys) {
-        ReadKey(ini, key, values);
+        ReadKey(ini, key, values, problems);
     }
     return values;
+}
+
+QString QuotedExcerpt(const QString& text) {
+    constexpr qsizetype kShown = 40;
+    QString shown;
+    for (qsizetype i = 0; i < text.size() && shown.size() < kShown; ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            if (shown.size() + 2 > kShown) {
+                break;
+            }
+            shown.append(c);
+            shown.append(text[++i]);
+        } else {
+            shown.append(c.isPrint() ? c : QChar(QChar::ReplacementCharacter));
+        }
+    }
+    const bool cut = text.size() > kShown;
+    return QLatin1Char('"') + shown + QLatin1Char('"') +
+           (cut ? QStringLiteral(" (%1 characters in all)").arg(text.size()) : QString());
+}
+
+QString DescribeConfigProblems(const QString& path, const std::vector<ConfigProblem>& problems) {
+    QString message =
+        QStringLiteral("The settings file \"%1\" holds values that cannot be used:").arg(path);
+    for (const ConfigProblem& problem : problems) {
+        message +=
+            QStringLiteral("\nkey \"%1\" of section [%2] is %3: %4")
+                .arg(problem.Key, problem.Section, QuotedExcerpt(problem.Text), problem.Reason);
+    }
+    return message + QStringLiteral("\nEverything else in the file is applied.");
 }
 
 void WriteConfigValues(const ConfigValues& values, IniFile& ini) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace lineora {
 
@@ -25,7 +26,9 @@ struct ConfigValues {
     // [Path]
     QString PathToGrafFiles = DefaultPictureDir();
     // [Color]
-    TColor Line1 = 255, Line2 = 255, Line3 = 255, Line4 = 255, Line5 = 255;
+    TColor Line1 = kDefaultLineColors[1], Line2 = kDefaultLineColors[2],
+           Line3 = kDefaultLineColors[3], Line4 = kDefaultLineColors[4],
+           Line5 = kDefaultLineColors[5];
     TColor Axes = 255;
     TColor FindColor = 255;
     // [Setup]
@@ -101,9 +104,25 @@ std::optional<bool> ParseIniBoolean(const QString& text);
 // throw FileError saying where the damage is.
 IniFile ParseConfigText(const QByteArray& bytes);
 
+// A key whose text cannot be used, for the message that names it.
+struct ConfigProblem {
+    QString Section;
+    QString Key;
+    QString Text;   // as the file holds it
+    QString Reason; // why, and what the program uses instead
+};
+
 // Each key with its default when it is missing or unreadable; the two spin values clamped
-// to 1..5. Names compare without case.
-ConfigValues ReadConfigValues(const IniFile& ini);
+// to 1..5. Names compare without case. Unreadable keys are noted in `problems` when given.
+ConfigValues ReadConfigValues(const IniFile& ini, std::vector<ConfigProblem>* problems = nullptr);
+
+// A value for a message: in double quotes, at most 40 characters of it, control characters
+// replaced, and its length when it was cut.
+QString QuotedExcerpt(const QString& text);
+
+// One message for every problem of the file at `path`: each key named with its section, its
+// value quoted (QuotedExcerpt) and the reason.
+QString DescribeConfigProblems(const QString& path, const std::vector<ConfigProblem>& problems);
 
 // Every key into `ini` in the order the program writes them: keys `ini` already holds keep
 // their place, new ones are appended to their section. Booleans "1"/"0", colours and integers

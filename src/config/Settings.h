@@ -28,6 +28,12 @@ struct FormPlacements {
     int OutTextLeft = 300, OutTextTop = 300;
 };
 
+// The curves' colours of a first run (TColor is 0x00BBGGRR): curve 1 red like the axes and the
+// colour traced, curves 2-5 blue, green, magenta and dark orange, so that every curve can be
+// told apart from the others.
+inline constexpr std::array<TColor, kCurveCount + 1> kDefaultLineColors{
+    0, 0x0000FF, 0xFF0000, 0x008000, 0xFF00FF, 0x008CFF};
+
 // What the setup dialog shows; its controls display these fields, the configuration file
 // persists them. Conversions read them afresh every time, so a change takes effect at once.
 struct Settings {
@@ -57,7 +63,7 @@ struct Settings {
     std::int32_t PolarCircleCount = 1;
 
     // Marks: colour per curve (index 1..5) and whether they are filled.
-    std::array<TColor, kCurveCount + 1> LineColors{0, 255, 255, 255, 255, 255};
+    std::array<TColor, kCurveCount + 1> LineColors = kDefaultLineColors;
     bool FillMetka = true;
 
     // The language buttons; with neither on, the language stays as it was.

@@ -99,6 +99,40 @@ TEST(Calibration, PolarGivesAngleAndRadiusInEveryDirection) {
     }
 }
 
+// The sign of a polar angle follows the side drawn above the X axis, whichever way the axis is
+// drawn and whichever side the Y axis was put on; placing by value is the inverse.
+TEST(Calibration, PolarAnglesArePositiveAboveTheXAxisInBothDirections) {
+    struct Case {
+        std::int32_t xMaxX; // the zero point is (300, 300)
+        std::int32_t direction;
+        PicturePoint picture;
+        Extended angle;
+    };
+    const Case cases[] = {
+        {500, 1, {400, 200}, 45},   {500, 1, {400, 400}, -45},  {500, -1, {400, 200}, 45},
+        {500, -1, {400, 400}, -45}, {100, 1, {200, 200}, 45},   {100, 1, {200, 400}, -45},
+        {100, -1, {200, 200}, 45},  {100, -1, {200, 400}, -45}, {100, -1, {400, 200}, 135},
+    };
+    for (const Case& c : cases) {
+        Settings settings = TestSettings();
+        settings.TypeOfCurve = 2;
+        settings.XDirection = c.direction;
+        Calibration cal;
+        cal.ZeroPointX = 300;
+        cal.ZeroPointY = 300;
+        cal.XMaxPointX = c.xMaxX;
+        cal.XMaxPointY = 300;
+        cal.AxisPolarMax = 50;
+        ComputeAxisAngles(cal, settings);
+        const ChartPoint value = PictureToChart(cal, settings, c.picture.X, c.picture.Y, 1);
+        EXPECT_NEAR(static_cast<double>(value.X), static_cast<double>(c.angle), 1e-12)
+            << c.xMaxX << " " << c.direction << " " << c.picture.Y;
+        EXPECT_NEAR(static_cast<double>(value.Y), 141 * 50.0 / 200, 1e-12);
+        EXPECT_EQ(ChartToPicture(cal, settings, value.X, value.Y), c.picture)
+            << c.xMaxX << " " << c.direction << " " << c.picture.Y;
+    }
+}
+
 TEST(Calibration, VerticalXAxisAngles) {
     Calibration cal;
     cal.ZeroPointX = 50;

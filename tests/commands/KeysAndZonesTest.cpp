@@ -2,6 +2,7 @@
 #include "commands/Commands.h"
 #include "commands/KeyFilter.h"
 #include "commands/PictureMouse.h"
+#include "common/Errors.h"
 
 #include <QPainter>
 
@@ -99,6 +100,21 @@ TEST_F(ZoneSearch, NoAddsOnePointPerCircleYesEmptiesTheCurveFirstAndCancelKeepsI
     EXPECT_EQ(Points(*state), circles);
     // The circles are gone from the picture: it equals the clean copy plus the marks only.
     EXPECT_EQ(state->Pics.Working.pixel(160 + 10, 297), state->Pics.Clean.pixel(170, 297));
+}
+
+TEST_F(ZoneSearch, AFailedRefreshGivesTheBrushBackForTheNextZone) {
+    state->Texts.MaxX = QStringLiteral("-"); // the refresh after the search throws
+    host.Answers = {Host::Answer::No};
+    EXPECT_THROW(FindInZone(*state, host, views), FormatError);
+    EXPECT_EQ(state->ZoneList.ZoneCount, 1);
+    EXPECT_EQ(state->Main.ToolMode, Tool::Zone);
+    EXPECT_EQ(state->Pics.Working.pixel(170, 297), state->Pics.Clean.pixel(170, 297));
+
+    PaintZone();
+    EXPECT_EQ(state->ZoneList.ZoneCount - 1, circles);
+    state->Texts.MaxX = QStringLiteral("10");
+    Search(Host::Answer::Yes);
+    EXPECT_EQ(Points(*state), circles);
 }
 
 TEST_F(KeysAndZones, ClearingALineAsksFirst) {

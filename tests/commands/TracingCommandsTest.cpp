@@ -48,17 +48,26 @@ protected:
     }
 };
 
-TEST_F(TracingCommands, TraceReadsTheWorkingPictureMarksItsPointsAndRefreshes) {
+TEST_F(TracingCommands, TraceReadsTheCleanCopyMarksItsPointsAndRefreshes) {
     StoreThreePoints();
-    // A red line on the working picture only: what is drawn there counts as picture content.
-    FillBox(state->Pics.Working, {104, 200, 392, 1}, Qt::red);
+    FillBox(state->Pics.Clean, {104, 200, 392, 1}, Qt::red);
+    RedrawPicture(*state, views);
+    // Marks of another curve in the traced colour above the line, and a red stroke, on the
+    // working picture only: neither is picture content.
+    state->Setup.LineColors[2] = 0x0000FF;
+    for (const int x : {104, 202, 300, 398}) {
+        DrawCurveMark(*state, x, 150, 2);
+    }
+    FillBox(state->Pics.Working, {104, 120, 392, 1}, Qt::red);
     TraceRequest request;
-    request.Criterion = TraceCriterion::Special;
+    request.Criterion = TraceCriterion::Color;
+    request.FindColor = 0x0000FF;
     request.Points = 4; // step 98: columns 104, 202, 300, 398
     RunColorTrace(*state, views, request);
 
     ASSERT_EQ(Points(*state), 4);
     EXPECT_EQ(PointAt(*state, 1), (PicturePoint{104, 200}));
+    EXPECT_EQ(PointAt(*state, 2), (PicturePoint{202, 200}));
     EXPECT_EQ(PointAt(*state, 4), (PicturePoint{398, 200}));
     EXPECT_EQ(state->Store.PointValues[4][1].Valid, 1.0L);
     EXPECT_NEAR(static_cast<double>(state->Store.PointValues[4][1].ValX), 7.45, 1e-12);
@@ -70,8 +79,8 @@ TEST_F(TracingCommands, TraceReadsTheWorkingPictureMarksItsPointsAndRefreshes) {
 TEST_F(TracingCommands, SecondColourComesFromTheSettingsAndOnlyItReadsTheThreshold) {
     constexpr TColor kSecond = 0x336699;
     state->Setup.Special2Color = kSecond;
-    FillBox(state->Pics.Working, {100, 200, 400, 1});
-    FillBox(state->Pics.Working, {100, 250, 400, 3}, QColor::fromRgb(ToQRgb(kSecond)));
+    FillBox(state->Pics.Clean, {100, 200, 400, 1});
+    FillBox(state->Pics.Clean, {100, 250, 400, 3}, QColor::fromRgb(ToQRgb(kSecond)));
     TraceFields fields;
     fields.Criterion = TraceCriterion::Color2;
     fields.PointsText = QStringLiteral("2");
@@ -181,6 +190,11 @@ TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) 
     // The picture was redrawn from the clean copy with the new axes and the marks.
     EXPECT_TRUE(MarkedAt(state->Pics.Working, 95, 201, state->Setup.LineColors[2]));
     EXPECT_GE(views.TableChanges, 1);
+    // Every new point has its chart values on the new axes, whichever control started it.
+    const ValueEntry& first = state->Store.PointValues[1][2];
+    EXPECT_EQ(first.Valid, 1.0L);
+    EXPECT_NEAR(static_cast<double>(first.ValX), 35.0 / 440 * 10, 1e-12);
+    EXPECT_NEAR(static_cast<double>(first.ValY), 179.0 / 280 * 3, 1e-12);
 }
 
 } // namespace

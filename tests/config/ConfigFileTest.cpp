@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <tuple>
+#include <vector>
 
 namespace lineora {
 namespace {
@@ -79,7 +80,42 @@ TEST(ConfigRead, UnreadableValuesAndNearMissNamesKeepTheDefaults) {
                                        "DiameterOfPoint=1\n"
                                        "[Find by color]\nColorOfSpecial2=0\n"
                                        "[Forms]\nMainLeft=12.5\n");
-    EXPECT_EQ(ReadConfigValues(ini), ConfigValues{});
+    std::vector<ConfigProblem> problems;
+    EXPECT_EQ(ReadConfigValues(ini, &problems), ConfigValues{});
+    QStringList named;
+    for (const ConfigProblem& problem : problems) {
+        named << problem.Section + QLatin1Char('/') + problem.Key + QLatin1Char('=') + problem.Text;
+    }
+    EXPECT_EQ(named, (QStringList{"Color/line1=", "Color/FindColor=green", "Setup/FillMetka=yes",
+                                  "Setup/DiamterOfPoint=three", "Forms/MainLeft=12.5"}));
+}
+
+// The message names the file and the key, keeps the reason and quotes a short, printable part
+// of the value.
+TEST(ConfigRead, ProblemsAreDescribedByKeyAndFileWithTheValueShortened) {
+    const QString path = QStringLiteral("/opt/lineora/lineora3.Ini");
+    const std::tuple<QString, QString, QString> cases[] = {
+        {QStringLiteral("[Color]\nline2=blue\n"),
+         QStringLiteral("key \"line2\" of section [Color] is \"blue\": it is not a colour "
+                        "number, so the key keeps its default 16711680"),
+         QString()},
+        // Blanks around a value are not part of it; a tab inside is.
+        {QStringLiteral("[Forms]\nMainTop=7\t%1x\n").arg(QString(99, QLatin1Char('7'))),
+         QStringLiteral("is \"7\uFFFD%1\" (102 characters in all): it is not a whole number")
+             .arg(QString(38, QLatin1Char('7'))),
+         QString(39, QLatin1Char('7'))},
+    };
+    for (const auto& [text, expected, absent] : cases) {
+        std::vector<ConfigProblem> problems;
+        ReadConfigValues(IniFile::Parse(text.toUtf8()), &problems);
+        ASSERT_EQ(problems.size(), 1u) << text.toStdString();
+        const QString message = DescribeConfigProblems(path, problems);
+        EXPECT_TRUE(message.contains(QLatin1Char('"') + path + QLatin1Char('"')));
+        EXPECT_TRUE(message.contains(expected)) << message.toStdString();
+        if (!absent.isEmpty()) {
+            EXPECT_FALSE(message.contains(absent)) << message.toStdString();
+        }
+    }
 }
 
 TEST(ConfigText, DamagedBytesAreRefusedWithTheirPlace) {
