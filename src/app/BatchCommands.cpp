@@ -185,7 +185,6 @@ int RunAutoCommand(const QStringList& arguments, const QString& appDir) {
         OpenPictureFile(state, views, picture);
         state.Store.CurrentLine = 1;
         RunAutoDigitize(state, views, neighbours);
-        RefreshAll(state, views);
         SaveGraBeside(state, output);
     });
 }

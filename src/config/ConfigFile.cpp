@@ -1,5 +1,6 @@
 #include "config/ConfigFile.h"
 
+#include "common/BriefQuote.h"
 #include "common/Errors.h"
 
 #include <QDir>
@@ -309,33 +310,12 @@ ConfigValues ReadConfigValues(const IniFile& ini, std::vector<ConfigProblem>* pr
     return values;
 }
 
-QString QuotedExcerpt(const QString& text) {
-    constexpr qsizetype kShown = 40;
-    QString shown;
-    for (qsizetype i = 0; i < text.size() && shown.size() < kShown; ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            if (shown.size() + 2 > kShown) {
-                break;
-            }
-            shown.append(c);
-            shown.append(text[++i]);
-        } else {
-            shown.append(c.isPrint() ? c : QChar(QChar::ReplacementCharacter));
-        }
-    }
-    const bool cut = text.size() > kShown;
-    return QLatin1Char('"') + shown + QLatin1Char('"') +
-           (cut ? QStringLiteral(" (%1 characters in all)").arg(text.size()) : QString());
-}
-
 QString DescribeConfigProblems(const QString& path, const std::vector<ConfigProblem>& problems) {
     QString message =
         QStringLiteral("The settings file \"%1\" holds values that cannot be used:").arg(path);
     for (const ConfigProblem& problem : problems) {
-        message +=
-            QStringLiteral("\nkey \"%1\" of section [%2] is %3: %4")
-                .arg(problem.Key, problem.Section, QuotedExcerpt(problem.Text), problem.Reason);
+        message += QStringLiteral("\nkey \"%1\" of section [%2] is \"%3\": %4")
+                       .arg(problem.Key, problem.Section, BriefQuote(problem.Text), problem.Reason);
     }
     return message + QStringLiteral("\nEverything else in the file is applied.");
 }

@@ -116,12 +116,8 @@ struct ConfigProblem {
 // to 1..5. Names compare without case. Unreadable keys are noted in `problems` when given.
 ConfigValues ReadConfigValues(const IniFile& ini, std::vector<ConfigProblem>* problems = nullptr);
 
-// A value for a message: in double quotes, at most 40 characters of it, control characters
-// replaced, and its length when it was cut.
-QString QuotedExcerpt(const QString& text);
-
 // One message for every problem of the file at `path`: each key named with its section, its
-// value quoted (QuotedExcerpt) and the reason.
+// value quoted briefly (BriefQuote) and the reason.
 QString DescribeConfigProblems(const QString& path, const std::vector<ConfigProblem>& problems);
 
 // Every key into `ini` in the order the program writes them: keys `ini` already holds keep

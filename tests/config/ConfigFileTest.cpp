@@ -101,7 +101,7 @@ TEST(ConfigRead, ProblemsAreDescribedByKeyAndFileWithTheValueShortened) {
          QString()},
         // Blanks around a value are not part of it; a tab inside is.
         {QStringLiteral("[Forms]\nMainTop=7\t%1x\n").arg(QString(99, QLatin1Char('7'))),
-         QStringLiteral("is \"7\uFFFD%1\" (102 characters in all): it is not a whole number")
+         QStringLiteral("is \"7\\x09%1...\": it is not a whole number")
              .arg(QString(38, QLatin1Char('7'))),
          QString(39, QLatin1Char('7'))},
     };
