@@ -232,6 +232,7 @@ private:
     void ShowOnTop(QWidget* window);
     void PopUpBelow(QMenu* menu, const QWidget* button);
     void SetToggle(Toggle toggle, bool down);
+    void ToggleWindowClosed(Toggle toggle);
     void SyncToggleWindows(bool force);
     QWidget* ToggleWindow(Toggle toggle) const;
     bool& ToggleFlag(Toggle toggle);

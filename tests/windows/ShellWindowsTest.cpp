@@ -1,5 +1,7 @@
 #include "windows/WindowTestSupport.h"
 
+#include <QAction>
+
 #include <string>
 
 namespace lineora::test {
@@ -121,14 +123,32 @@ TEST_F(MainWindowTest, ZoomToggleShowsTheMagnifierOnTopAroundTheMouse) {
     EXPECT_FALSE(zoom.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST_F(MainWindowTest, ToolWindowClosedByItselfStaysClosedAtTheNextCommand) {
-    Press(main->SpeedButtonShowTable);
-    ASSERT_TRUE(windows.FormTable->isVisible());
-    windows.FormTable->close();
+TEST_F(MainWindowTest, ToolWindowClosedByItsCloseBoxComesBackFromItsMenuItemAndButton) {
+    struct Toggle {
+        QToolButton* Button;
+        QAction* MenuItem;
+        QWidget* Window;
+    };
+    for (const Toggle& toggle :
+         {Toggle{main->SpeedButtonShowTable, main->menuShowTable, windows.FormTable.get()},
+          Toggle{main->SpeedButtonShowZoom, main->menuShowZoom, windows.FormZoom.get()},
+          Toggle{main->SpeedButtonShowInput, main->menuShowInput, windows.FormInput.get()}}) {
+        SCOPED_TRACE(toggle.Window->objectName().toStdString());
+        Press(toggle.Button);
+        ASSERT_TRUE(toggle.Window->isVisible());
+        toggle.Window->close();
+        Press(main->ButtonErazer);
+        EXPECT_FALSE(toggle.Window->isVisible());
+        EXPECT_FALSE(toggle.Button->isChecked());
 
-    Press(main->ButtonErazer);
-    EXPECT_FALSE(windows.FormTable->isVisible());
-    EXPECT_TRUE(main->SpeedButtonShowTable->isChecked());
+        toggle.MenuItem->trigger();
+        EXPECT_TRUE(toggle.Window->isVisible());
+        EXPECT_TRUE(toggle.Button->isChecked());
+        toggle.Window->close();
+        Press(toggle.Button);
+        EXPECT_TRUE(toggle.Window->isVisible());
+        EXPECT_TRUE(toggle.Button->isChecked());
+    }
 }
 
 TEST_F(MainWindowTest, PictureToolButtonsAndMenuRunTheirCommands) {
