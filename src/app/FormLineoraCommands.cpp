@@ -101,6 +101,9 @@ void TFormLineora::WireToolbar() {
             picking.SetLineColour(swatch::ColourOf(windows_->FormSetup->ShapeLineGrafik));
             picking.SetBackgroundColour(swatch::ColourOf(windows_->FormSetup->ShapeBackground));
             ShowOnTop(&picking);
+            // Coming up, the window puts the colour traced on its line swatch; one already
+            // open is not shown again, so it is put there here too.
+            picking.SetLineColour(state_.Setup.FindColor);
         }
     });
     OnClick(ButtonFindByColor, [this] {
@@ -195,7 +198,7 @@ void TFormLineora::WireMainMenu() {
 void TFormLineora::WireToolWindows() {
     TformClipboard* paste = windows_->formClipboard.get();
     connect(paste->ButtonOK, &QPushButton::clicked, this, [this, paste] {
-        Command([this] { PastePicture(state_, host_, *this); });
+        Command([this, paste] { PastePicture(state_, host_, *this, paste->Picture()); });
         paste->close();
     });
     connect(windows_->FormOutText.get(), &TFormOutText::TextEdited, this,

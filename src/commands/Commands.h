@@ -106,9 +106,10 @@ void SaveExportText(State& state, Host& host, const QString& text);
 
 // The picture on the clipboard for the paste window's preview; without one, msgMessaga14.
 std::optional<QImage> ClipboardPreview(const State& state, Host& host);
-// The clipboard picture becomes the picture, with every curve emptied and the scale 1:1.
-// Without a picture on the clipboard only msgMessaga14 is shown and nothing changes.
-void PastePicture(State& state, Host& host, Views& views);
+// The picture the paste window previewed becomes the picture, with every curve emptied and
+// the scale 1:1 (the clipboard may hold something else by the time the user says so). A null
+// picture (nothing was on the clipboard) only shows msgMessaga14 and changes nothing.
+void PastePicture(State& state, Host& host, Views& views, QImage picture);
 
 // True when the main window may close. With auto-save on the settings are written first,
 // whatever the answer; a failed write is reported and the question is still asked.

@@ -237,8 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     true},
                       CrosshairCase{"PastedPicture",
                                     [](State& s, ScriptedHost& h, FakeViews& v) {
-                                        h.Clipboard = PatternPicture(600, 500).mirrored();
-                                        PastePicture(s, h, v);
+                                        PastePicture(s, h, v, PatternPicture(600, 500).mirrored());
                                     },
                                     false},
                       CrosshairCase{"OpenedGra",
