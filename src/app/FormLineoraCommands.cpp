@@ -3,6 +3,8 @@
 
 #include "app/FormLineora.h"
 
+#include "app/FormHelp.h"
+
 #include "app/Windows.h"
 #include "commands/Commands.h"
 #include "commands/GraCommands.h"
@@ -13,13 +15,11 @@
 #include "tracing/FormSwatch.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
-#include <QUrl>
 
 namespace lineora {
 
@@ -45,9 +45,15 @@ void TFormLineora::ShowHelp() {
     const QString path = QDir(state_.Main.AppDir).filePath(state_.Main.HelpFileName);
     if (!QFileInfo::exists(path)) {
         host_.ShowMessage(QStringLiteral("The help page %1 is missing.").arg(path));
-    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        host_.ShowMessage(QStringLiteral("No program is set up to show %1.").arg(path));
+        return;
     }
+    if (help_ == nullptr) {
+        help_ = new TFormHelp(this);
+    }
+    help_->ShowPage(path);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void TFormLineora::PopUpBelow(QMenu* menu, const QWidget* button) {

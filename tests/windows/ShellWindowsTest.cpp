@@ -1,6 +1,11 @@
 #include "windows/WindowTestSupport.h"
 
+#include "app/FormHelp.h"
+
 #include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include <string>
 
@@ -149,6 +154,28 @@ TEST_F(MainWindowTest, ToolWindowClosedByItsCloseBoxComesBackFromItsMenuItemAndB
         EXPECT_TRUE(toggle.Window->isVisible());
         EXPECT_TRUE(toggle.Button->isChecked());
     }
+}
+
+TEST_F(MainWindowTest, HelpMenuShowsThePageOfTheChosenLanguageInItsOwnWindow) {
+    QTemporaryDir folder;
+    state->Main.AppDir = folder.path();
+    for (const char* language : {"e", "r"}) {
+        state->Main.HelpFileName = QStringLiteral("lineora2_%1.html").arg(language);
+        QFile page(folder.filePath(state->Main.HelpFileName));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write(QStringLiteral("<html><head><title>Help %1</title></head><body>Page %1</body>")
+                       .arg(language)
+                       .toUtf8());
+        page.close();
+
+        main->MenuHelp->trigger();
+        const auto* help = main->findChild<TFormHelp*>();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->windowTitle(), QStringLiteral("Help %1").arg(language));
+        EXPECT_EQ(help->Browser->toPlainText(), QStringLiteral("Page %1").arg(language));
+    }
+    EXPECT_TRUE(host.Shown.isEmpty());
 }
 
 TEST_F(MainWindowTest, PictureToolButtonsAndMenuRunTheirCommands) {
