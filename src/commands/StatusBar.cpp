@@ -50,16 +50,16 @@ void ShowValuesUnavailable(Views& views) {
 }
 
 QString WidestStatusText(int panel) {
-    // Chart values of up to seven integer digits, positions on a picture of 99999 pixels,
-    // angles of a full half turn either way, white.
-    constexpr Extended kValue = -8888888.88L;
+    // Chart values of up to six integer digits, positions on a picture of up to 9999 pixels,
+    // angles of a full half turn either way, white: together they fit the narrowest window.
+    constexpr Extended kValue = -888888.88L;
     constexpr Extended kHalfTurn = -std::numbers::pi_v<Extended>;
     switch (panel) {
     case 0:
     case 2:
         return ValuesText(kValue, kValue);
     case 1:
-        return PositionText(88888, 88888);
+        return PositionText(8888, 8888);
     case 3:
         return AnglesText(kHalfTurn, kHalfTurn);
     case 4:

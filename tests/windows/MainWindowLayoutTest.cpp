@@ -35,17 +35,17 @@ TEST_F(MainWindowTest, ResizingKeepsTheMinimumClientAreaAndGivesThePictureBoxThe
 TEST_F(MainWindowTest, StatusPanelsAndTableColumnsHoldTheirLongestTexts) {
     state->Cal.AxisAngleX = -std::numbers::pi_v<Extended> * 179.999 / 180;
     state->Cal.PointAngle = state->Cal.AxisAngleX;
-    state->Cal.SnapValueX = -1234567.891;
-    state->Cal.SnapValueY = -1234567.891;
+    state->Cal.SnapValueX = -123456.789;
+    state->Cal.SnapValueY = -123456.789;
     state->Main.StepXOn = true;
     state->Main.PixelColor = 0xFFFFFF;
-    UpdateStatusBar(*state, *main, 12345, 12345, -1234567.891, -1234567.891);
+    UpdateStatusBar(*state, *main, 1234, 1234, -123456.789, -123456.789);
     for (const QLabel* panel : main->StatusPanels) {
         SCOPED_TRACE(panel->text().toStdString());
         EXPECT_GE(panel->width(), panel->sizeHint().width());
     }
-    // The panels that show something fit the window as it first opens.
-    EXPECT_LE(main->StatusPanels[4]->geometry().right(), TFormLineora::kDesignClient.width());
+    // The panels that show something fit the narrowest window.
+    EXPECT_LT(main->StatusPanels[4]->geometry().right(), TFormLineora::kMinimumClient.width());
 
     PointStore& store = state->Store;
     for (int c = 1; c <= kCurveCount; ++c) {
