@@ -99,7 +99,10 @@ void TFormLineora::WireToolbar() {
         SetToolMode(state_, *this, Tool::None, CursorId::Arrow);
         FindInZone(state_, host_, *this);
     });
+    // Both draw the axes again, with the copy pen unless they invert: the step-X crosshair
+    // leaves the picture first so that its erasing cannot invert axis pixels.
     OnClick(ButtonInputColor, [this] {
+        HideStepCrosshair(state_, *this);
         StartColorPicking(state_, *this);
         if (windows_ != nullptr) {
             // The setup dialog's hidden swatches give the starting colours.
@@ -113,6 +116,7 @@ void TFormLineora::WireToolbar() {
         }
     });
     OnClick(ButtonFindByColor, [this] {
+        HideStepCrosshair(state_, *this);
         DrawAxesAgain(state_, *this);
         if (windows_ != nullptr) {
             windows_->FormAvtomatColor->exec();
