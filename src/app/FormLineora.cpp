@@ -63,6 +63,9 @@ TFormLineora::~TFormLineora() {
 
 void TFormLineora::AttachWindows(Windows* windows) {
     windows_ = windows;
+    for (int index = 0; index < kToggleCount; ++index) {
+        ToggleWindow(static_cast<Toggle>(index))->installEventFilter(this);
+    }
     WireToolWindows();
     windows->FormInput->Attach(state_, host_, *this);
     windows->FormMoviPoint->Attach(state_, host_, *this);
@@ -94,6 +97,13 @@ void TFormLineora::resizeEvent(QResizeEvent* event) {
 bool TFormLineora::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         LayoutClient();
+    }
+    if (event->type() == QEvent::Close) {
+        for (int index = 0; index < kToggleCount; ++index) {
+            if (watched == ToggleWindow(static_cast<Toggle>(index))) {
+                ToggleWindowClosed(static_cast<Toggle>(index));
+            }
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -348,8 +358,15 @@ void TFormLineora::SetToggle(Toggle toggle, bool down) {
     SyncToggleWindows(false);
 }
 
-// A window is shown or hidden only when its flag changed, so a tool window the user closed
-// with its own close button stays closed while its button stays down.
+// A tool window closed with its own close box releases its button, so that the button or the
+// Show menu brings it back.
+void TFormLineora::ToggleWindowClosed(Toggle toggle) {
+    ToggleFlag(toggle) = false;
+    toggleShown_[static_cast<std::size_t>(toggle)] = false;
+    ToggleButton(toggle)->setChecked(false);
+}
+
+// A window is shown or hidden only when its flag changed.
 void TFormLineora::SyncToggleWindows(bool force) {
     for (int index = 0; index < kToggleCount; ++index) {
         const auto toggle = static_cast<Toggle>(index);

@@ -25,6 +25,7 @@ class QToolButton;
 namespace lineora {
 
 class KeyPreFilter;
+class TFormHelp;
 class PictureView;
 struct Windows;
 
@@ -227,11 +228,12 @@ private:
     void OnTrigger(QAction* action, const std::function<void()>& command);
 
     void LayoutClient();
-    // The help page of the chosen language, in the desktop's browser.
+    // The help page of the chosen language, in the program's help window.
     void ShowHelp();
     void ShowOnTop(QWidget* window);
     void PopUpBelow(QMenu* menu, const QWidget* button);
     void SetToggle(Toggle toggle, bool down);
+    void ToggleWindowClosed(Toggle toggle);
     void SyncToggleWindows(bool force);
     QWidget* ToggleWindow(Toggle toggle) const;
     bool& ToggleFlag(Toggle toggle);
@@ -256,6 +258,7 @@ private:
     std::array<QAction*, 8> pixelFormatItems_{};
     std::array<bool, kToggleCount> toggleShown_{};
     int pictureCursor_ = -1;
+    TFormHelp* help_ = nullptr; // made when first asked for, owned as a child
 };
 
 } // namespace lineora

@@ -4,6 +4,7 @@
 #include "app/FormLineora.h"
 
 #include "app/PictureView.h"
+#include "commands/StatusBar.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -22,7 +23,20 @@ namespace {
 constexpr int kRow1 = 0;
 constexpr int kRow2 = 32;
 constexpr int kButtonSide = 25;
-constexpr std::array<int, 6> kPanelWidths{100, 100, 200, 100, 250, 50};
+// The last panel shows nothing; it only closes the row.
+constexpr int kSparePanelWidth = 50;
+
+// As wide as the widest text the panel shows, frame and indent included.
+int PanelWidth(QLabel* label, int panel) {
+    const QString widest = WidestStatusText(panel);
+    if (widest.isEmpty()) {
+        return kSparePanelWidth;
+    }
+    label->setText(widest);
+    const int width = label->sizeHint().width();
+    label->clear();
+    return width;
+}
 
 QActionGroup* ExclusiveGroup(QObject* parent, std::initializer_list<QAction*> actions,
                              QActionGroup::ExclusionPolicy policy) {
@@ -173,16 +187,17 @@ void TFormLineora::BuildStatusBar() {
     StatusBar1 = new QWidget(centralWidget());
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     int left = 0;
-    for (std::size_t panel = 0; panel < kPanelWidths.size(); ++panel) {
+    for (std::size_t panel = 0; panel < StatusPanels.size(); ++panel) {
         auto* label = new QLabel(StatusBar1);
         label->setObjectName(QStringLiteral("StatusBar1.Panel%1").arg(panel));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setGeometry(left, 0, kPanelWidths[panel], kStatusHeight);
         QFont font = label->font();
         font.setPixelSize(11);
         label->setFont(font);
+        const int width = PanelWidth(label, static_cast<int>(panel));
+        label->setGeometry(left, 0, width, kStatusHeight);
         StatusPanels[panel] = label;
-        left += kPanelWidths[panel];
+        left += width;
     }
     ProgressBar1 = new QProgressBar(centralWidget());
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));

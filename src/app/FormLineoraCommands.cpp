@@ -3,6 +3,8 @@
 
 #include "app/FormLineora.h"
 
+#include "app/FormHelp.h"
+
 #include "app/Windows.h"
 #include "commands/Commands.h"
 #include "commands/GraCommands.h"
@@ -13,13 +15,11 @@
 #include "tracing/FormSwatch.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
-#include <QUrl>
 
 namespace lineora {
 
@@ -45,9 +45,15 @@ void TFormLineora::ShowHelp() {
     const QString path = QDir(state_.Main.AppDir).filePath(state_.Main.HelpFileName);
     if (!QFileInfo::exists(path)) {
         host_.ShowMessage(QStringLiteral("The help page %1 is missing.").arg(path));
-    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        host_.ShowMessage(QStringLiteral("No program is set up to show %1.").arg(path));
+        return;
     }
+    if (help_ == nullptr) {
+        help_ = new TFormHelp(this);
+    }
+    help_->ShowPage(path);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void TFormLineora::PopUpBelow(QMenu* menu, const QWidget* button) {
@@ -93,7 +99,10 @@ void TFormLineora::WireToolbar() {
         SetToolMode(state_, *this, Tool::None, CursorId::Arrow);
         FindInZone(state_, host_, *this);
     });
+    // Both draw the axes again, with the copy pen unless they invert: the step-X crosshair
+    // leaves the picture first so that its erasing cannot invert axis pixels.
     OnClick(ButtonInputColor, [this] {
+        HideStepCrosshair(state_, *this);
         StartColorPicking(state_, *this);
         if (windows_ != nullptr) {
             // The setup dialog's hidden swatches give the starting colours.
@@ -101,9 +110,13 @@ void TFormLineora::WireToolbar() {
             picking.SetLineColour(swatch::ColourOf(windows_->FormSetup->ShapeLineGrafik));
             picking.SetBackgroundColour(swatch::ColourOf(windows_->FormSetup->ShapeBackground));
             ShowOnTop(&picking);
+            // Coming up, the window puts the colour traced on its line swatch; one already
+            // open is not shown again, so it is put there here too.
+            picking.SetLineColour(state_.Setup.FindColor);
         }
     });
     OnClick(ButtonFindByColor, [this] {
+        HideStepCrosshair(state_, *this);
         DrawAxesAgain(state_, *this);
         if (windows_ != nullptr) {
             windows_->FormAvtomatColor->exec();
@@ -193,7 +206,7 @@ void TFormLineora::WireMainMenu() {
 void TFormLineora::WireToolWindows() {
     TformClipboard* paste = windows_->formClipboard.get();
     connect(paste->ButtonOK, &QPushButton::clicked, this, [this, paste] {
-        Command([this] { PastePicture(state_, host_, *this); });
+        Command([this, paste] { PastePicture(state_, host_, *this, paste->Picture()); });
         paste->close();
     });
     connect(windows_->FormOutText.get(), &TFormOutText::TextEdited, this,

@@ -25,6 +25,14 @@ QString Title() {
     return QGuiApplication::applicationDisplayName();
 }
 
+// Texts from the program and its language files may break lines with a lone CR, as the
+// older program's boxes did; Qt breaks lines only at LF.
+QString Lines(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 } // namespace
 
 QString QtFileFilter(const QString& filter) {
@@ -50,16 +58,16 @@ void QtHost::SetWindow(QWidget* window, QProgressBar* progress) {
 }
 
 void QtHost::ShowMessage(const QString& text) {
-    QMessageBox::information(window_, Title(), text, QMessageBox::Ok);
+    QMessageBox::information(window_, Title(), Lines(text), QMessageBox::Ok);
 }
 
 bool QtHost::AskYesNo(const QString& text) {
-    return QMessageBox::question(window_, Title(), text, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(window_, Title(), Lines(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Host::Answer QtHost::AskYesNoCancel(const QString& text) {
-    switch (QMessageBox::question(window_, Title(), text,
+    switch (QMessageBox::question(window_, Title(), Lines(text),
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                   QMessageBox::Yes)) {
     case QMessageBox::Yes:
@@ -75,7 +83,7 @@ std::optional<QString> QtHost::InputBox(const QString& caption, const QString& p
                                         const QString& defaultText) {
     bool ok = false;
     QString text =
-        QInputDialog::getText(window_, caption, prompt, QLineEdit::Normal, defaultText, &ok);
+        QInputDialog::getText(window_, caption, Lines(prompt), QLineEdit::Normal, defaultText, &ok);
     if (!ok) {
         return std::nullopt;
     }

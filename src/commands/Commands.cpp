@@ -17,31 +17,43 @@ void RefreshAll(State& state, Views& views) {
 }
 
 void RedrawPicture(State& state, Views& views) {
+    const bool crosshairWasOn = state.Pics.CrosshairOnWorking.has_value();
     RestorePicture(state.Pics);
     ComputeAxisAngles(state.Cal, state.Setup);
     DrawAxes(state.Pics.Working, state.Cal, state.Setup);
     RedrawMarks(state.Pics.Working, state.Store, state.Setup);
-    // The crosshair is drawn with the inverting pen and erased by drawing it again, so it has
-    // to be on the picture whenever step-X picking is on, or the next move would leave a
-    // stray copy behind.
-    if (state.Main.StepXOn) {
-        DrawStepCrosshair(state.Pics.Working, state.Cal.SnapPicX, state.Cal.SnapPicY);
-    }
-    // So is the straightener's guide, with the geometry it was drawn with, while its window
+    // The straightener's guide goes back with the geometry it was drawn with, while its window
     // is open.
     if (state.Straightener.Guide) {
         DrawStraightenGuide(state.Pics.Working, *state.Straightener.Guide);
     }
+    // The crosshair last, over the marks, so that the next move inverts back exactly what the
+    // overlay drew. One that was taken off (a tool change, a new picture) stays off until the
+    // mouse places it again.
+    if (crosshairWasOn && StepCrosshairLive(state)) {
+        ShowStepCrosshair(state, views);
+    }
     views.PictureChanged();
+    // The magnifier copies the working image: a point deleted under it must leave it too.
+    if (state.Main.ShowZoom) {
+        views.UpdateMagnifier(state.Main.HoverPicX, state.Main.HoverPicY);
+    }
 }
 
 void DrawCurveMark(State& state, std::int32_t x, std::int32_t y, int curve) {
+    // A copy-pen mark over the inverted crosshair would be inverted in turn when the crosshair
+    // moves on (cyan crosses on red marks).
+    TakeOffStepCrosshair(state.Pics);
     DrawMark(state.Pics.Working, x, y, state.Store.MarkRadius,
              state.Setup.LineColors[static_cast<std::size_t>(curve)], state.Setup.FillMetka);
 }
 
 void SetToolMode(State& state, Views& views, int toolMode, int cursor) {
     state.Main.ToolMode = toolMode;
+    // Only point mode moves the crosshair; left under another tool it would never be erased.
+    if (!StepCrosshairLive(state)) {
+        HideStepCrosshair(state, views);
+    }
     if (toolMode == Tool::ThreeClick) {
         state.Main.ThreeClickStep = 1;
     }
@@ -62,6 +74,8 @@ void SetCursorKind(State& state, Views& views, int kind) {
 }
 
 void ResetWorkState(State& state, Views& views) {
+    // The crosshair's place belongs to the work being replaced.
+    HideStepCrosshair(state, views);
     views.ApplyWindowToggles();
     state.Main.GraFileName.clear();
     state.Main.DarkLimit = InkLimits{};
@@ -87,6 +101,8 @@ void SetScaleIndex(State& state, Views& views, int index) {
 }
 
 void NewPictureDefaults(State& state, Views& views) {
+    // The crosshair's place belongs to the old picture; the mouse places it on the new one.
+    HideStepCrosshair(state, views);
     SetScaleIndex(state, views, kScaleOneToOne);
     state.Store.CurrentLine = 1;
     ComputeAxisAngles(state.Cal, state.Setup);

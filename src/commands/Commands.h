@@ -18,11 +18,25 @@ namespace lineora {
 // table and text output rebuilt.
 void RefreshAll(State& state, Views& views);
 
-// Clean copy into the working image, axis angles, axes, marks; then a repaint.
+// Clean copy into the working image, axis angles, axes, marks, the live step-X crosshair;
+// then a repaint of the picture and of the magnifier.
 void RedrawPicture(State& state, Views& views);
 
-// The mark of a point of `curve` on the working image, in the curve's colour and size.
+// The mark of a point of `curve` on the working image, in the curve's colour and size. The
+// step-X crosshair leaves the picture first (the caller repaints it); the next mouse move
+// draws it again over the mark.
 void DrawCurveMark(State& state, std::int32_t x, std::int32_t y, int curve);
+
+// The step-X crosshair is drawn with the inverting pen, so it is taken off by drawing it again
+// where it stands (Pictures::CrosshairOnWorking). It is live while step-X picking is on in
+// point mode; a redraw keeps a live crosshair on the picture and drops any other.
+bool StepCrosshairLive(const State& state);
+// Draws it at (SnapPicX, SnapPicY) unless it is on the picture already.
+void ShowStepCrosshair(State& state, Views& views);
+// Takes it off the picture, if it is there.
+void HideStepCrosshair(State& state, Views& views);
+// The same without a repaint; the area it covered, empty when it was not on the picture.
+QRect TakeOffStepCrosshair(Pictures& pictures);
 
 // A plain (or Ctrl) left click in point mode at Cal.MousePicX/MousePicY.
 void AddPointAtClick(State& state, Host& host, Views& views, bool ctrl);
@@ -93,9 +107,10 @@ void SaveExportText(State& state, Host& host, const QString& text);
 
 // The picture on the clipboard for the paste window's preview; without one, msgMessaga14.
 std::optional<QImage> ClipboardPreview(const State& state, Host& host);
-// The clipboard picture becomes the picture, with every curve emptied and the scale 1:1.
-// Without a picture on the clipboard only msgMessaga14 is shown and nothing changes.
-void PastePicture(State& state, Host& host, Views& views);
+// The picture the paste window previewed becomes the picture, with every curve emptied and
+// the scale 1:1 (the clipboard may hold something else by the time the user says so). A null
+// picture (nothing was on the clipboard) only shows msgMessaga14 and changes nothing.
+void PastePicture(State& state, Host& host, Views& views, QImage picture);
 
 // True when the main window may close. With auto-save on the settings are written first,
 // whatever the answer; a failed write is reported and the question is still asked.

@@ -20,14 +20,13 @@ std::optional<QImage> ClipboardPreview(const State& state, Host& host) {
     return picture;
 }
 
-void PastePicture(State& state, Host& host, Views& views) {
-    std::optional<QImage> picture = host.ClipboardPicture();
-    if (!picture) {
+void PastePicture(State& state, Host& host, Views& views, QImage picture) {
+    if (picture.isNull()) {
         // Nothing to paste is no reason to lose the work on the current picture.
         host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgMessaga14")));
         return;
     }
-    LoadPicture(state.Pics, std::move(*picture), QString::fromLatin1(kClipboardPicture));
+    LoadPicture(state.Pics, std::move(picture), QString::fromLatin1(kClipboardPicture));
     views.ShowStatus(kPicturePanel, LoadMessage(state.Messages, QStringLiteral("msgMessaga15")));
     NewPictureDefaults(state, views);
     RedrawPicture(state, views);

@@ -143,14 +143,9 @@ void PanPicture(State& state, Views& views) {
                           -RoundHalfEven(dy * state.Main.ViewScale));
 }
 
-QRect CrosshairArea(std::int32_t x, std::int32_t y) {
-    return QRect(x - 5, y - 5, 11, 11);
-}
-
 void MoveStepCrosshair(State& state, Views& views) {
+    HideStepCrosshair(state, views);
     Calibration& cal = state.Cal;
-    DrawStepCrosshair(state.Pics.Working, cal.SnapPicX, cal.SnapPicY);
-    views.PictureAreaChanged(CrosshairArea(cal.SnapPicX, cal.SnapPicY));
     cal.SnapPicX = state.Main.HoverPicX;
     cal.SnapPicY = state.Main.HoverPicY;
     try {
@@ -158,18 +153,18 @@ void MoveStepCrosshair(State& state, Views& views) {
     } catch (const CalcError&) {
         // No step grid on this calibration: the crosshair simply follows the mouse.
     }
-    DrawStepCrosshair(state.Pics.Working, cal.SnapPicX, cal.SnapPicY);
-    views.PictureAreaChanged(CrosshairArea(cal.SnapPicX, cal.SnapPicY));
+    ShowStepCrosshair(state, views);
 }
 
 } // namespace
 
 void PictureMouseDown(State& state, Host& host, Views& views, std::uint32_t shift, int x, int y) {
-    if (state.Main.StepXOn && state.Main.ToolMode == Tool::SetPoint) {
-        x = RoundHalfEven(state.Cal.SnapPicX * state.Main.ViewScale);
-        y = RoundHalfEven(state.Cal.SnapPicY * state.Main.ViewScale);
+    PicturePoint click = ScreenToPicture(x, y, state.Main.ViewScale);
+    // With step-X picking the click acts at the crosshair's own picture position: a trip
+    // through screen pixels and back would lose a pixel at the scales below 1:1.
+    if (StepCrosshairLive(state)) {
+        click = {state.Cal.SnapPicX, state.Cal.SnapPicY};
     }
-    const PicturePoint click = ScreenToPicture(x, y, state.Main.ViewScale);
     state.Cal.MousePicX = click.X;
     state.Cal.MousePicY = click.Y;
     ConvertWorkingPosition(state);
@@ -212,7 +207,7 @@ void PictureMouseMove(State& state, Host& /*host*/, Views& views, std::uint32_t 
         valuesKnown = false; // a box on every move would make the program unusable
     }
 
-    if (valuesKnown && state.Main.StepXOn && state.Main.ToolMode == Tool::SetPoint && shift == 0) {
+    if (valuesKnown && StepCrosshairLive(state) && shift == 0) {
         MoveStepCrosshair(state, views);
     }
     if (state.Main.ToolMode == Tool::Zone && shift == Shift::Left &&

@@ -91,6 +91,7 @@ void RotateToXAxis(State& state, Host& host, Views& views) {
                                       state.Pics.PictureHeight));
         return;
     }
+    state.Pics.CrosshairOnWorking.reset(); // the turned picture replaces every pixel
     state.Pics.PictureWidth = frame.Width;
     state.Pics.PictureHeight = frame.Height;
     views.ViewScaleChanged();

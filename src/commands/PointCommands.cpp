@@ -14,6 +14,7 @@ void AddPointAtClick(State& state, Host& host, Views& views, bool ctrl) {
         };
     }
     hooks.DrawMark = [&state, &views](std::int32_t x, std::int32_t y, std::int32_t r, int c) {
+        HideStepCrosshair(state, views);
         DrawCurveMark(state, x, y, c);
         views.PictureAreaChanged(QRect(x - r - 1, y - r - 1, 2 * r + 3, 2 * r + 3));
     };

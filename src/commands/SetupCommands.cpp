@@ -55,12 +55,8 @@ void StepPolarCircles(State& state, Views& views, int delta) {
 }
 
 void ReleaseStepX(State& state, Views& views) {
-    if (state.Main.StepXOn) {
-        // The crosshair is drawn inverting: drawing it again where it stands removes it.
-        DrawStepCrosshair(state.Pics.Working, state.Cal.SnapPicX, state.Cal.SnapPicY);
-        views.PictureChanged();
-        state.Main.StepXOn = false;
-    }
+    HideStepCrosshair(state, views);
+    state.Main.StepXOn = false;
     views.ControlsChanged();
 }
 

@@ -91,7 +91,9 @@ bool RunStraightening(State& state, Host& host, Views& views) {
         ProgressScope progress(host, pics.Clean.height());
         StraightenRows(pics.Clean, strips, shifts, widened, progress.Reporter());
     }
-    state.Straightener.Guide.reset(); // it goes with the working image it was drawn on
+    // Both go with the working image they were drawn on.
+    state.Straightener.Guide.reset();
+    pics.CrosshairOnWorking.reset();
     pics.Working = std::move(widened);
     pics.PictureWidth = pics.Working.width();
     pics.PictureHeight = pics.Working.height();

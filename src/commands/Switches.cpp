@@ -8,10 +8,7 @@ namespace {
 
 // Step-X picking off, its crosshair taken off the picture.
 void StepXOff(State& state, Views& views) {
-    if (state.Main.StepXOn) {
-        DrawStepCrosshair(state.Pics.Working, state.Cal.SnapPicX, state.Cal.SnapPicY);
-        views.PictureChanged();
-    }
+    HideStepCrosshair(state, views);
     state.Main.StepXOn = false;
 }
 
@@ -27,10 +24,12 @@ void SwitchStepX(State& state, Host& host, Views& views, bool buttonDown) {
         host.ShowMessage(QStringLiteral("Logarifm axis not supported"));
         return;
     }
-    if (buttonDown != state.Main.StepXOn) {
-        state.Main.StepXOn = buttonDown;
-        DrawStepCrosshair(state.Pics.Working, state.Cal.SnapPicX, state.Cal.SnapPicY);
-        views.PictureChanged();
+    state.Main.StepXOn = buttonDown;
+    // It appears where it last stood and follows the mouse from there.
+    if (StepCrosshairLive(state)) {
+        ShowStepCrosshair(state, views);
+    } else {
+        HideStepCrosshair(state, views);
     }
     state.Main.AvtoCorrectOn = false;
     views.ControlsChanged();
@@ -50,6 +49,7 @@ void SwitchAxis90(State& state, Views& views, bool buttonDown) {
     const bool becameOn = buttonDown && !state.Main.Axis90Mode;
     state.Main.Axis90Mode = buttonDown;
     if (becameOn) {
+        HideStepCrosshair(state, views); // the axes are drawn over it with the copy pen
         LevelAxes(state.Cal, [&state] { DrawAxes(state.Pics.Working, state.Cal, state.Setup); });
         views.PictureChanged();
         RefreshAll(state, views);

@@ -39,6 +39,7 @@ TformClipboard::TformClipboard(QWidget* parent)
 }
 
 void TformClipboard::ShowPicture(const QImage& picture) {
+    picture_ = picture;
     imgClipboard->setPixmap(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
     imgClipboard->adjustSize();
 }

@@ -4,15 +4,27 @@
 
 #include <QHeaderView>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 
-#include <array>
+#include <algorithm>
 
 namespace lineora {
 
 namespace {
 
-constexpr std::array<int, kTableColumns> kColumnWidths{40, 92, 128, 117, 115, 133, 120};
+// The width the view's style gives a cell holding `text`, and the grid line.
+int CellWidth(const QTableView* view, const QString& text) {
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    return view->style()
+               ->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), view)
+               .width() +
+           (view->showGrid() ? 1 : 0);
+}
 
 } // namespace
 
@@ -31,8 +43,10 @@ TFormTable::TFormTable(QWidget* parent)
     rows->setMinimumSectionSize(kRowHeight);
     rows->setDefaultSectionSize(kRowHeight);
     rows->setSectionResizeMode(QHeaderView::Fixed);
+    // Every column as wide as the longest text it can show, so that no value is cut.
     for (int column = 0; column < kTableColumns; ++column) {
-        Tabl->setColumnWidth(column, kColumnWidths[static_cast<std::size_t>(column)]);
+        Tabl->setColumnWidth(column, std::max(CellWidth(Tabl, WidestTableText(column)),
+                                              Tabl->horizontalHeader()->sectionSizeHint(column)));
     }
     resize(600, 400);
     LayoutGrid(size());

@@ -44,6 +44,14 @@ QString TableHeader(int column) {
     }
 }
 
+QString WidestTableText(int column) {
+    if (column == 0) {
+        return PadLeft(kTableRows, 0);
+    }
+    // Plain down to 0.00001: a sign, "0.0000" and 15 digits, as long as any scientific form.
+    return FormatGeneral(-0.0000888888888888888L);
+}
+
 Extended RoundToStep(Extended x, Extended step) {
     const Extended steps = x / step;
     if (!std::isfinite(steps)) {

@@ -46,6 +46,10 @@ QString TableHeader(int column);
 QString TableCell(const PointStore& store, const TableLayout& layout, const TableOptions& options,
                   int tableRow, int column);
 
+// The widest text of a column: the last row number, or a value of 15 significant digits in
+// its longest form. The window sizes the columns by it.
+QString WidestTableText(int column);
+
 // x rounded half to even to a multiple of step; x itself when the step cannot divide it.
 Extended RoundToStep(Extended x, Extended step);
 

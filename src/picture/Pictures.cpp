@@ -82,6 +82,7 @@ void LoadPicture(Pictures& pictures, QImage picture, const QString& path) {
 void RestorePicture(Pictures& pictures) {
     const QImage& clean = pictures.Clean;
     QImage& working = pictures.Working;
+    pictures.CrosshairOnWorking.reset();
     if (clean.isNull()) {
         working = QImage();
         return;

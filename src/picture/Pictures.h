@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace lineora {
 
@@ -23,6 +24,10 @@ struct Pictures {
     QString PictureBaseName; // file name up to its first "."
     // Pixel format of the clean copy, 1..7 for 1, 4, 8, 15, 16, 24, 32 bits per pixel.
     int PixelFormatNow = 0;
+    // Where the step-X crosshair stands on the working image, empty while it is not drawn
+    // there. It is drawn inverting, so only this record can take it off again; whatever
+    // replaces the working image's pixels wholesale empties it.
+    std::optional<PicturePoint> CrosshairOnWorking;
 };
 
 // The seven view scales, index 1..7 ("1:1" is 5).
@@ -57,8 +62,9 @@ QImage AsTrueColor(const QImage& picture);
 // A null picture throws FileError and changes nothing.
 void LoadPicture(Pictures& pictures, QImage picture, const QString& path);
 
-// Copies the clean copy into the working image. When the sizes agree it copies into the
-// existing buffer: a fresh allocation of a large picture costs far more than the copy.
+// Copies the clean copy into the working image, which then holds no crosshair. When the sizes
+// agree it copies into the existing buffer: a fresh allocation of a large picture costs far
+// more than the copy.
 void RestorePicture(Pictures& pictures);
 
 // Writes the clean copy (no marks, no axes) as a 24-bit BMP, atomically.

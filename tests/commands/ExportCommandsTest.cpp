@@ -145,7 +145,7 @@ TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheW
     const QImage before = state->Pics.Clean;
     const QString noPicture = LoadMessage(state->Messages, QStringLiteral("msgMessaga14"));
     EXPECT_FALSE(ClipboardPreview(*state, host).has_value());
-    PastePicture(*state, host, views);
+    PastePicture(*state, host, views, QImage());
     EXPECT_EQ(host.Shown, (QStringList{noPicture, noPicture}));
     EXPECT_EQ(state->Pics.PictureFileName, QStringLiteral("/charts/chart.bmp"));
     EXPECT_EQ(state->Pics.Clean, before);
@@ -159,8 +159,7 @@ TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheW
     pasted.fill(QColor(10, 20, 30));
     host.Clipboard = pasted;
     state->Store.CurrentLine = 3;
-    ASSERT_TRUE(ClipboardPreview(*state, host).has_value());
-    PastePicture(*state, host, views);
+    PastePicture(*state, host, views, ClipboardPreview(*state, host).value());
     EXPECT_TRUE(host.Shown.isEmpty());
     EXPECT_EQ(state->Pics.PictureFileName, QStringLiteral("clipboard"));
     EXPECT_EQ(state->Pics.Working.size(), QSize(30, 20));

@@ -1,8 +1,17 @@
 #include "commands/PictureMouse.h"
 #include "CommandTestSupport.h"
 #include "commands/Commands.h"
+#include "commands/GraCommands.h"
+#include "common/Rounding.h"
+#include "picture/DrawnPictures.h"
+#include "picture/Overlay.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
 
 namespace lineora::test {
 namespace {
@@ -132,6 +141,131 @@ TEST_F(PictureMouse, StatusBarShowsValuesPositionAndColour) {
     EXPECT_EQ(views.Status[1], QStringLiteral("X 0300  Y 0250"));
     EXPECT_EQ(views.Status[4], QStringLiteral("Color 000197121 R 001 G 002 B 003"));
     EXPECT_EQ(views.Status[3], QStringLiteral("A  (0.000) B  (36.870)"));
+}
+
+// Step-X with a step of 3 picture pixels (X 0.075 at 40 pixels a unit): the grid columns are
+// 100 + 3k, so at 1:2 and 1:3 most of them have no screen pixel of their own.
+class StepXAtScale : public PictureMouse, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StepXAtScale, StoresTheCrosshairsPicturePosition) {
+    state->Setup.StepX = 0.075L;
+    SwitchStepX(*state, host, views, true);
+    SetScaleIndex(*state, views, GetParam());
+    const Extended scale = state->Main.ViewScale;
+    Move(0, RoundHalfEven(222 * scale), RoundHalfEven(200 * scale));
+    const PicturePoint crosshair{state->Cal.SnapPicX, state->Cal.SnapPicY};
+    ASSERT_EQ(state->Pics.CrosshairOnWorking, crosshair);
+    ASSERT_EQ((crosshair.X - 100) % 3, 0);
+    Click(5, 5);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1), crosshair);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScale, StepXAtScale, ::testing::Range(1, 8),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             const std::string caption = kScaleCaptions[info.param];
+                             return caption.substr(0, 1) + "to" + caption.substr(2);
+                         });
+
+// What a redraw would leave: clean copy, axes, marks and the crosshair where the record says
+// it stands, which must then be the live one.
+QImage RedrawnOverlay(const State& state) {
+    QImage picture = state.Pics.Clean.copy();
+    Calibration cal = state.Cal;
+    DrawAxes(picture, cal, state.Setup);
+    RedrawMarks(picture, state.Store, state.Setup);
+    if (const auto at = state.Pics.CrosshairOnWorking) {
+        EXPECT_TRUE(StepCrosshairLive(state));
+        EXPECT_EQ(*at, (PicturePoint{state.Cal.SnapPicX, state.Cal.SnapPicY}));
+        DrawStepCrosshair(picture, at->X, at->Y);
+    }
+    return picture;
+}
+
+struct CrosshairCase {
+    std::string Name;
+    std::function<void(State&, ScriptedHost&, FakeViews&)> Act;
+    bool CrosshairAfter; // the live crosshair is on the picture at the end
+    friend void PrintTo(const CrosshairCase& c, std::ostream* out) { *out << c.Name; }
+};
+
+class StepCrosshair : public PictureMouse, public ::testing::WithParamInterface<CrosshairCase> {
+protected:
+    void SetUp() override {
+        state->Pics.Clean = PatternPicture(600, 500);
+        RedrawPicture(*state, views);
+        state->Setup.StepX = 1;
+        SwitchStepX(*state, host, views, true);
+        Move(0, 217, 250); // the crosshair at (220, 250)
+    }
+};
+
+TEST_P(StepCrosshair, OnlyTheLiveCrosshairStaysOnThePicture) {
+    GetParam().Act(*state, host, views);
+    EXPECT_EQ(state->Pics.CrosshairOnWorking.has_value(), GetParam().CrosshairAfter);
+    EXPECT_EQ(ChangedPixels(RedrawnOverlay(*state), state->Pics.Working).size(), 0U);
+}
+
+void ClickThenMove(State& state, ScriptedHost& host, FakeViews& views) {
+    PictureMouseDown(state, host, views, Shift::Left, 300, 300); // stored under the crosshair
+    PictureMouseUp(state, views);
+    PictureMouseMove(state, host, views, 0, 337, 260);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StepCrosshair,
+    ::testing::Values(CrosshairCase{"PointAddedUnderItThenMovedOn", ClickThenMove, true},
+                      CrosshairCase{"OtherTool",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        SetToolMode(s, v, Tool::Eraser, CursorId::Eraser);
+                                        PictureMouseMove(s, h, v, 0, 337, 260);
+                                    },
+                                    false},
+                      CrosshairCase{"OtherToolThenRedraw",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        SetToolMode(s, v, Tool::ZeroPoint, CursorId::ZeroPoint);
+                                        PictureMouseMove(s, h, v, 0, 337, 260);
+                                        PictureMouseDown(s, h, v, Shift::Left, 90, 410);
+                                    },
+                                    false},
+                      CrosshairCase{"BackToPointMode",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        SetToolMode(s, v, Tool::Eraser, CursorId::Eraser);
+                                        SetPointMode(s, v);
+                                        PictureMouseMove(s, h, v, 0, 337, 260);
+                                    },
+                                    true},
+                      CrosshairCase{"PastedPicture",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        PastePicture(s, h, v, PatternPicture(600, 500).mirrored());
+                                    },
+                                    false},
+                      CrosshairCase{"OpenedGra",
+                                    [](State& s, ScriptedHost&, FakeViews& v) {
+                                        QTemporaryDir folder;
+                                        const QString gra =
+                                            folder.filePath(QStringLiteral("work.gra"));
+                                        SaveGraBeside(s, gra);
+                                        OpenGraPath(s, v, gra);
+                                    },
+                                    false},
+                      CrosshairCase{"StepXOffInAnotherTool",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        SetToolMode(s, v, Tool::Eraser, CursorId::Eraser);
+                                        RedrawPicture(s, v);
+                                        SwitchStepX(s, h, v, false);
+                                    },
+                                    false}),
+    [](const ::testing::TestParamInfo<CrosshairCase>& info) { return info.param.Name; });
+
+TEST_F(PictureMouse, DeletingAPointRefreshesTheMagnifier) {
+    state->Main.ShowZoom = true;
+    Click(200, 200);
+    Move(0, 200, 200);
+    const int before = views.MagnifierUpdates;
+    Down(Shift::Ctrl | Shift::Left, 200, 200); // no move follows in this test
+    ASSERT_EQ(Points(*state), 0);
+    EXPECT_GT(views.MagnifierUpdates, before);
 }
 
 } // namespace

@@ -1,7 +1,14 @@
 #include "windows/WindowTestSupport.h"
 
+#include "commands/StatusBar.h"
+#include "curves/FormTable.h"
+
 #include <QAction>
+#include <QLabel>
 #include <QScrollArea>
+#include <QTableView>
+
+#include <numbers>
 
 namespace lineora::test {
 namespace {
@@ -22,6 +29,34 @@ TEST_F(MainWindowTest, ResizingKeepsTheMinimumClientAreaAndGivesThePictureBoxThe
     QApplication::processEvents();
     EXPECT_EQ(main->ClientSize(), QSize(780, 580));
     EXPECT_EQ(main->ScrollBox1->size(), QSize(780, 493));
+}
+
+// Long values, as a polar chart or a wide range gives them, must not be cut off.
+TEST_F(MainWindowTest, StatusPanelsAndTableColumnsHoldTheirLongestTexts) {
+    state->Cal.AxisAngleX = -std::numbers::pi_v<Extended> * 179.999 / 180;
+    state->Cal.PointAngle = state->Cal.AxisAngleX;
+    state->Cal.SnapValueX = -123456.789;
+    state->Cal.SnapValueY = -123456.789;
+    state->Main.StepXOn = true;
+    state->Main.PixelColor = 0xFFFFFF;
+    UpdateStatusBar(*state, *main, 1234, 1234, -123456.789, -123456.789);
+    for (const QLabel* panel : main->StatusPanels) {
+        SCOPED_TRACE(panel->text().toStdString());
+        EXPECT_GE(panel->width(), panel->sizeHint().width());
+    }
+    // The panels that show something fit the narrowest window.
+    EXPECT_LT(main->StatusPanels[4]->geometry().right(), TFormLineora::kMinimumClient.width());
+
+    PointStore& store = state->Store;
+    for (int c = 1; c <= kCurveCount; ++c) {
+        store.PointValues[1][c] = {1, -1.23456789012345e-100L, -0.0000123456789012345L};
+    }
+    windows.FormTable->Refresh(store, TableOptions{});
+    const QAbstractItemView* table = windows.FormTable->Tabl; // the hint is public here
+    for (int column = 0; column < kTableColumns; ++column) {
+        SCOPED_TRACE(column);
+        EXPECT_GE(windows.FormTable->Tabl->columnWidth(column), table->sizeHintForColumn(column));
+    }
 }
 
 TEST_F(MainWindowTest, ToolButtonsFollowTheToolMode) {

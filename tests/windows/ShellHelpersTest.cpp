@@ -1,12 +1,17 @@
 #include "app/KeyPreFilter.h"
 #include "app/QtHost.h"
 #include "app/Splash.h"
+#include "commands/StraightenCommands.h"
 #include "common/ErrorBoundary.h"
 #include "common/Errors.h"
 #include "support/ScriptedHost.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +31,21 @@ TEST(FileFilterTest, PairsBecomeQtFilterEntries) {
     for (const auto& [given, qt] : cases) {
         EXPECT_EQ(QtFileFilter(QString::fromLatin1(given)), QString::fromLatin1(qt)) << given;
     }
+}
+
+// The straightener's question breaks its line with a lone CR, which a Qt box would not show.
+TEST(MessageBoxTest, ShowsEveryLineOfAQuestion) {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    QtHost host;
+    EXPECT_TRUE(host.AskYesNo(kStraightenQuestion));
+    EXPECT_EQ(shown.split(QLatin1Char('\n')).size(), 2) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QLatin1Char('\r')));
 }
 
 TEST(KeyMappingTest, QtKeyBecomesTheProgramsKey) {

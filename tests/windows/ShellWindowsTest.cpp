@@ -1,5 +1,12 @@
 #include "windows/WindowTestSupport.h"
 
+#include "app/FormHelp.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
 #include <string>
 
 namespace lineora::test {
@@ -121,14 +128,54 @@ TEST_F(MainWindowTest, ZoomToggleShowsTheMagnifierOnTopAroundTheMouse) {
     EXPECT_FALSE(zoom.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST_F(MainWindowTest, ToolWindowClosedByItselfStaysClosedAtTheNextCommand) {
-    Press(main->SpeedButtonShowTable);
-    ASSERT_TRUE(windows.FormTable->isVisible());
-    windows.FormTable->close();
+TEST_F(MainWindowTest, ToolWindowClosedByItsCloseBoxComesBackFromItsMenuItemAndButton) {
+    struct Toggle {
+        QToolButton* Button;
+        QAction* MenuItem;
+        QWidget* Window;
+    };
+    for (const Toggle& toggle :
+         {Toggle{main->SpeedButtonShowTable, main->menuShowTable, windows.FormTable.get()},
+          Toggle{main->SpeedButtonShowZoom, main->menuShowZoom, windows.FormZoom.get()},
+          Toggle{main->SpeedButtonShowInput, main->menuShowInput, windows.FormInput.get()}}) {
+        SCOPED_TRACE(toggle.Window->objectName().toStdString());
+        Press(toggle.Button);
+        ASSERT_TRUE(toggle.Window->isVisible());
+        toggle.Window->close();
+        Press(main->ButtonErazer);
+        EXPECT_FALSE(toggle.Window->isVisible());
+        EXPECT_FALSE(toggle.Button->isChecked());
 
-    Press(main->ButtonErazer);
-    EXPECT_FALSE(windows.FormTable->isVisible());
-    EXPECT_TRUE(main->SpeedButtonShowTable->isChecked());
+        toggle.MenuItem->trigger();
+        EXPECT_TRUE(toggle.Window->isVisible());
+        EXPECT_TRUE(toggle.Button->isChecked());
+        toggle.Window->close();
+        Press(toggle.Button);
+        EXPECT_TRUE(toggle.Window->isVisible());
+        EXPECT_TRUE(toggle.Button->isChecked());
+    }
+}
+
+TEST_F(MainWindowTest, HelpMenuShowsThePageOfTheChosenLanguageInItsOwnWindow) {
+    QTemporaryDir folder;
+    state->Main.AppDir = folder.path();
+    for (const char* language : {"e", "r"}) {
+        state->Main.HelpFileName = QStringLiteral("lineora2_%1.html").arg(language);
+        QFile page(folder.filePath(state->Main.HelpFileName));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write(QStringLiteral("<html><head><title>Help %1</title></head><body>Page %1</body>")
+                       .arg(language)
+                       .toUtf8());
+        page.close();
+
+        main->MenuHelp->trigger();
+        const auto* help = main->findChild<TFormHelp*>();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->windowTitle(), QStringLiteral("Help %1").arg(language));
+        EXPECT_EQ(help->Browser->toPlainText(), QStringLiteral("Page %1").arg(language));
+    }
+    EXPECT_TRUE(host.Shown.isEmpty());
 }
 
 TEST_F(MainWindowTest, PictureToolButtonsAndMenuRunTheirCommands) {

@@ -51,6 +51,9 @@ TEST_F(TracingWindows, PipettePicksTheCurveColourIntoTheSwatches) {
     ASSERT_TRUE(picking.isVisible());
     EXPECT_EQ(state->Main.ToolMode, Tool::PickColor);
     EXPECT_EQ(picking.LineColour(), 0x0000FFu);
+    Press(main->ButtonInputColor); // again, with the window open
+    EXPECT_EQ(picking.LineColour(), 0x0000FFu);
+    EXPECT_EQ(state->Setup.Special2Color, 0x0000FFu);
     MoveTo(view, {50, 60});
     EXPECT_EQ(picking.EditRedComp->text(), "10");
     Click(view, {50, 60});
