@@ -161,6 +161,17 @@ TEST(ConfigWrite, EveryKeyInItsPlaceByteForByteAndReadBack) {
     EXPECT_EQ(ReadConfigValues(IniFile::Parse(expected)), kDistinct);
 }
 
+// Found by the INI fuzzer: a value starting with U+FEFF and blanks came back without them.
+TEST(ConfigWrite, WhatWasReadComesBackAfterWritingIt) {
+    for (const char* text : {"[Path]\nPath to Graf files=\xEF\xBB\xBF  ne+=255\n",
+                             "[Axes]\nXmin=\xEF\xBB\xBF\xEF\xBB\xBF 1\n"}) {
+        const ConfigValues read = ReadConfigValues(ParseConfigText(text));
+        ASSERT_NE(read, ConfigValues{}) << text;
+        EXPECT_EQ(ReadConfigValues(ParseConfigText(WriteConfigValues(read).Serialize())), read)
+            << text;
+    }
+}
+
 TEST(ConfigWrite, ExistingFileKeepsItsOtherKeysAndUnsavedReferencePoints) {
     IniFile ini = IniFile::Parse("; kept\n[axes]\nekran0_x=77\nXmin=9\n[Other]\nKey=kept\n");
     ConfigValues values = DefaultsWithPath();
