@@ -22,7 +22,9 @@ namespace {
 // A value's bytes as text, a leading U+FEFF kept: QString::fromUtf8 drops it, and the spaces
 // behind it would then start the value and be lost when it is written and read again.
 QString FromIniText(const char* text) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    // Stateless: a broken sequence at the end becomes U+FFFD rather than waiting for more.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                     QStringDecoder::Flag::Stateless);
     return decoder.decode(QByteArrayView(text));
 }
 

@@ -161,10 +161,12 @@ TEST(ConfigWrite, EveryKeyInItsPlaceByteForByteAndReadBack) {
     EXPECT_EQ(ReadConfigValues(IniFile::Parse(expected)), kDistinct);
 }
 
-// Found by the INI fuzzer: a value starting with U+FEFF and blanks came back without them.
+// Found by the INI fuzzer: a value starting with U+FEFF and blanks came back without them,
+// one ending in a blank and a broken UTF-8 sequence without its blank.
 TEST(ConfigWrite, WhatWasReadComesBackAfterWritingIt) {
-    for (const char* text : {"[Path]\nPath to Graf files=\xEF\xBB\xBF  ne+=255\n",
-                             "[Axes]\nXmin=\xEF\xBB\xBF\xEF\xBB\xBF 1\n"}) {
+    for (const char* text :
+         {"[Path]\nPath to Graf files=\xEF\xBB\xBF  ne+=255\n",
+          "[Axes]\nXmin=\xEF\xBB\xBF\xEF\xBB\xBF 1\n", "[Axes]\nYmax=1 \xEF\n"}) {
         const ConfigValues read = ReadConfigValues(ParseConfigText(text));
         ASSERT_NE(read, ConfigValues{}) << text;
         EXPECT_EQ(ReadConfigValues(ParseConfigText(WriteConfigValues(read).Serialize())), read)
