@@ -24,6 +24,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLINEORA_BUILD_TESTS=OFF -DLINEORA_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build" --target lineora_fuzz
 
+# The .gra and INI seeds are small; longer inputs reach more keys, curves and text damage.
+declare -A max_len=([gra]=8192 [ini]=8192 [language]=32768)
+
 failed=()
 for target in gra ini language; do
     run=$build/runs/$target
@@ -34,6 +37,7 @@ for target in gra ini language; do
     echo "== $target: ${seconds} s"
     status=0
     "$build/bin/lineora_fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+        -max_len="${max_len[$target]}" \
         -artifact_prefix="$run/" "$run/corpus" >"$log" 2>&1 || status=$?
     grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 || true
     grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$log" || true
