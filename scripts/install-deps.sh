@@ -8,6 +8,7 @@ packages=(
     libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-qpa-plugins fonts-dejavu-core
     xvfb xauth xdotool imagemagick x11-utils
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 #include "common/FileReading.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 
 // Used header-only (SI_IMPLEMENTATION). Values are UTF-8 passed through as bytes, so no
@@ -15,6 +16,19 @@
 #include <string>
 
 namespace lineora {
+
+namespace {
+
+// A value's bytes as text, a leading U+FEFF kept: QString::fromUtf8 drops it, and the spaces
+// behind it would then start the value and be lost when it is written and read again.
+QString FromIniText(const char* text) {
+    // Stateless: a broken sequence at the end becomes U+FFFD rather than waiting for more.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                     QStringDecoder::Flag::Stateless);
+    return decoder.decode(QByteArrayView(text));
+}
+
+} // namespace
 
 struct IniFile::Data {
     // "key=value" with nothing around the "=", as the Windows INI services write it.
@@ -59,7 +73,7 @@ QString IniFile::Value(const QString& section, const QString& key,
                        const QString& defaultValue) const {
     const char* value =
         data_->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
-    return value == nullptr ? defaultValue : QString::fromUtf8(value);
+    return value == nullptr ? defaultValue : FromIniText(value);
 }
 
 void IniFile::SetValue(const QString& section, const QString& key, const QString& value) {
@@ -73,7 +87,7 @@ QStringList IniFile::Keys(const QString& section) const {
     keys.sort(CSimpleIniA::Entry::LoadOrder());
     QStringList names;
     for (const auto& entry : keys) {
-        names << QString::fromUtf8(entry.pItem);
+        names << FromIniText(entry.pItem);
     }
     return names;
 }

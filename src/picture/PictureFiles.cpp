@@ -1,5 +1,7 @@
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
+#include "picture/DecoderWarnings.h"
+#include "picture/PictureStructure.h"
 #include "picture/Pictures.h"
 
 #include <QFile>
@@ -7,16 +9,15 @@
 #include <QImageReader>
 #include <QImageWriter>
 
-#include <cstdint>
-#include <cstdlib>
-
 namespace lineora {
 
 namespace {
 
 // A picture larger than this (4 bytes a pixel) is refused rather than left to fail somewhere
-// in the middle of a redraw: 1 GiB is some 16000 x 16000 pixels.
-constexpr qint64 kMaxPictureBytes = qint64{1} << 30;
+// in the middle of a redraw, and the decoders may allocate no more for it. The program holds
+// two copies of the picture and a third during some tools, so 512 MB (some 11500 x 11500
+// pixels, over five times a 24-megapixel scan) keeps the whole under 1.5 GB.
+constexpr qint64 kMaxPictureBytes = qint64{512} << 20;
 constexpr int kMaxPictureMegabytes = static_cast<int>(kMaxPictureBytes >> 20);
 
 [[noreturn]] void RefuseToRead(const QString& path, const QString& reason) {
@@ -27,57 +28,45 @@ constexpr int kMaxPictureMegabytes = static_cast<int>(kMaxPictureBytes >> 20);
     throw FileError(QStringLiteral("Cannot save the picture \"%1\": %2").arg(path, reason));
 }
 
+QString TooLarge(QSize size) {
+    const QString pixels =
+        size.isValid() ? QStringLiteral(" (%1 x %2 pixels)").arg(size.width()).arg(size.height())
+                       : QString();
+    return QStringLiteral("the picture%1 is larger than the %2 MB a picture may take")
+        .arg(pixels)
+        .arg(kMaxPictureMegabytes);
+}
+
 void CheckPictureSize(const QString& path, QSize size) {
     if (size.width() <= 0 || size.height() <= 0) {
         RefuseToRead(path, QStringLiteral("the picture has no pixels"));
     }
     if (qint64{size.width()} * size.height() * 4 > kMaxPictureBytes) {
-        RefuseToRead(path, QStringLiteral("the picture is too large (%1 x %2 pixels)")
-                               .arg(size.width())
-                               .arg(size.height()));
+        RefuseToRead(path, TooLarge(size));
     }
 }
 
-std::uint32_t LittleEndian(const QByteArray& bytes, int at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
-    }
-    return value;
-}
-
-// Qt reads a BMP whose pixel rows stop early without complaint, filling the rest; the header
-// says how many bytes an uncompressed picture needs, so a file cut short is caught here.
-bool IsCutShortBmp(const QString& path, qint64 fileSize) {
+void CheckPictureStructure(const QString& path, const QByteArray& format) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return false; // the reader reports what is wrong with it
+        return; // the reader reports what is wrong with it
     }
-    const QByteArray header = file.read(54);
-    if (header.size() < 26 || !header.startsWith("BM")) {
-        return false;
+    const QString damage = FindPictureStructureDamage(file, format);
+    if (!damage.isEmpty()) {
+        RefuseToRead(path, damage);
     }
-    const std::uint32_t pixelsAt = LittleEndian(header, 10, 4);
-    const std::uint32_t infoSize = LittleEndian(header, 14, 4);
-    qint64 width = 0, height = 0, bits = 0, compression = 0;
-    if (infoSize == 12) {
-        width = LittleEndian(header, 18, 2);
-        height = LittleEndian(header, 20, 2);
-        bits = LittleEndian(header, 24, 2);
-    } else if (infoSize >= 40 && header.size() >= 34) {
-        width = static_cast<std::int32_t>(LittleEndian(header, 18, 4));
-        height = static_cast<std::int32_t>(LittleEndian(header, 22, 4));
-        bits = LittleEndian(header, 28, 2);
-        compression = LittleEndian(header, 30, 4);
-    } else {
-        return false;
+}
+
+// The reason a read failed: the decoder's own warning says more than Qt's error text.
+QString ReadFailure(const QImageReader& reader, const QStringList& warnings) {
+    for (const QString& warning : warnings) {
+        if (warning.contains(QLatin1String("allocation limit"))) {
+            return TooLarge(reader.size());
+        }
     }
-    // Run-length pictures have no fixed size; 3 and 6 are plain rows with colour masks.
-    if (compression != 0 && compression != 3 && compression != 6) {
-        return false;
-    }
-    const qint64 rowBytes = (std::abs(width) * bits + 31) / 32 * 4;
-    return fileSize < qint64{pixelsAt} + rowBytes * std::abs(height);
+    return warnings.isEmpty()
+               ? reader.errorString()
+               : QStringLiteral("%1 (%2)").arg(reader.errorString(), warnings.first());
 }
 
 } // namespace
@@ -95,17 +84,25 @@ QImage ReadPictureFile(const QString& path) {
     }
     QImageReader reader(path);
     reader.setAllocationLimit(kMaxPictureMegabytes);
+    // The structure first: asking a PNG's size reads every block before the pixels.
+    CheckPictureStructure(path, reader.format());
     const QSize announced = reader.size();
     if (announced.isValid()) {
         CheckPictureSize(path, announced);
     }
-    const QByteArray format = reader.format(); // known only before the read
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        RefuseToRead(path, reader.errorString());
+    QImage picture;
+    QStringList warnings;
+    {
+        const DecoderWarnings capture;
+        picture = reader.read();
+        warnings = capture.Messages();
     }
-    if (format == "bmp" && IsCutShortBmp(path, info.size())) {
-        RefuseToRead(path, QStringLiteral("the file is cut short"));
+    if (picture.isNull()) {
+        RefuseToRead(path, ReadFailure(reader, warnings));
+    }
+    // A decoder that warns while still giving a picture has filled in what it could not read.
+    if (!warnings.isEmpty()) {
+        RefuseToRead(path, QStringLiteral("the file is damaged (%1)").arg(warnings.first()));
     }
     CheckPictureSize(path, picture.size());
     QImage trueColor = AsTrueColor(picture);

@@ -197,6 +197,19 @@ TEST(ConfigWrite, EveryKeyInItsPlaceByteForByteAndReadBack) {
     EXPECT_EQ(ReadConfigValues(IniFile::Parse(expected)), kDistinct);
 }
 
+// Found by the INI fuzzer: a value starting with U+FEFF and blanks came back without them,
+// one ending in a blank and a broken UTF-8 sequence without its blank.
+TEST(ConfigWrite, WhatWasReadComesBackAfterWritingIt) {
+    for (const char* text :
+         {"[Path]\nPath to Graf files=\xEF\xBB\xBF  ne+=255\n",
+          "[Axes]\nXmin=\xEF\xBB\xBF\xEF\xBB\xBF 1\n", "[Axes]\nYmax=1 \xEF\n"}) {
+        const ConfigValues read = ReadConfigValues(ParseConfigText(text));
+        ASSERT_NE(read, ConfigValues{}) << text;
+        EXPECT_EQ(ReadConfigValues(ParseConfigText(WriteConfigValues(read).Serialize())), read)
+            << text;
+    }
+}
+
 TEST(ConfigWrite, ExistingFileKeepsItsOtherKeysAndUnsavedReferencePoints) {
     IniFile ini = IniFile::Parse("; kept\n[axes]\nekran0_x=77\nXmin=9\n[Other]\nKey=kept\n");
     ConfigValues values = DefaultsWithPath();
