@@ -57,6 +57,12 @@ void CheckPictureStructure(const QString& path, const QByteArray& format) {
     }
 }
 
+// libjpeg skips stray bytes between two of its blocks and says so, yet every pixel is read:
+// scanners and cameras that write such files make perfectly good pictures.
+bool WarnsOfMissingPixels(const QString& warning) {
+    return !warning.contains(QLatin1String("extraneous bytes before marker"));
+}
+
 // The reason a read failed: the decoder's own warning says more than Qt's error text.
 QString ReadFailure(const QImageReader& reader, const QStringList& warnings) {
     for (const QString& warning : warnings) {
@@ -97,6 +103,7 @@ QImage ReadPictureFile(const QString& path) {
         picture = reader.read();
         warnings = capture.Messages();
     }
+    warnings.removeIf([](const QString& warning) { return !WarnsOfMissingPixels(warning); });
     if (picture.isNull()) {
         RefuseToRead(path, ReadFailure(reader, warnings));
     }

@@ -266,6 +266,14 @@ TEST_F(PictureFiles, RefusesWhatIsNotAFileAndReadsWholeHandMadeFiles) {
     EXPECT_EQ(rle.pixel(0, 1), qRgb(0, 255, 0)); // the bottom row comes first
     EXPECT_EQ(rle.pixel(1, 1), qRgb(0, 0, 255));
     EXPECT_EQ(rle.pixel(0, 0), qRgb(128, 128, 128));
+    // Stray bytes before a later scan make libjpeg warn, but no pixel is missing.
+    const QByteArray jpeg = Encoded(PatternPicture(64, 48), "jpg", true);
+    const qsizetype lastScan = jpeg.lastIndexOf("\xFF\xDA");
+    WriteBytes(QStringLiteral("stray.jpg"),
+               jpeg.left(lastScan) + QByteArray(3, '\0') + jpeg.mid(lastScan));
+    QImage whole;
+    ASSERT_TRUE(whole.loadFromData(jpeg));
+    EXPECT_EQ(ReadPictureFile(PathOf(QStringLiteral("stray.jpg"))), AsTrueColor(whole));
     WriteBytes(QStringLiteral("grey.gif"), GreyGif(40, 30));
     EXPECT_EQ(ReadPictureFile(PathOf(QStringLiteral("grey.gif"))).pixel(1, 1),
               qRgb(31, 31, 31)); // code 41 * 7 % 256
