@@ -12,7 +12,8 @@ if ! [[ $seconds =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
 fi
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+# clang and its runtime libraries hold libFuzzer; the program itself does not need them.
+"$root/scripts/install-deps.sh" clang libclang-rt-14-dev
 
 build=$root/build/fuzz
 launcher=()

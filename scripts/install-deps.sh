@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when missing.
+# Packages named as arguments are installed too (scripts/fuzz.sh adds clang's).
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,7 @@ packages=(
     libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-qpa-plugins fonts-dejavu-core
     xvfb xauth xdotool imagemagick x11-utils
-    clang libclang-rt-14-dev
+    "$@"
 )
 
 missing=()

@@ -18,6 +18,7 @@ namespace {
 constexpr char kCrLf[] = "\r\n";
 // "Line № " in the Windows-1251 code page, where the numero sign is the single byte 0xB9.
 constexpr char kCurveHeader[] = "Line \xB9 ";
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 // Windows-1251 from 0x80 to 0xFF. Files written on Russian Windows machines carry their
 // picture names in it; 0x98 is unassigned there.
@@ -68,7 +69,8 @@ std::optional<QByteArray> ToCp1251(QStringView text) {
 
 // A text line as UTF-8 when it is valid UTF-8, else as the Windows-1251 it was written in.
 QString DecodeText(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // A U+FEFF at the start of a text is part of it: the file's own mark is taken off before.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (utf8.hasError()) {
         return FromCp1251(bytes);
@@ -101,7 +103,7 @@ public:
     LineReader(const QByteArray& bytes, const QString& fileName)
         : bytes_(bytes), fileName_(fileName) {
         // An editor may have put a UTF-8 byte order mark in front of the first line.
-        if (bytes_.startsWith("\xEF\xBB\xBF")) {
+        if (bytes_.startsWith(kByteOrderMark)) {
             at_ = 3;
         }
         // A file without a single LF came from an old Mac or an editor set to its line ends:
@@ -274,7 +276,13 @@ QByteArray WriteGraText(const GraData& data) {
     }
     CheckCoordinates(data);
     QByteArray bytes;
-    AppendLine(bytes, EncodeText(data.PictureName));
+    const QByteArray pictureName = EncodeText(data.PictureName);
+    // The reader takes three bytes like these at the very start for an editor's byte order
+    // mark; a name that begins with them ("п»ї" in the code page) keeps them behind a real one.
+    if (pictureName.startsWith(kByteOrderMark)) {
+        bytes += kByteOrderMark;
+    }
+    AppendLine(bytes, pictureName);
     for (const QString* text : {&data.MinX, &data.MaxX, &data.MinY, &data.MaxY}) {
         AppendLine(bytes, EncodeText(*text));
     }

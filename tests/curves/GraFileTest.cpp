@@ -71,18 +71,23 @@ TEST(GraText, TextsAreWrittenInWindows1251WhenTheyFitElseInUtf8) {
     const struct {
         const char16_t* Name;
         QByteArray Bytes;
+        QByteArray Lead = {}; // before the name, on the file's first line only
     } cases[] = {
         {u"кривая №2.bmp", "\xEA\xF0\xE8\xE2\xE0\xFF \xB9\x32.bmp"},
         {u"曲线.bmp", "\xE6\x9B\xB2\xE7\xBA\xBF.bmp"},
         // Its code-page bytes DF B9 are valid UTF-8 of another letter, so it goes as UTF-8.
         {u"Я№", "\xD0\xAF\xE2\x84\x96"},
+        // Names whose first bytes read as a byte order mark keep them behind a real one.
+        {u"п»їЏ.bmp", "\xEF\xBB\xBF\x8F.bmp", "\xEF\xBB\xBF"},
+        {u"\uFEFF.bmp", "\xEF\xBB\xBF.bmp", "\xEF\xBB\xBF"},
     };
     for (const auto& c : cases) {
         GraData data = SampleWork();
-        data.PictureName = QString::fromUtf16(c.Name);
+        data.PictureName = QStringView(c.Name).toString(); // keeps a leading U+FEFF
         data.MaxY = data.PictureName;
         const QByteArray written = WriteGraText(data);
-        EXPECT_TRUE(written.startsWith(c.Bytes + "\r\n")) << written.left(20).toHex().data();
+        EXPECT_TRUE(written.startsWith(c.Lead + c.Bytes + "\r\n"))
+            << written.left(20).toHex().data();
         EXPECT_EQ(written.count(c.Bytes + "\r\n"), 2);
         EXPECT_EQ(ReadGraText(written, QStringLiteral("t.gra")), data);
     }
