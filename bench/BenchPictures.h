@@ -3,7 +3,7 @@
 // their time next to BM_MemcpyIntoExistingBuffer, the copy of one such picture measured in the
 // same run.
 
-#include "calibration/Calibration.h"
+#include "core/calibration/Calibration.h"
 
 #include <QImage>
 #include <QPainter>

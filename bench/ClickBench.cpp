@@ -1,12 +1,12 @@
 // A click and a mouse move in point mode on a large scan, measured against one copy of the
 // picture in the same run.
 
-#include "commands/Commands.h"
-#include "commands/NullViews.h"
-#include "commands/PictureMouse.h"
-#include "commands/State.h"
-#include "common/NumberText.h"
-#include "picture/Magnifier.h"
+#include "core/commands/Commands.h"
+#include "core/commands/NullViews.h"
+#include "core/commands/PictureMouse.h"
+#include "core/commands/State.h"
+#include "core/common/NumberText.h"
+#include "core/picture/Magnifier.h"
 
 #include <QPainter>
 

@@ -2,11 +2,11 @@
 // value recomputation and the first redraw should cost less than two more picture reads.
 
 #include "BenchPictures.h"
-#include "commands/GraCommands.h"
-#include "commands/NullViews.h"
-#include "commands/State.h"
-#include "curves/GraFile.h"
-#include "picture/Pictures.h"
+#include "core/commands/GraCommands.h"
+#include "core/commands/NullViews.h"
+#include "core/commands/State.h"
+#include "core/curves/GraFile.h"
+#include "core/picture/Pictures.h"
 
 #include <QDir>
 #include <QImage>

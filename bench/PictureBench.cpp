@@ -1,8 +1,8 @@
 #include "BenchPictures.h"
-#include "calibration/Calibration.h"
-#include "curves/PointStore.h"
-#include "picture/Overlay.h"
-#include "picture/Pictures.h"
+#include "core/calibration/Calibration.h"
+#include "core/curves/PointStore.h"
+#include "core/picture/Overlay.h"
+#include "core/picture/Pictures.h"
 
 #include <QImage>
 #include <QPainter>

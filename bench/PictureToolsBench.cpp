@@ -1,6 +1,6 @@
 #include "BenchPictures.h"
-#include "picture/Rotation.h"
-#include "picture/SpeckCleaning.h"
+#include "core/picture/Rotation.h"
+#include "core/picture/SpeckCleaning.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "commands/Commands.h"
-#include "commands/NullViews.h"
-#include "common/NumberText.h"
-#include "common/Rounding.h"
-#include "curves/Export.h"
-#include "curves/TableModel.h"
+#include "core/commands/Commands.h"
+#include "core/commands/NullViews.h"
+#include "core/common/NumberText.h"
+#include "core/common/Rounding.h"
+#include "core/curves/Export.h"
+#include "core/curves/TableModel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "calibration/Calibration.h"
-#include "common/Rounding.h"
-#include "curves/PointStore.h"
+#include "core/calibration/Calibration.h"
+#include "core/common/Rounding.h"
+#include "core/curves/PointStore.h"
 
 #include <benchmark/benchmark.h>
 

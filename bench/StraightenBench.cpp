@@ -1,5 +1,5 @@
 #include "BenchPictures.h"
-#include "picture/Straightening.h"
+#include "core/picture/Straightening.h"
 
 #include <QImage>
 

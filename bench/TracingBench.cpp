@@ -1,10 +1,10 @@
 #include "BenchPictures.h"
-#include "commands/NullViews.h"
-#include "commands/State.h"
-#include "commands/TracingCommands.h"
-#include "picture/Pictures.h"
-#include "tracing/AutoDigitize.h"
-#include "tracing/ColorTracing.h"
+#include "core/commands/NullViews.h"
+#include "core/commands/State.h"
+#include "core/commands/TracingCommands.h"
+#include "core/picture/Pictures.h"
+#include "core/tracing/AutoDigitize.h"
+#include "core/tracing/ColorTracing.h"
 
 #include <QImage>
 #include <QPainter>

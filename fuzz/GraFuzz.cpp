@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the .gra reader. A damaged file must end in FileError; anything
 // else (a crash, a sanitizer report, another exception) is a fault. A file that reads must
 // also survive being written and read back unchanged, as Save after Open does.
-#include "common/Errors.h"
-#include "curves/GraFile.h"
+#include "core/common/Errors.h"
+#include "core/curves/GraFile.h"
 
 #include <cstddef>
 #include <cstdint>

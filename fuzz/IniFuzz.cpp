@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the lineora3.Ini reader as startup reads it. A damaged file must end
 // in FileError; the values read must come back unchanged after being written, as the
 // auto-save and the next start do.
-#include "common/Errors.h"
-#include "config/ConfigFile.h"
+#include "core/common/Errors.h"
+#include "core/config/ConfigFile.h"
 
 #include <cstddef>
 #include <cstdint>

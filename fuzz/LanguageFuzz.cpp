@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the language-file reader: the INI parse, the message texts taken
 // from its "Misc" section, and the per-window lookups the translation makes.
-#include "common/Errors.h"
-#include "config/IniFile.h"
-#include "config/Messages.h"
+#include "core/common/Errors.h"
+#include "core/common/IniFile.h"
+#include "core/common/Messages.h"
 
 #include <cstddef>
 #include <cstdint>

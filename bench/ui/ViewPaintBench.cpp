@@ -1,7 +1,7 @@
 // One screenful of the picture view painted from a large scan, at 1:1 and at 1:3.
 
-#include "app/PictureView.h"
-#include "picture/Pictures.h"
+#include "core/picture/Pictures.h"
+#include "ui/app/PictureView.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Host.h"
+#include "core/common/Host.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calibration/Calibration.h"
-#include "config/Settings.h"
-#include "curves/PointStore.h"
+#include "core/calibration/Calibration.h"
+#include "core/common/Settings.h"
+#include "core/curves/PointStore.h"
 
 #include <ostream>
 #include <vector>

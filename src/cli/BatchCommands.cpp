@@ -1,0 +1,226 @@
+#include "cli/BatchCommands.h"
+
+#include "cli/CommandLineArgs.h"
+#include "cli/ConsoleHost.h"
+#include "core/commands/Commands.h"
+#include "core/commands/Configuration.h"
+#include "core/commands/GraCommands.h"
+#include "core/commands/NullViews.h"
+#include "core/commands/TracingCommands.h"
+#include "core/common/Errors.h"
+#include "core/picture/Pictures.h"
+#include "core/picture/Rotation.h"
+#include "core/picture/SpeckCleaning.h"
+#include "core/tracing/ColorTracing.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace lineora {
+
+namespace {
+
+const QString kOutput = QStringLiteral("-o");
+
+std::int32_t IntegerOption(const ParsedArguments& parsed, const QString& name, int lowest,
+                           int highest, std::int32_t fallback) {
+    if (!parsed.Options.contains(name)) {
+        return fallback;
+    }
+    bool ok = false;
+    const int value = parsed.Options.value(name).toInt(&ok);
+    if (!ok || value < lowest || value > highest) {
+        throw UsageError(QStringLiteral("%1 takes a whole number from %2 to %3, not \"%4\"")
+                             .arg(name)
+                             .arg(lowest)
+                             .arg(highest)
+                             .arg(parsed.Options.value(name)));
+    }
+    return value;
+}
+
+// A colour as the configuration writes it, 0xBBGGRR (or decimal).
+TColor ColourOption(const ParsedArguments& parsed, const QString& name, TColor fallback) {
+    if (!parsed.Options.contains(name)) {
+        return fallback;
+    }
+    bool ok = false;
+    const uint value = parsed.Options.value(name).toUInt(&ok, 0);
+    if (!ok || value > 0xFFFFFFu) {
+        throw UsageError(QStringLiteral("%1 takes a colour 0xBBGGRR, not \"%2\"")
+                             .arg(name, parsed.Options.value(name)));
+    }
+    return value;
+}
+
+TraceCriterion CriterionOption(const ParsedArguments& parsed) {
+    const QString name = QStringLiteral("--criterion");
+    const QString value = parsed.Options.value(name).toLower();
+    if (value == QLatin1String("color")) {
+        return TraceCriterion::Color;
+    }
+    if (value == QLatin1String("black")) {
+        return TraceCriterion::Black;
+    }
+    if (value == QLatin1String("special")) {
+        return TraceCriterion::Special;
+    }
+    if (value == QLatin1String("color2")) {
+        return TraceCriterion::Color2;
+    }
+    if (!parsed.Options.contains(name)) {
+        throw UsageError(QStringLiteral("--trace-color needs --criterion"));
+    }
+    throw UsageError(QStringLiteral("unknown criterion \"%1\" (color, black, special or color2)")
+                         .arg(parsed.Options.value(name)));
+}
+
+QString OutputOption(const ParsedArguments& parsed, const QString& command) {
+    const QString output = parsed.Options.value(kOutput);
+    if (output.isEmpty()) {
+        throw UsageError(
+            QStringLiteral("%1 needs -o and the graph data file to write").arg(command));
+    }
+    return output;
+}
+
+// Runs `work`; a file or calculation error is reported and gives status 1.
+int Reported(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const std::bad_alloc&) {
+        Complain(QStringLiteral("there is not enough memory for this picture"));
+        return kExitBadFile;
+    } catch (const std::exception& error) {
+        Complain(QString::fromUtf8(error.what()));
+        return kExitBadFile;
+    }
+    return kExitDone;
+}
+
+// A picture read, changed and written as a 24-bit BMP.
+int TransformPicture(const QString& in, const QString& out,
+                     const std::function<QImage(QImage)>& transform) {
+    return Reported([&] {
+        Pictures result;
+        result.Clean = transform(ReadPictureFile(in));
+        if (result.Clean.isNull()) {
+            throw FileError(QStringLiteral("there is not enough memory for the result"));
+        }
+        SavePictureFile(result, out);
+    });
+}
+
+// A state as the program starts it: the configuration beside the program applied.
+void LoadSettings(State& state, Views& views, Host& host, const QString& appDir) {
+    state.Main.AppDir = appDir;
+    LoadConfig(state, views, host, appDir);
+}
+
+} // namespace
+
+int RunCleanSpecksCommand(const QStringList& arguments) {
+    QStringList files;
+    try {
+        files = ExpectFiles(ParseArguments(arguments, {}), 2, QStringLiteral("IN OUT.bmp"));
+    } catch (const UsageError& error) {
+        return ComplainOfUsage(error);
+    }
+    return TransformPicture(files[0], files[1], [](QImage picture) {
+        CleanSpecks(picture, InkLimits{});
+        return picture;
+    });
+}
+
+int RunRotateCommand(const QStringList& arguments) {
+    QStringList files;
+    double degrees = 0;
+    try {
+        files = ExpectFiles(ParseArguments(arguments, {}), 3, QStringLiteral("DEGREES IN OUT.bmp"));
+        bool ok = false;
+        degrees = QLocale::c().toDouble(files[0], &ok);
+        if (!ok || !std::isfinite(degrees) || std::abs(degrees) >= 90) {
+            throw UsageError(
+                QStringLiteral("the angle takes degrees between -90 and 90, not \"%1\"")
+                    .arg(files[0]));
+        }
+    } catch (const UsageError& error) {
+        return ComplainOfUsage(error);
+    }
+    const double theta = degrees * std::numbers::pi / 180;
+    return TransformPicture(files[1], files[2], [theta](QImage picture) {
+        if (theta == 0) {
+            return picture;
+        }
+        const RotatedFrame frame = RotatedFrameOf(picture.width(), picture.height(), theta);
+        QImage rotated(frame.Width, frame.Height, QImage::Format_RGB32);
+        if (rotated.isNull()) {
+            return rotated;
+        }
+        RotatePicture(picture, theta, frame, rotated);
+        return rotated;
+    });
+}
+
+int RunAutoCommand(const QStringList& arguments, const QString& appDir) {
+    const QString threshold = QStringLiteral("--threshold");
+    QString picture, output;
+    std::int32_t neighbours = 3;
+    try {
+        const ParsedArguments parsed = ParseArguments(arguments, {threshold, kOutput});
+        picture = ExpectFiles(parsed, 1, QStringLiteral("one picture"))[0];
+        output = OutputOption(parsed, QStringLiteral("--auto"));
+        neighbours = IntegerOption(parsed, threshold, 0, 8, neighbours);
+    } catch (const UsageError& error) {
+        return ComplainOfUsage(error);
+    }
+    return Reported([&] {
+        State state;
+        NullViews views;
+        ConsoleHost host;
+        LoadSettings(state, views, host, appDir);
+        OpenPictureFile(state, views, picture);
+        state.Store.CurrentLine = 1;
+        RunAutoDigitize(state, views, neighbours);
+        SaveGraBeside(state, output);
+    });
+}
+
+int RunTraceColorCommand(const QStringList& arguments, const QString& appDir) {
+    const QStringList options{QStringLiteral("--criterion"), QStringLiteral("--color"),
+                              QStringLiteral("--color2"),    QStringLiteral("--neighbours"),
+                              QStringLiteral("--points"),    kOutput};
+    State state;
+    NullViews views;
+    ConsoleHost host;
+    LoadSettings(state, views, host, appDir); // the colours' defaults
+    QString work, output;
+    TraceRequest request;
+    try {
+        const ParsedArguments parsed = ParseArguments(arguments, options);
+        work = ExpectFiles(parsed, 1, QStringLiteral("one graph data file"))[0];
+        output = OutputOption(parsed, QStringLiteral("--trace-color"));
+        request.Criterion = CriterionOption(parsed);
+        if (!parsed.Options.contains(QStringLiteral("--points"))) {
+            throw UsageError(QStringLiteral("--trace-color needs --points N"));
+        }
+        request.Points = IntegerOption(parsed, QStringLiteral("--points"), 1, 1000, 20);
+        request.Neighbours = IntegerOption(parsed, QStringLiteral("--neighbours"), 0, 8, 3);
+        request.FindColor = ColourOption(parsed, QStringLiteral("--color"), state.Setup.FindColor);
+        request.Color2 =
+            ColourOption(parsed, QStringLiteral("--color2"), state.Setup.Special2Color);
+    } catch (const UsageError& error) {
+        return ComplainOfUsage(error);
+    }
+    return Reported([&] {
+        OpenGraPath(state, views, work);
+        state.Store.CurrentLine = 1;
+        RunColorTrace(state, views, request);
+        SaveGraBeside(state, output);
+    });
+}
+
+} // namespace lineora

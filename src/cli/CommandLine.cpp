@@ -1,0 +1,292 @@
+#include "cli/CommandLine.h"
+
+#include "cli/BatchCommands.h"
+#include "cli/CommandLineArgs.h"
+
+#include "core/commands/GraCommands.h"
+#include "core/common/BriefQuote.h"
+#include "core/common/Errors.h"
+#include "core/common/FileReading.h"
+#include "core/common/NumberText.h"
+#include "core/config/ConfigFile.h"
+#include "core/curves/GraFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStringList>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace lineora {
+
+namespace {
+
+constexpr char kHelpText[] =
+    "Usage: lineora [PICTURE | FILE.gra]\n"
+    "       lineora --export [--format standard|scientific] [--separator comma|point|system] "
+    "FILE.gra\n"
+    "       lineora --clean-specks IN OUT.bmp\n"
+    "       lineora --rotate DEGREES IN OUT.bmp\n"
+    "       lineora --auto [--threshold N] PICTURE -o WORK.gra\n"
+    "       lineora --trace-color --criterion color|black|special|color2 [--color 0xBBGGRR]\n"
+    "                             [--color2 0xBBGGRR] [--neighbours T] --points N WORK.gra\n"
+    "                             -o OUT.gra\n"
+    "       lineora --help\n"
+    "\n"
+    "Without options Lineora opens its window, with the picture or graph data file named\n"
+    "(a name starting with \"-\" is given as ./-name).\n"
+    "None of the other forms opens a window or needs a display.\n"
+    "\n"
+    "  --export FILE.gra   Print the points of a graph data file as the text output window\n"
+    "                      shows them after opening it: one line per point, the X value, as\n"
+    "                      many tabs as the curve's number and the Y value, each line ended\n"
+    "                      by CR LF. Values come from the file's calibration and scale kinds\n"
+    "                      on a cartesian chart, points in the order the file keeps them.\n"
+    "                      Needs no picture.\n"
+    "  --format F          standard (fixed, 4 decimals, \"%8.4f\") or scientific (4\n"
+    "                      significant digits, \"%15.4e\"). Default: the setup in\n"
+    "                      lineora3.Ini beside the program, else standard.\n"
+    "  --separator S       comma (\"0,5\"), point (\"0.5\") or system (as this machine's\n"
+    "                      locale writes numbers). Default: the setup in lineora3.Ini beside\n"
+    "                      the program, else system.\n"
+    "\n"
+    "  --clean-specks IN OUT.bmp\n"
+    "                      Whiten isolated dark pixels (scanner dust) as the clean button\n"
+    "                      does, and write the result as a 24-bit BMP.\n"
+    "  --rotate DEGREES IN OUT.bmp\n"
+    "                      Turn a tilted scan whose X axis rises DEGREES (counter-clockwise,\n"
+    "                      between -90 and 90) so that the axis lies level, as the rotate\n"
+    "                      button does; corners the scan does not cover are white.\n"
+    "  --auto PICTURE -o WORK.gra\n"
+    "                      Digitize a plain black-on-white chart into curve 1: the axes are\n"
+    "                      found in the picture, the other values come from lineora3.Ini\n"
+    "                      beside the program. WORK.gra is written with its picture beside\n"
+    "                      it as WORK.bmp.\n"
+    "  --threshold N       Dark side neighbours a curve pixel needs, 0 to 8 (default 3).\n"
+    "  --trace-color WORK.gra -o OUT.gra\n"
+    "                      Trace curve 1 by colour within the calibration of WORK.gra, taking\n"
+    "                      the topmost matching pixel in each of N columns (--points, 1 to\n"
+    "                      1000). OUT.gra is written with its picture beside it as OUT.bmp.\n"
+    "  --criterion C       color: exactly --color; black: pure black; special: reddish (red\n"
+    "                      more than 120 above green and blue); color2: at least T of the\n"
+    "                      eight neighbours exactly --color2.\n"
+    "  --color, --color2   0xBBGGRR (red is the low byte). Default: the colours in\n"
+    "                      lineora3.Ini beside the program.\n"
+    "  --neighbours T      0 to 8 (default 3), for color2.\n"
+    "  --help              Show this text.\n"
+    "\n"
+    "Exit status: 0 done, 1 a file cannot be read or written or gives no values, 2 wrong\n"
+    "arguments. A failed command writes nothing.\n";
+
+struct ExportRequest {
+    bool Help = false;
+    QString File;
+    std::optional<NumberFormat> Format;
+    std::optional<SeparatorChoice> Separator;
+};
+
+NumberFormat ParseFormat(const QString& value) {
+    if (value.compare(QLatin1String("standard"), Qt::CaseInsensitive) == 0) {
+        return NumberFormat::Standard;
+    }
+    if (value.compare(QLatin1String("scientific"), Qt::CaseInsensitive) == 0) {
+        return NumberFormat::Scientific;
+    }
+    throw UsageError(QStringLiteral("unknown format \"%1\" (standard or scientific)").arg(value));
+}
+
+SeparatorChoice ParseSeparator(const QString& value) {
+    if (value.compare(QLatin1String("comma"), Qt::CaseInsensitive) == 0) {
+        return SeparatorChoice::Comma;
+    }
+    if (value.compare(QLatin1String("point"), Qt::CaseInsensitive) == 0) {
+        return SeparatorChoice::Point;
+    }
+    if (value.compare(QLatin1String("system"), Qt::CaseInsensitive) == 0) {
+        return SeparatorChoice::System;
+    }
+    throw UsageError(
+        QStringLiteral("unknown separator \"%1\" (comma, point or system)").arg(value));
+}
+
+// The arguments after "--export": --format, --separator and one file.
+ExportRequest ParseExportArguments(const QStringList& arguments) {
+    const QString format = QStringLiteral("--format");
+    const QString separator = QStringLiteral("--separator");
+    const ParsedArguments parsed = ParseArguments(arguments, {format, separator});
+    ExportRequest request;
+    request.Help = parsed.Help;
+    if (parsed.Options.contains(format)) {
+        request.Format = ParseFormat(parsed.Options.value(format));
+    }
+    if (parsed.Options.contains(separator)) {
+        request.Separator = ParseSeparator(parsed.Options.value(separator));
+    }
+    if (parsed.Files.size() > 1) {
+        throw UsageError(
+            QStringLiteral("one file only, \"%1\" is one too many").arg(parsed.Files[1]));
+    }
+    if (!request.Help && parsed.Files.isEmpty()) {
+        throw UsageError(QStringLiteral("--export needs the graph data file to export"));
+    }
+    request.File = parsed.Files.value(0);
+    return request;
+}
+
+struct ExportDefaults {
+    NumberFormat Format = NumberFormat::Standard;
+    // No separator button chosen: the text stays as formatted with the system's separator.
+    SeparatorChoice Separator = SeparatorChoice::None;
+};
+
+// The export settings of the configuration beside the program, as the setup dialog would show
+// them. A missing file gives a first run's settings; a damaged one is reported and does too.
+ExportDefaults ReadExportDefaults(const QString& appDir) {
+    ExportDefaults defaults;
+    const QString path = QDir(appDir).filePath(QStringLiteral("lineora3.Ini"));
+    if (!QFileInfo::exists(path)) {
+        return defaults;
+    }
+    try {
+        const ConfigValues values =
+            ReadConfigValues(ParseConfigText(ReadRegularFile(path, kMaxIniFileBytes)));
+        defaults.Format =
+            values.StandartNumerFormat ? NumberFormat::Standard : NumberFormat::Scientific;
+        // The buttons are read in this order and the last one on wins.
+        if (values.Pointer1) {
+            defaults.Separator = SeparatorChoice::Comma;
+        }
+        if (values.Pointer2) {
+            defaults.Separator = SeparatorChoice::Point;
+        }
+        if (values.Pointer3) {
+            defaults.Separator = SeparatorChoice::System;
+        }
+    } catch (const std::exception& error) {
+        Complain(QStringLiteral("the configuration \"%1\" is ignored: %2")
+                     .arg(path, QString::fromUtf8(error.what())));
+        return ExportDefaults{};
+    }
+    return defaults;
+}
+
+int RunExport(const QStringList& arguments, const QString& appDir) {
+    ExportRequest request;
+    try {
+        request = ParseExportArguments(arguments);
+    } catch (const UsageError& error) {
+        return ComplainOfUsage(error);
+    }
+    if (request.Help) {
+        WriteTo(stdout, kHelpText);
+        return kExitDone;
+    }
+    const ExportDefaults defaults = ReadExportDefaults(appDir);
+    QByteArray text;
+    try {
+        const GraData data = LoadGraFile(request.File);
+        text = GraExportText(data, request.File, request.Format.value_or(defaults.Format),
+                             request.Separator.value_or(defaults.Separator))
+                   .toUtf8();
+    } catch (const FileError& error) {
+        Complain(QString::fromUtf8(error.what()));
+        return kExitBadFile;
+    } catch (const std::exception& error) {
+        Complain(QStringLiteral("\"%1\": %2").arg(request.File, QString::fromUtf8(error.what())));
+        return kExitBadFile;
+    }
+    WriteTo(stdout, text);
+    if (std::fflush(stdout) != 0) {
+        Complain(QStringLiteral("cannot write the export text"));
+        return kExitBadFile;
+    }
+    return kExitDone;
+}
+
+// Numbers typed with the machine's separator read as the window would read them.
+void UseSystemDecimalChar() {
+    const QString point = QLocale::system().decimalPoint();
+    SetDecimalChar(point.isEmpty() ? QLatin1Char('.') : point.front());
+}
+
+// The windowless commands that work on pictures, by option.
+using PictureCommand = int (*)(const QStringList& arguments, const QString& appDir);
+
+int CleanSpecksWithoutFolder(const QStringList& arguments, const QString&) {
+    return RunCleanSpecksCommand(arguments);
+}
+
+int RotateWithoutFolder(const QStringList& arguments, const QString&) {
+    return RunRotateCommand(arguments);
+}
+
+PictureCommand PictureCommandOf(const QByteArray& option) {
+    if (option == "--clean-specks") {
+        return CleanSpecksWithoutFolder;
+    }
+    if (option == "--rotate") {
+        return RotateWithoutFolder;
+    }
+    if (option == "--auto") {
+        return RunAutoCommand;
+    }
+    if (option == "--trace-color") {
+        return RunTraceColorCommand;
+    }
+    return nullptr;
+}
+
+// Pictures are drawn on (axes and marks) into QImage only, which needs no display and no GUI
+// application.
+int RunPictureCommand(PictureCommand command, int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    UseSystemDecimalChar();
+    return command(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
+}
+
+// The forms of the command, the first paragraph of the help text.
+QByteArray UsageLines() {
+    const QByteArray help(kHelpText);
+    return help.left(help.indexOf("\n\n") + 1);
+}
+
+int RefuseUnknownOption(const QString& option) {
+    Complain(QStringLiteral("unknown option \"%1\"").arg(BriefQuote(option)));
+    WriteTo(stderr, UsageLines());
+    return kExitBadArguments;
+}
+
+} // namespace
+
+std::optional<int> RunCommandLine(int argc, char* argv[]) {
+    if (argc < 2) {
+        return std::nullopt;
+    }
+    const QByteArray first(argv[1]);
+    if (const PictureCommand command = PictureCommandOf(first)) {
+        return RunPictureCommand(command, argc, argv);
+    }
+    const bool help = first == "--help" || first == "-h";
+    if (!help && first != "--export") {
+        // Only a file name opens the window: a mistyped option must not, for without a display
+        // that ends in an abort. A file whose name starts with "-" is named as "./-name".
+        if (first.startsWith('-')) {
+            return RefuseUnknownOption(QString::fromLocal8Bit(first));
+        }
+        return std::nullopt;
+    }
+    // A core application only: it gives the arguments and the program's folder without a
+    // display.
+    QCoreApplication application(argc, argv);
+    if (help) {
+        WriteTo(stdout, kHelpText);
+        return kExitDone;
+    }
+    UseSystemDecimalChar();
+    return RunExport(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
+}
+
+} // namespace lineora

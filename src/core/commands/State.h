@@ -1,0 +1,110 @@
+#pragma once
+
+#include "core/calibration/AxisTexts.h"
+#include "core/calibration/Calibration.h"
+#include "core/common/Messages.h"
+#include "core/common/Settings.h"
+#include "core/common/Types.h"
+#include "core/curves/PointStore.h"
+#include "core/curves/TextOutput.h"
+#include "core/picture/AssistedPicking.h"
+#include "core/picture/Pictures.h"
+#include "core/picture/Straightening.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace lineora {
+
+// What a left click on the picture does.
+namespace Tool {
+inline constexpr std::int32_t None = 0;
+inline constexpr std::int32_t SetPoint = 1;
+inline constexpr std::int32_t ZeroPoint = 2;
+inline constexpr std::int32_t XMaxPoint = 3;
+inline constexpr std::int32_t YMaxPoint = 4;
+inline constexpr std::int32_t Zone = 5;
+inline constexpr std::int32_t Eraser = 6;
+inline constexpr std::int32_t PickColor = 7;
+inline constexpr std::int32_t Pan = 8;
+inline constexpr std::int32_t Zoom = 10;
+inline constexpr std::int32_t ThreeClick = 11;
+} // namespace Tool
+
+// Cursor numbers 1..16 (0 is the system arrow).
+namespace CursorId {
+inline constexpr std::int32_t Arrow = 0;
+inline constexpr std::int32_t Diag = 1;
+inline constexpr std::int32_t Vert = 2;
+inline constexpr std::int32_t Handle = 3;
+inline constexpr std::int32_t Circle = 4;
+inline constexpr std::int32_t Strela = 5;
+inline constexpr std::int32_t PanHand = 6;
+inline constexpr std::int32_t Eraser = 7;
+inline constexpr std::int32_t Pipette = 8;
+inline constexpr std::int32_t Movi = 9;
+inline constexpr std::int32_t Zoom = 10;
+inline constexpr std::int32_t ZeroPoint = 11;
+inline constexpr std::int32_t XMaxPoint = 12;
+inline constexpr std::int32_t YMaxPoint = 13;
+inline constexpr std::int32_t ZoneBrush = 14;
+inline constexpr std::int32_t Test = 15;
+inline constexpr std::int32_t MovePoint = 16;
+} // namespace CursorId
+
+// The main window's state that every other part reads.
+struct MainState {
+    std::int32_t ToolMode = Tool::SetPoint;
+    std::int32_t SpecialMode = 0;
+    std::int32_t CurrentCursor = CursorId::Diag;
+    std::int32_t CursorKind = 1; // 1..5, the crosshair of point mode
+    bool AvtoCorrectOn = false;
+    bool StepXOn = false;
+    bool Axis90Mode = false;
+    Extended ViewScale = 1;
+    std::int32_t ScaleIndex = kScaleOneToOne;
+    std::int32_t HoverPicX = 0, HoverPicY = 0;
+    std::int32_t ThreeClickStep = 1;
+    bool Panning = false;
+    std::int32_t PanStartX = 0, PanStartY = 0;
+    InkLimits DarkLimit;
+    TColor PixelColor = 0;
+    Extended StepFromX = 0;
+    QString GraFileName;
+
+    // Down states of the four window toggles.
+    bool ShowTable = false;
+    bool ShowText = false;
+    bool ShowZoom = false;
+    bool ShowInput = false;
+
+    // Pressing one of these two releases the other button, but each flag keeps its value
+    // until its own button is clicked again.
+    bool Axis90ButtonDown = false;
+    bool DrawLineButtonDown = false;
+
+    // The program's folder: language files, configuration and Data live beside the program.
+    QString AppDir;
+    // The help page of the chosen language, beside the program.
+    QString HelpFileName = QStringLiteral("lineora2_r.html");
+
+    QString VersionText = QStringLiteral("v 2.10");
+    QString BuildDateText;
+};
+
+// Everything the program keeps for the run; main owns the one instance.
+struct State {
+    MainState Main;
+    Calibration Cal;
+    PointStore Store;
+    Pictures Pics;
+    Settings Setup;
+    AxisTexts Texts;
+    Zones ZoneList;
+    MessageCatalog Messages;
+    TextOutput Output;
+    StraightenerState Straightener;
+};
+
+} // namespace lineora

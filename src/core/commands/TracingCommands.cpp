@@ -1,0 +1,116 @@
+#include "core/commands/TracingCommands.h"
+
+#include "core/commands/Commands.h"
+#include "core/common/Messages.h"
+#include "core/common/NumberText.h"
+#include "core/picture/Overlay.h"
+#include "core/tracing/AutoDigitize.h"
+
+#include <optional>
+#include <vector>
+
+namespace lineora {
+
+namespace {
+
+QString QuotedField(const QString& text) {
+    return QStringLiteral(" (\"%1\")").arg(text);
+}
+
+} // namespace
+
+void DrawAxesAgain(State& state, Views& views) {
+    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
+    views.PictureChanged();
+}
+
+void StartColorPicking(State& state, Views& views) {
+    DrawAxesAgain(state, views);
+    SetToolMode(state, views, Tool::PickColor, CursorId::Pipette);
+}
+
+void AcceptFindColor(State& state, Views& views, TColor lineColour) {
+    state.Setup.FindColor = lineColour;
+    DrawAxesAgain(state, views);
+}
+
+void RunColorTrace(State& state, Views& views, const TraceRequest& request) {
+    const TraceBand band = TraceBandOf(state.Cal, request.Points);
+    // The clean copy, as every colour is read: the working image carries the marks of the other
+    // curves and the axes, often in the very colour traced.
+    const std::vector<PicturePoint> points = TraceLine(state.Pics.Clean, band, request);
+    ClearCurrentLine(state);
+    const int line = state.Store.CurrentLine;
+    for (const PicturePoint& point : points) {
+        AppendPoint(state.Store, line, point.X, point.Y);
+    }
+    for (int row = kFirstRow; row < state.Store.LineNext[line]; ++row) {
+        const PixelEntry& entry = state.Store.PointPixels[static_cast<std::size_t>(row)][line];
+        DrawCurveMark(state, entry.PixX, entry.PixY, line);
+    }
+    views.PictureChanged();
+    RefreshAll(state, views);
+}
+
+bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& fields) {
+    const std::optional<std::int32_t> points = WholeNumberIn(fields.PointsText, 1, kMaxTracePoints);
+    if (!points) {
+        host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgTracePoints")) +
+                         QuotedField(fields.PointsText));
+        return false;
+    }
+    TraceRequest request;
+    request.Criterion = fields.Criterion;
+    request.FindColor = fields.FindColor;
+    request.Color2 = state.Setup.Special2Color;
+    request.Points = *points;
+    if (fields.Criterion == TraceCriterion::Color2) {
+        const std::optional<std::int32_t> neighbours =
+            WholeNumberIn(fields.NeighboursText, 0, kMaxTraceNeighbours);
+        if (!neighbours) {
+            host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgTraceNeighbours")) +
+                             QuotedField(fields.NeighboursText));
+            return false;
+        }
+        request.Neighbours = *neighbours;
+    }
+    RunColorTrace(state, views, request);
+    return true;
+}
+
+bool ConfirmAutoDigitize(State& state, Host& host) {
+    const QString question = LoadMessage(state.Messages, QStringLiteral("msgMessaga10")) +
+                             PadLeft(state.Store.CurrentLine, 1) + QLatin1Char('\n') +
+                             LoadMessage(state.Messages, QStringLiteral("msgMessaga11"));
+    return host.AskYesNo(question);
+}
+
+void RunAutoDigitize(State& state, Views& views, int threshold) {
+    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
+    const AxisLines axes = FindAxisLines(state.Pics.Clean);
+    Calibration& cal = state.Cal;
+    cal.ZeroPointY = axes.Row;
+    cal.XMaxPointY = axes.Row;
+    cal.ZeroPointX = axes.Column;
+    cal.YMaxPointX = axes.Column;
+    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
+    ClearCurrentLine(state);
+    for (const PicturePoint& point : SampleCurve(state.Pics.Clean, axes, threshold)) {
+        AppendPoint(state.Store, state.Store.CurrentLine, point.X, point.Y);
+        DrawCurveMark(state, point.X, point.Y, state.Store.CurrentLine);
+    }
+    RedrawPicture(state, views);
+    // Last, as after every change: the new points get their chart values before the table, the
+    // text output or a save shows them.
+    RefreshAll(state, views);
+}
+
+bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int threshold) {
+    if (!ConfirmAutoDigitize(state, host)) {
+        return false;
+    }
+    RunAutoDigitize(state, views, threshold);
+    return true;
+}
+
+} // namespace lineora

@@ -1,0 +1,114 @@
+#include "core/curves/PointStore.h"
+
+#include "core/common/Errors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace lineora {
+
+namespace {
+
+// The double X axis mode keeps its axial points in the first rows of curve 5, whatever their
+// used flags say.
+constexpr int kFixedPointCurve = 5;
+constexpr int kFixedPointRows = 3;
+
+void ClearValues(PointStore& store) {
+    for (int row = kFirstRow; row <= kLastRow; ++row) {
+        for (int c = 1; c <= kCurveCount; ++c) {
+            store.PointValues[row][c] = ValueEntry{};
+        }
+    }
+}
+
+// Frame to chart values linearly with the double-axis window's first angle range, as the mode's
+// own points require even when the axis values of curve 3 and 4 differ.
+ChartPoint FixedPointValue(Calibration& cal, const DoubleAxisRanges& ranges, PicturePoint frame) {
+    cal.AxisXMin = ranges.MinX1;
+    cal.AxisXMax = ranges.MaxX1;
+    cal.AxisYMin = ranges.MinY;
+    cal.AxisYMax = ranges.MaxY;
+    if (cal.AxisLenX == 0 || cal.AxisLenY == 0) {
+        throw CalcError("Division by zero: an axis has no length (two reference points "
+                        "coincide)");
+    }
+    const Extended x = cal.AxisXMin + (static_cast<Extended>(cal.AxisXMax) - cal.AxisXMin) /
+                                          cal.AxisLenX * frame.X;
+    const Extended y = cal.AxisYMin + (static_cast<Extended>(cal.AxisYMax) - cal.AxisYMin) /
+                                          cal.AxisLenY * frame.Y;
+    return {x, y};
+}
+
+void RecomputeCurve(PointStore& store, Calibration& cal, const Settings& settings, int c,
+                    int specialMode, const DoubleAxisRanges* doubleAxis) {
+    for (int row = kFirstRow; row <= kLastRow && store.PointPixels[row][c].Used == 1; ++row) {
+        const PixelEntry& p = store.PointPixels[row][c];
+        const PicturePoint frame = PictureToFrame(cal, settings, p.PixX, p.PixY);
+        cal.FrameX = frame.X;
+        cal.FrameY = frame.Y;
+        const ChartPoint value = FrameToChart(cal, settings, cal.FrameX, cal.FrameY, cal.AxisLenX,
+                                              cal.AxisLenY, c, doubleAxis);
+        // The light-distribution mode folds both halves of a polar chart onto positive angles.
+        const Extended x = specialMode == 3 ? std::fabs(value.X) : value.X;
+        store.PointValues[row][c] = ValueEntry{1, x, value.Y};
+    }
+}
+
+void RecomputeFixedPoints(PointStore& store, Calibration& cal, const Settings& settings,
+                          const DoubleAxisRanges& ranges) {
+    for (int row = kFirstRow; row <= kFixedPointRows; ++row) {
+        const PixelEntry& p = store.PointPixels[row][kFixedPointCurve];
+        const PicturePoint frame = PictureToFrame(cal, settings, p.PixX, p.PixY);
+        cal.FrameX = frame.X;
+        cal.FrameY = frame.Y;
+        const ChartPoint value = FixedPointValue(cal, ranges, frame);
+        store.PointValues[row][kFixedPointCurve] = ValueEntry{1, value.X, value.Y};
+    }
+}
+
+} // namespace
+
+void RecomputeAllValues(PointStore& store, Calibration& cal, const Settings& settings,
+                        int specialMode, const DoubleAxisRanges* doubleAxis) {
+    ClearValues(store);
+    ComputeAxisLengths(cal);
+    const DoubleAxisRanges* ranges = specialMode == 4 ? doubleAxis : nullptr;
+    for (int c = 1; c <= kCurveCount; ++c) {
+        RecomputeCurve(store, cal, settings, c, specialMode, ranges);
+    }
+    if (ranges != nullptr) {
+        RecomputeFixedPoints(store, cal, settings, *ranges);
+    }
+}
+
+void SortCurrentLine(PointStore& store, const Settings& settings, int n) {
+    if (!settings.MakeSort || n < 3) {
+        return;
+    }
+    const int c = store.CurrentLine;
+    // Bubble sort keeps equal X in click order. Rows past the last swap of a pass are in their
+    // final place, so the next pass stops there; the swaps made are the same as without that.
+    // "<" rather than "not >=" so that a NaN could never keep the passes going.
+    int end = std::min(n, static_cast<int>(kLineNextCeiling)) - 1;
+    while (end > kFirstRow) {
+        int lastSwap = kFirstRow;
+        for (int i = kFirstRow; i < end; ++i) {
+            ValueEntry& a = store.PointValues[i][c];
+            ValueEntry& b = store.PointValues[i + 1][c];
+            if (b.ValX < a.ValX) {
+                PixelEntry& pa = store.PointPixels[i][c];
+                PixelEntry& pb = store.PointPixels[i + 1][c];
+                std::swap(pa.PixX, pb.PixX);
+                std::swap(pa.PixY, pb.PixY);
+                std::swap(a.ValX, b.ValX);
+                std::swap(a.ValY, b.ValY);
+                lastSwap = i;
+            }
+        }
+        end = lastSwap;
+    }
+}
+
+} // namespace lineora

@@ -1,0 +1,219 @@
+#include "core/picture/Overlay.h"
+
+#include "core/common/Rounding.h"
+#include "core/curves/PointStore.h"
+#include "core/picture/OverlayPainting.h"
+#include "core/picture/PixelAccess.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace lineora {
+
+namespace {
+
+constexpr TColor kRed = 255;
+constexpr TColor kPureBlue = 0x00FF0000;
+
+struct Point64 {
+    std::int64_t X = 0;
+    std::int64_t Y = 0;
+};
+
+struct ReferencePoints {
+    Point64 Zero, XMax, YMax;
+};
+
+ReferencePoints ReferencesOf(const Calibration& cal) {
+    return {{cal.ZeroPointX, cal.ZeroPointY},
+            {cal.XMaxPointX, cal.XMaxPointY},
+            {cal.YMaxPointX, cal.YMaxPointY}};
+}
+
+void Line(QPainter& painter, Point64 from, Point64 to) {
+    overlay::Line(painter, from.X, from.Y, to.X, to.Y);
+}
+
+// The point reflected through `centre`.
+Point64 Mirror(Point64 point, Point64 centre) {
+    return {2 * centre.X - point.X, 2 * centre.Y - point.Y};
+}
+
+// The small X beside the X-max point that tells the two axes apart.
+void DrawLetterX(QPainter& painter, Point64 xMax) {
+    overlay::Line(painter, xMax.X + 10, xMax.Y + 10, xMax.X + 22, xMax.Y + 22);
+    overlay::Line(painter, xMax.X + 20, xMax.Y + 10, xMax.X + 10, xMax.Y + 22);
+}
+
+void DrawCartesian(QPainter& painter, const ReferencePoints& p, const Settings& settings) {
+    if (!settings.NewAxesLook) {
+        Line(painter, p.Zero, p.YMax);
+        Line(painter, p.Zero, p.XMax);
+    } else {
+        for (const Point64& centre : {p.XMax, p.YMax, p.Zero}) {
+            overlay::EllipseInBox(painter, centre.X - 5, centre.Y - 5, centre.X + 6, centre.Y + 6);
+        }
+        Line(painter, p.Zero, Mirror(p.XMax, p.Zero));
+        Line(painter, p.Zero, Mirror(p.Zero, p.XMax));
+        Line(painter, p.Zero, Mirror(p.YMax, p.Zero));
+        Line(painter, p.Zero, Mirror(p.Zero, p.YMax));
+    }
+    if (settings.MetkaX) {
+        DrawLetterX(painter, p.XMax);
+    }
+}
+
+// Two diameters and PolarCircleCount evenly spaced circles, the outermost through X-max.
+void DrawPolar(QPainter& painter, Calibration& cal, const Settings& settings,
+               const ReferencePoints& p) {
+    const std::int32_t radius = RoundHalfEven(std::hypot(
+        static_cast<Extended>(p.XMax.X - p.Zero.X), static_cast<Extended>(p.XMax.Y - p.Zero.Y)));
+    ComputeAxisAngles(cal, settings);
+    const std::int64_t s = RoundHalfEven(std::sin(cal.AxisAngleY) * radius);
+    const std::int64_t c = RoundHalfEven(std::cos(cal.AxisAngleY) * radius);
+    Line(painter, {p.Zero.X - s, p.Zero.Y - c}, p.XMax);
+    Line(painter, {p.Zero.X - c, p.Zero.Y + s}, {p.Zero.X + c, p.Zero.Y - s});
+    const std::int32_t count = settings.PolarCircleCount;
+    for (std::int32_t k = 1; k <= count; ++k) {
+        const std::int64_t rk = RoundHalfEven(static_cast<Extended>(radius) / count * k);
+        overlay::EllipseInBox(painter, p.Zero.X - rk, p.Zero.Y - rk, p.Zero.X + rk, p.Zero.Y + rk);
+    }
+    if (settings.MetkaX) {
+        DrawLetterX(painter, p.XMax);
+    }
+}
+
+// The reference points themselves stay visible in red whatever the pen.
+void MarkReferencePixels(QImage& working, const ReferencePoints& p) {
+    for (const Point64& point : {p.YMax, p.Zero, p.XMax}) {
+        pixels::SetPixelIfInside(working, point.X, point.Y, kRed);
+    }
+}
+
+void PaintMark(QPainter& painter, std::int32_t x, std::int32_t y, std::int32_t r) {
+    const std::int64_t left = std::int64_t{x} - r;
+    const std::int64_t top = std::int64_t{y} - r;
+    const std::int64_t right = std::int64_t{x} + r + 1;
+    const std::int64_t bottom = std::int64_t{y} + r + 1;
+    // A mark off the picture paints nothing; skipping it also keeps its centre's rectangle
+    // clear of the int32 limits.
+    if (!overlay::TouchesDevice(painter, left, top, right, bottom)) {
+        return;
+    }
+    overlay::EllipseInBox(painter, left, top, right, bottom);
+    // The centre stays visible even inside a filled mark.
+    painter.fillRect(QRect(x, y, 1, 1), Qt::black);
+}
+
+// The segments joining the marks. A path with a point far off the picture goes segment by
+// segment, each clipped to the picture.
+void DrawPath(QPainter& painter, const std::vector<QPoint>& path) {
+    constexpr int kNear = 1 << 24;
+    const bool near = std::all_of(path.begin(), path.end(), [](const QPoint& point) {
+        return point.x() >= -kNear && point.x() <= kNear && point.y() >= -kNear &&
+               point.y() <= kNear;
+    });
+    if (near) {
+        painter.drawPolyline(path.data(), static_cast<int>(path.size()));
+        return;
+    }
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        overlay::Line(painter, path[i - 1].x(), path[i - 1].y(), path[i].x(), path[i].y());
+    }
+}
+
+void UseMarkPen(QPainter& painter, TColor color, bool filled) {
+    overlay::UsePen(painter, PenMode::Copy, color, 1);
+    if (filled) {
+        painter.setBrush(QColor::fromRgb(ToQRgb(color)));
+    }
+}
+
+} // namespace
+
+void DrawAxes(QImage& working, Calibration& cal, const Settings& settings) {
+    const bool cartesian = settings.TypeOfCurve == 1;
+    const bool polar = settings.TypeOfCurve == 2;
+    if (working.isNull() || (!cartesian && !polar)) {
+        return;
+    }
+    const ReferencePoints points = ReferencesOf(cal);
+    {
+        QPainter painter(&working);
+        overlay::UsePen(painter, settings.AxesInvert ? PenMode::NotXor : PenMode::Copy,
+                        settings.AxesColor, settings.AxesWidth);
+        if (cartesian) {
+            DrawCartesian(painter, points, settings);
+        } else {
+            DrawPolar(painter, cal, settings, points);
+        }
+    }
+    MarkReferencePixels(working, points);
+}
+
+void DrawMark(QImage& working, std::int32_t x, std::int32_t y, std::int32_t r, TColor color,
+              bool filled) {
+    if (working.isNull()) {
+        return;
+    }
+    QPainter painter(&working);
+    UseMarkPen(painter, color, filled);
+    PaintMark(painter, x, y, r);
+}
+
+void RedrawMarks(QImage& working, const PointStore& store, const Settings& settings) {
+    if (working.isNull()) {
+        return;
+    }
+    QPainter painter(&working);
+    std::vector<QPoint> path;
+    for (int c = 1; c <= kCurveCount; ++c) {
+        const std::int32_t next = std::min(store.LineNext[c], kLineNextCeiling);
+        if (next <= kFirstRow) {
+            continue;
+        }
+        UseMarkPen(painter, settings.LineColors[c], settings.FillMetka);
+        path.clear();
+        for (std::int32_t row = kFirstRow; row < next; ++row) {
+            const PixelEntry& point = store.PointPixels[row][c];
+            PaintMark(painter, point.PixX, point.PixY, store.MarkRadius);
+            path.emplace_back(point.PixX, point.PixY);
+        }
+        if (store.ConnectPoints && path.size() > 1) {
+            DrawPath(painter, path);
+        }
+    }
+}
+
+void DrawStepCrosshair(QImage& working, std::int32_t x, std::int32_t y) {
+    if (working.isNull()) {
+        return;
+    }
+    QPainter painter(&working);
+    overlay::UsePen(painter, PenMode::Not, 0, 1);
+    overlay::Line(painter, std::int64_t{x} - 5, y, std::int64_t{x} + 5, y);
+    overlay::Line(painter, x, std::int64_t{y} - 5, x, std::int64_t{y} + 5);
+}
+
+void DrawZoneCircle(QImage& working, std::int32_t x, std::int32_t y) {
+    if (working.isNull()) {
+        return;
+    }
+    QPainter painter(&working);
+    overlay::ZoneCircle(painter, x, y);
+}
+
+void DrawSelectionCircle(QImage& working, std::int32_t x, std::int32_t y, std::int32_t r) {
+    if (working.isNull()) {
+        return;
+    }
+    QPainter painter(&working);
+    overlay::UsePen(painter, PenMode::NotXor, kPureBlue, 1);
+    overlay::EllipseInBox(painter, std::int64_t{x} - r, std::int64_t{y} - r,
+                          std::int64_t{x} + r + 1, std::int64_t{y} + r + 1);
+}
+
+} // namespace lineora

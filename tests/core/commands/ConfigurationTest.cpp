@@ -1,0 +1,374 @@
+#include "core/commands/Configuration.h"
+
+#include "CommandTestSupport.h"
+#include "core/commands/Commands.h"
+#include "core/common/Errors.h"
+#include "core/common/Messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
+#include <string>
+
+namespace lineora::test {
+namespace {
+
+// Counts what the configuration asks of the windows; the windows stand at `Where`.
+class ConfigViews : public FakeViews {
+public:
+    State* state = nullptr;
+    FormPlacements Where;
+    int Placed = 0;
+    int Captured = 0;
+    int Shown = 0;
+
+    void ApplyWindowPlacements() override { ++Placed; }
+    void CaptureWindowPlacements() override {
+        ++Captured;
+        state->Setup.Forms = Where;
+    }
+    void ControlsChanged() override { ++Shown; }
+};
+
+class Configuration : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    std::unique_ptr<State> state = std::make_unique<State>();
+    ScriptedHost host;
+    ConfigViews views;
+
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        SetDecimalChar(QLatin1Char('.'));
+        state->Main.AppDir = folder.path();
+        views.state = state.get();
+    }
+    void TearDown() override { SetDecimalChar(QLatin1Char('.')); }
+
+    QString Path() const { return folder.filePath(QStringLiteral("lineora3.Ini")); }
+    void PutFile(const QByteArray& bytes) const {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    QByteArray FileBytes() const {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Load() { LoadConfig(*state, views, host, folder.path()); }
+    QString CloseQuestion() const {
+        return LoadMessage(state->Messages, QStringLiteral("msgMessaga20"));
+    }
+};
+
+TEST_F(Configuration, FirstRunWithoutFileStartsFromTheDefaults) {
+    Load();
+
+    EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
+    ConfigValues defaults;
+    defaults.StepX = true; // "BolStepX" defaults to on and is read last
+    EXPECT_EQ(CollectConfigValues(*state), defaults);
+    EXPECT_EQ(Ref(*state), (RefPoints{{{20, 100}, {200, 100}, {20, 20}}}));
+    EXPECT_EQ(state->Setup.StepX, 10);
+    EXPECT_EQ(state->Main.StepFromX, 0);
+    EXPECT_EQ(state->Pics.PictureDir, QDir::homePath() + QLatin1Char('/'));
+    EXPECT_EQ(views.Placed, 1);
+    EXPECT_GE(views.Shown, 1);
+    EXPECT_FALSE(QFile::exists(Path()));
+}
+
+struct LoadCase {
+    const char* name;
+    const char* file;
+    std::function<void(State&)> before;
+    std::function<void(const State&)> check;
+    char separator = '.';
+    QStringList reported{}; // the keys one message names
+};
+
+class LoadedFile : public Configuration, public ::testing::WithParamInterface<LoadCase> {};
+
+TEST_P(LoadedFile, AppliesAsTheButtonsWould) {
+    const LoadCase& c = GetParam();
+    SetDecimalChar(QLatin1Char(c.separator));
+    PutFile(c.file);
+    if (c.before) {
+        c.before(*state);
+    }
+    Load();
+    c.check(*state);
+    if (c.reported.isEmpty()) {
+        EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
+        return;
+    }
+    ASSERT_EQ(host.Shown.size(), 1);
+    EXPECT_TRUE(host.Shown[0].contains(Path())) << host.Shown[0].toStdString();
+    for (const QString& key : c.reported) {
+        EXPECT_TRUE(host.Shown[0].contains(QLatin1Char('"') + key + QLatin1Char('"')))
+            << key.toStdString() << " in " << host.Shown[0].toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, LoadedFile,
+    ::testing::Values(
+        LoadCase{"FixedReferencePointsWhenNotLoaded",
+                 "[Setup]\nLoadScalaKoord=0\n[Axes]\nEkran0_X=7\nEkran0_Y=8\n", nullptr,
+                 [](const State& s) {
+                     EXPECT_EQ(Ref(s), (RefPoints{{{50, 100}, {100, 100}, {50, 50}}}));
+                 }},
+        // Direction -1 runs its handler, and then the saved points win.
+        LoadCase{"SavedReferencePoints", "[Axes]\nEkran0_X=7\nEkranYMax_Y=-3\nDirectionOfX=-1\n",
+                 nullptr,
+                 [](const State& s) {
+                     EXPECT_EQ(Ref(s), (RefPoints{{{7, 100}, {200, 100}, {20, -3}}}));
+                     EXPECT_EQ(s.Setup.XDirection, -1);
+                 }},
+        // Direction 0, an unknown chart kind and a step that is no number check no button.
+        LoadCase{"ValuesThatCheckNoButtonLeaveTheState",
+                 "[Axes]\nDirectionOfX=0\nTypeOfCurve=5\n[StepByX]\nStepXDelta=abc\n",
+                 [](State& s) {
+                     s.Setup.XDirection = -1;
+                     s.Setup.TypeOfCurve = 2;
+                     s.Setup.StepX = 3;
+                 },
+                 [](const State& s) {
+                     EXPECT_EQ(s.Setup.XDirection, -1);
+                     EXPECT_EQ(s.Setup.TypeOfCurve, 2);
+                     EXPECT_EQ(s.Setup.StepXText, "abc");
+                     EXPECT_EQ(s.Setup.StepX, 3);
+                 },
+                 '.',
+                 {"StepXDelta"}},
+        // What the auto-save leaves after a field was emptied: the start goes on with the
+        // other fields, the language and the window toggles.
+        LoadCase{"AxisTextsThatAreNoNumbersKeepTheTextAndTheRestApplies",
+                 "[Axes]\nXmin=\nXmax=-\nYmax=2.5\nPolarXmax=7\n[Setup]\nLanguageEnglish=1\n"
+                 "[Forms]\nTableStyle=0\n",
+                 [](State& s) { s.Cal.AxisXMax = 4; },
+                 [](const State& s) {
+                     EXPECT_EQ(s.Texts.MinX, "");
+                     EXPECT_EQ(s.Texts.MaxX, "-");
+                     EXPECT_EQ(s.Cal.AxisXMax, 4);
+                     EXPECT_EQ(s.Cal.AxisYMax, 2.5);
+                     EXPECT_EQ(s.Cal.AxisPolarMax, 7);
+                     EXPECT_TRUE(s.Setup.LanguageEnglish);
+                     EXPECT_FALSE(s.Main.ShowTable);
+                 },
+                 '.',
+                 {"Xmin", "Xmax"}},
+        LoadCase{"UnreadableKeysKeepTheirDefaults",
+                 "[Color]\nline2=green\n[Setup]\nDiamterOfPoint=three\nMetkaX=0\n",
+                 nullptr,
+                 [](const State& s) {
+                     EXPECT_EQ(s.Setup.LineColors[2], 0xFF0000u);
+                     EXPECT_EQ(s.Store.MarkRadius, 3);
+                     EXPECT_FALSE(s.Setup.MetkaX);
+                 },
+                 '.',
+                 {"line2", "DiamterOfPoint"}},
+        // Curves without a stored colour can be told apart; a stored colour stays.
+        LoadCase{"CurvesWithoutColourKeysGetDistinctColours", "[Color]\nline3=65280\n", nullptr,
+                 [](const State& s) {
+                     using Colours = std::array<TColor, kCurveCount + 1>;
+                     EXPECT_EQ(s.Setup.LineColors,
+                               (Colours{0, 0x0000FF, 0xFF0000, 0x00FF00, 0xFF00FF, 0x008CFF}));
+                     EXPECT_EQ(s.Setup.AxesColor, 0x0000FFu);
+                 }},
+        LoadCase{"NoLanguage", "[Setup]\nLanguageRussian=0\nLanguageEnglish=0\n", nullptr,
+                 [](const State& s) {
+                     EXPECT_FALSE(s.Setup.LanguageRussian);
+                     EXPECT_FALSE(s.Setup.LanguageEnglish);
+                 }},
+        LoadCase{"EnglishUnchecksRussianWhateverTheLetterCase",
+                 "[SETUP]\nlanguageenglish=TRUE\n[forms]\nTABLESTYLE=0\nmainleft=123\n", nullptr,
+                 [](const State& s) {
+                     EXPECT_FALSE(s.Setup.LanguageRussian);
+                     EXPECT_TRUE(s.Setup.LanguageEnglish);
+                     EXPECT_FALSE(s.Main.ShowTable);
+                     EXPECT_TRUE(s.Main.ShowZoom);
+                     EXPECT_EQ(s.Setup.Forms.MainLeft, 123);
+                 }},
+        LoadCase{"CommaTextsWithAPointInUse",
+                 "[Axes]\nXmin=1,5\n[StepByX]\nStepXDelta=0,5\nStepFromX=1,25\n", nullptr,
+                 [](const State& s) {
+                     EXPECT_EQ(s.Texts.MinX, "1.5");
+                     EXPECT_EQ(s.Setup.StepXText, "0.5");
+                     EXPECT_EQ(s.Setup.StepX, 0.5L);
+                     EXPECT_EQ(s.Main.StepFromX, 1.25L);
+                 }},
+        LoadCase{"PointTextsWithACommaInUse", "[Axes]\nYmax=2.5\n[StepByX]\nStepXDelta=4.5\n",
+                 nullptr,
+                 [](const State& s) {
+                     EXPECT_EQ(s.Texts.MaxY, "2,5");
+                     EXPECT_EQ(s.Setup.StepX, 4.5L);
+                 },
+                 ','},
+        // Of radio buttons read in turn the last one checked wins; none when all are off.
+        LoadCase{"LaterButtonsWin",
+                 "[Setup]\nPointer2=1\nPointer3=1\n"
+                 "[Axes]\nXScaleLogarifm10X=1\nXScaleLogarifmNatX=1\nYScaleNormalX=0\n",
+                 nullptr,
+                 [](const State& s) {
+                     EXPECT_EQ(s.Setup.Separator, SeparatorChoice::System);
+                     EXPECT_EQ(s.Setup.ScaleX, ScaleKind::Ln);
+                     EXPECT_EQ(s.Setup.ScaleY, ScaleKind::None);
+                 }},
+        LoadCase{"StepSwitchOfTheSecondSectionWins",
+                 "[Rezim]\nStepX=1\nAvtoCorrect=1\n[StepByX]\nBolStepX=0\n", nullptr,
+                 [](const State& s) {
+                     EXPECT_FALSE(s.Main.StepXOn);
+                     EXPECT_TRUE(s.Main.AvtoCorrectOn);
+                 }},
+        // The rest of the keys are applied in the round trip of a written state below.
+        LoadCase{"SavingSwitchedOff", "[Setup]\nSaveConfig=0\nSaveScalaKoord=0\n", nullptr,
+                 [](const State& s) {
+                     EXPECT_FALSE(s.Setup.AutoSave);
+                     EXPECT_FALSE(s.Setup.SaveScalaKoord);
+                 }}),
+    [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Configuration, DamagedFileIsReportedUsesTheDefaultsAndStaysAsItWas) {
+    const char raw[] = "[Setup]\nLanguageEnglish=1\n\x00\xff\x13\x80garbage\x01";
+    const QByteArray damaged(raw, sizeof raw - 1);
+    PutFile(damaged);
+    Load();
+
+    ASSERT_EQ(host.Shown.size(), 1);
+    EXPECT_TRUE(host.Shown[0].contains(Path())) << host.Shown[0].toStdString();
+    EXPECT_TRUE(host.Shown[0].contains(QStringLiteral("not a text file")));
+    EXPECT_TRUE(state->Setup.LanguageRussian);
+    EXPECT_EQ(Ref(*state)[0], (PicturePoint{20, 100}));
+    EXPECT_EQ(FileBytes(), damaged);
+
+    // A folder in place of the file.
+    ASSERT_TRUE(QFile::remove(Path()));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("lineora3.Ini")));
+    state->Store.MarkRadius = 5;
+    Load();
+    ASSERT_EQ(host.Shown.size(), 2);
+    EXPECT_TRUE(host.Shown[1].contains(Path()));
+    EXPECT_EQ(state->Store.MarkRadius, 3);
+}
+
+// A pipe in place of the file would make startup wait for a writer.
+TEST_F(Configuration, PipeInPlaceOfTheFileIsReportedNotOpened) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
+    Load();
+    ASSERT_EQ(host.Shown.size(), 1);
+    EXPECT_TRUE(host.Shown[0].contains(QStringLiteral("not a regular file")));
+    EXPECT_EQ(state->Store.MarkRadius, 3);
+}
+
+// A state far from the defaults: every group of the file changed.
+void ChangeEverything(State& s) {
+    s.Main.StepXOn = false;
+    s.Main.AvtoCorrectOn = true;
+    s.Pics.PictureDir = QStringLiteral("/srv/графики/");
+    s.Setup.LineColors = {0, 1, 2, 3, 4, 5};
+    s.Setup.AxesColor = 6;
+    s.Setup.FindColor = 7;
+    s.Setup.FillMetka = false;
+    s.Store.MarkRadius = 4;
+    s.Setup.NewAxesLook = true;
+    s.Setup.AxesWidth = 2;
+    s.Setup.AxesInvert = false;
+    s.Texts = AxisTexts{"1.5", "2E3", "-1", "7", "90"};
+    s.Setup.ExportFormat = NumberFormat::Scientific;
+    s.Setup.MakeSort = false;
+    s.Setup.ScaleX = ScaleKind::Log10;
+    s.Setup.ScaleY = ScaleKind::None;
+    s.Setup.LanguageRussian = false;
+    s.Setup.LanguageEnglish = true;
+    s.Setup.Separator = SeparatorChoice::Point;
+    s.Setup.MetkaX = false;
+    s.Main.ShowTable = false;
+    s.Main.ShowZoom = false;
+    s.Main.CursorKind = 5;
+    s.Setup.StepFromXText = QStringLiteral("2.5");
+    s.Setup.StepXText = QStringLiteral("0.25");
+    s.Setup.Special2Color = 0;
+    s.Setup.XDirection = -1;
+    s.Cal.ZeroPointX = 11;
+    s.Cal.ZeroPointY = 12;
+    s.Cal.XMaxPointX = 13;
+    s.Cal.XMaxPointY = 14;
+    s.Cal.YMaxPointX = 15;
+    s.Cal.YMaxPointY = 16;
+    s.Setup.TypeOfCurve = 2;
+}
+
+TEST_F(Configuration, WrittenStateLoadsBackTheSame) {
+    ChangeEverything(*state);
+    views.Where = FormPlacements{1, 2, 300, 400, 5, 6, 7, 8, 9, 10, 110, 120, 13, 14, 15, 16};
+    WriteConfig(*state, views);
+    EXPECT_EQ(views.Captured, 1);
+    const ConfigValues written = CollectConfigValues(*state);
+    EXPECT_EQ(written.TableHeight, 120); // captured before it was written
+
+    auto loaded = std::make_unique<State>();
+    ConfigViews otherViews;
+    LoadConfig(*loaded, otherViews, host, folder.path());
+    EXPECT_TRUE(host.Shown.isEmpty());
+    EXPECT_EQ(CollectConfigValues(*loaded), written);
+    EXPECT_EQ(loaded->Setup.StepX, 0.25L);
+    EXPECT_EQ(loaded->Main.StepFromX, 2.5L);
+}
+
+TEST_F(Configuration, UnsavedReferencePointsAndForeignKeysStayInTheFile) {
+    PutFile("[Axes]\nEkran0_X=77\n[Other]\nKey=kept\n");
+    state->Setup.SaveScalaKoord = false;
+    state->Cal.ZeroPointX = 5;
+    WriteConfig(*state, views);
+
+    const IniFile written = IniFile::Parse(FileBytes());
+    EXPECT_EQ(written.Value("Axes", "Ekran0_X"), "77");
+    EXPECT_EQ(written.Value("Other", "Key"), "kept");
+    EXPECT_EQ(written.Value("Setup", "SaveScalaKoord"), "0");
+}
+
+TEST_F(Configuration, FailedWritesThrowAndLeaveWhatWasThere) {
+    const QByteArray old = "[Setup]\nCursorKind=3\n";
+    PutFile(old);
+    {
+        FileSizeLimit full(64);
+        EXPECT_THROW(WriteConfig(*state, views), FileError);
+    }
+    EXPECT_EQ(FileBytes(), old);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"lineora3.Ini"});
+
+    state->Main.AppDir.clear(); // the program folder unknown
+    EXPECT_THROW(WriteConfig(*state, views), FileError);
+}
+
+TEST_F(Configuration, CloseAlwaysAsksAndWritesFirstOnlyWhenSaving) {
+    state->Setup.AutoSave = false;
+    host.Answers = {Host::Answer::Yes};
+    EXPECT_TRUE(CloseQuery(*state, host, views));
+    EXPECT_FALSE(QFile::exists(Path()));
+
+    state->Setup.AutoSave = true;
+    host.Answers = {Host::Answer::No}; // written even when the user stays
+    EXPECT_FALSE(CloseQuery(*state, host, views));
+    EXPECT_EQ(host.Shown, (QStringList{CloseQuestion(), CloseQuestion()}));
+    EXPECT_TRUE(FileBytes().startsWith("[Rezim]\nStepX="));
+}
+
+TEST_F(Configuration, FailedWriteAtCloseIsReportedAndTheUserMayStillLeave) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("lineora3.Ini")));
+    host.Answers.push_back(Host::Answer::Yes);
+    EXPECT_TRUE(CloseQuery(*state, host, views));
+    ASSERT_EQ(host.Shown.size(), 2);
+    EXPECT_TRUE(host.Shown[0].contains(Path())) << host.Shown[0].toStdString();
+    EXPECT_EQ(host.Shown[1], CloseQuestion());
+}
+
+} // namespace
+} // namespace lineora::test

@@ -1,0 +1,181 @@
+#include "CommandTestSupport.h"
+#include "core/commands/Commands.h"
+#include "core/common/Errors.h"
+#include "core/curves/Export.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace lineora::test {
+namespace {
+
+// Remembers what the save dialog was opened with.
+class DialogHost : public ScriptedHost {
+public:
+    QString Filter, Folder, Proposed;
+    QString SaveFileName(const QString& filter, const QString& folder,
+                         const QString& proposed) override {
+        Filter = filter;
+        Folder = folder;
+        Proposed = proposed;
+        return ScriptedHost::SaveFileName(filter, folder, proposed);
+    }
+};
+
+class ExportCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        state->Pics.PictureDir = folder.path() + QLatin1Char('/');
+        state->Pics.PictureBaseName = QStringLiteral("chart");
+        state->Setup.Separator = SeparatorChoice::Point;
+        state->Setup.ExportFormat = NumberFormat::Standard;
+    }
+
+    // Two points on curve 1 at X 5 and 7.5, one on curve 2, picked on the worked example.
+    void PickPoints() {
+        AppendPoint(state->Store, 1, 300, 250);
+        AppendPoint(state->Store, 1, 400, 100);
+        AppendPoint(state->Store, 2, 140, 300);
+        RefreshAll(*state, views);
+    }
+
+    QByteArray FileBytes(const QString& name) const {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    std::unique_ptr<State> state = CalibratedState();
+    DialogHost host;
+    FakeViews views;
+    QTemporaryDir folder;
+};
+
+const QString kTwoCurvesText = QStringLiteral("  5.0000\t  1.5000\r\n"
+                                              "  7.5000\t  3.0000\r\n"
+                                              "  1.0000\t\t  1.0000\r\n");
+
+TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputAndTellsTheTable) {
+    PickPoints();
+    EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
+    EXPECT_EQ(state->Output.ExportText, kTwoCurvesText);
+    EXPECT_EQ(views.TableChanges, 1);
+
+    // Picture positions in the table, step-X rounding: the export keeps the chart values.
+    state->Setup.DataPoint = false;
+    state->Main.StepXOn = true;
+    state->Setup.StepX = 3;
+    RefreshAll(*state, views);
+    EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
+    const TableOptions options = TableOptionsOf(*state);
+    EXPECT_FALSE(options.ChartValues);
+    EXPECT_TRUE(options.StepXOn);
+    EXPECT_EQ(options.StepX, 3);
+
+    // Special modes keep their own text output.
+    state->Main.SpecialMode = 3;
+    state->Output.MemoText = QStringLiteral("light table");
+    RefreshAll(*state, views);
+    EXPECT_EQ(state->Output.MemoText, QStringLiteral("light table"));
+    EXPECT_EQ(views.TableChanges, 3);
+}
+
+TEST_F(ExportCommands, CopyTakesTheEditedTextWithCrLfAndSaysSo) {
+    PickPoints();
+    state->Output.MemoText = QStringLiteral("edited\n  5.0000\t  1.5000\n");
+    CopyExportText(*state, host);
+    const QString expected = QStringLiteral("edited\r\n  5.0000\t  1.5000\r\n");
+    EXPECT_EQ(host.ClipboardText, expected);
+    EXPECT_EQ(state->Output.ExportText, expected);
+    EXPECT_EQ(host.Shown, QStringList{LoadMessage(state->Messages, QStringLiteral("msgMessaga8"))});
+}
+
+TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLfBesideThePicture) {
+    PickPoints();
+    SaveTextOutput(*state, host); // cancelled: nothing written
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+
+    host.FileNames = {folder.filePath(QStringLiteral("out.txt")),
+                      folder.filePath(QStringLiteral("bare"))};
+    SaveTextOutput(*state, host);
+    EXPECT_EQ(FileBytes(QStringLiteral("out.txt")), (kTwoCurvesText + "\r\n").toUtf8());
+    EXPECT_EQ(host.Filter, QStringLiteral("Txt File (*.txt)"));
+    EXPECT_EQ(host.Folder, state->Pics.PictureDir);
+    EXPECT_EQ(host.Proposed, QStringLiteral("chart.txt"));
+    EXPECT_TRUE(host.Shown.isEmpty());
+
+    SaveExportText(*state, host, QString());
+    EXPECT_EQ(FileBytes(QStringLiteral("bare.txt")), QByteArray("\r\n"));
+}
+
+TEST_F(ExportCommands, FailedSaveThrowsAndLeavesTheOldFileWhole) {
+    const QString path = folder.filePath(QStringLiteral("old.txt"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    host.FileNames = {folder.filePath(QStringLiteral("no/such/folder/x.txt"))};
+    EXPECT_THROW(SaveExportText(*state, host, QStringLiteral("new")), FileError);
+
+    // Nothing is reported until the size limit is lifted, since test output may go to a file.
+    host.FileNames = {path};
+    bool threw = false;
+    {
+        FileSizeLimit limit(64);
+        try {
+            SaveExportText(*state, host, QString(1000, QLatin1Char('x')));
+        } catch (const FileError&) {
+            threw = true;
+        }
+    }
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(FileBytes(QStringLiteral("old.txt")), QByteArray("old contents"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+}
+
+TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheWork) {
+    state->Pics.PictureFileName = QStringLiteral("/charts/chart.bmp");
+    PickPoints();
+    SetScaleIndex(*state, views, 4); // 2:1
+    views = FakeViews{};
+    const QImage before = state->Pics.Clean;
+    const QString noPicture = LoadMessage(state->Messages, QStringLiteral("msgMessaga14"));
+    EXPECT_FALSE(ClipboardPreview(*state, host).has_value());
+    PastePicture(*state, host, views, QImage());
+    EXPECT_EQ(host.Shown, (QStringList{noPicture, noPicture}));
+    EXPECT_EQ(state->Pics.PictureFileName, QStringLiteral("/charts/chart.bmp"));
+    EXPECT_EQ(state->Pics.Clean, before);
+    EXPECT_EQ(state->Main.ViewScale, 2);
+    EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
+    EXPECT_EQ(views.TableChanges + views.PictureRepaints + views.ScaleChanges, 0);
+    EXPECT_TRUE(views.Status.empty());
+
+    host.Shown.clear();
+    QImage pasted(30, 20, QImage::Format_ARGB32);
+    pasted.fill(QColor(10, 20, 30));
+    host.Clipboard = pasted;
+    state->Store.CurrentLine = 3;
+    PastePicture(*state, host, views, ClipboardPreview(*state, host).value());
+    EXPECT_TRUE(host.Shown.isEmpty());
+    EXPECT_EQ(state->Pics.PictureFileName, QStringLiteral("clipboard"));
+    EXPECT_EQ(state->Pics.Working.size(), QSize(30, 20));
+    EXPECT_EQ(state->Pics.PictureWidth, 30);
+    EXPECT_EQ(state->Pics.PictureBaseName, QStringLiteral("chart")); // for the next save
+    for (int c = 1; c <= kCurveCount; ++c) {
+        EXPECT_EQ(Points(*state, c), 0) << c;
+    }
+    EXPECT_EQ(state->Store.CurrentLine, 1);
+    EXPECT_EQ(state->Main.ScaleIndex, kScaleOneToOne);
+    EXPECT_EQ(views.Status[2], LoadMessage(state->Messages, QStringLiteral("msgMessaga15")));
+    EXPECT_TRUE(views.Caption.isEmpty());
+    EXPECT_GE(views.PictureRepaints, 1);
+    EXPECT_TRUE(state->Output.MemoText.isEmpty());
+    EXPECT_GE(views.TableChanges, 1);
+}
+
+} // namespace
+} // namespace lineora::test

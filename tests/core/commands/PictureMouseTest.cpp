@@ -1,0 +1,272 @@
+#include "core/commands/PictureMouse.h"
+#include "CommandTestSupport.h"
+#include "core/commands/Commands.h"
+#include "core/commands/GraCommands.h"
+#include "core/common/Rounding.h"
+#include "core/picture/DrawnPictures.h"
+#include "core/picture/Overlay.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace lineora::test {
+namespace {
+
+class PictureMouse : public ::testing::Test {
+protected:
+    std::unique_ptr<State> state = CalibratedState();
+    ScriptedHost host;
+    FakeViews views;
+
+    void Down(std::uint32_t shift, int x, int y) {
+        PictureMouseDown(*state, host, views, shift, x, y);
+    }
+    void Move(std::uint32_t shift, int x, int y) {
+        PictureMouseMove(*state, host, views, shift, x, y);
+    }
+    void Up() { PictureMouseUp(*state, views); }
+    void Click(int x, int y, std::uint32_t shift = Shift::Left) {
+        Down(shift, x, y);
+        Up();
+    }
+};
+
+TEST_F(PictureMouse, ThreeClickCalibrationIgnoresAPanInBetween) {
+    SetToolMode(*state, views, Tool::ThreeClick, CursorId::ZeroPoint);
+    Click(50, 450);
+    EXPECT_EQ(views.LastCursor, CursorId::XMaxPoint);
+    Down(Shift::Right, 300, 300);
+    Move(Shift::Right, 320, 300);
+    Up();
+    EXPECT_EQ(views.Scrolled, QPoint(-20, 0));
+    EXPECT_EQ(state->Main.ThreeClickStep, 2);
+    Click(550, 450);
+    Click(50, 150);
+    EXPECT_EQ(Ref(*state), (RefPoints{{{50, 450}, {550, 450}, {50, 150}}}));
+    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
+    EXPECT_EQ(state->Main.ThreeClickStep, 1);
+}
+
+TEST_F(PictureMouse, EraserTakesThreeNeighboursInItsTwoPasses) {
+    for (int x : {200, 203, 206, 260}) {
+        Click(x, 200);
+    }
+    ASSERT_EQ(Points(*state), 4);
+    SetToolMode(*state, views, Tool::Eraser, CursorId::Eraser);
+    Click(203, 200);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1).X, 260);
+}
+
+TEST_F(PictureMouse, CtrlClickErasesOnlyWithinOnePixel) {
+    Click(200, 200);
+    Click(204, 200);
+    Click(200, 200, Shift::Ctrl | Shift::Left); // 4 pixels from the second point
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1).X, 204);
+    Click(205, 201, Shift::Ctrl | Shift::Left);
+    EXPECT_EQ(Points(*state), 0);
+}
+
+TEST_F(PictureMouse, StepXPutsTheClickOnTheCrosshairButIsRefusedOnALogarithmicAxis) {
+    state->Setup.ScaleY = ScaleKind::Log10;
+    SwitchStepX(*state, host, views, true);
+    EXPECT_FALSE(state->Main.StepXOn);
+    EXPECT_EQ(host.Shown, QStringList{QStringLiteral("Logarifm axis not supported")});
+
+    state->Setup.ScaleY = ScaleKind::Linear;
+    state->Setup.StepX = 1; // 40 pixels a step
+    SwitchStepX(*state, host, views, true);
+    ASSERT_TRUE(state->Main.StepXOn);
+    Move(0, 217, 250); // X 2.925 -> 3, at picture x 220
+    EXPECT_EQ((PicturePoint{state->Cal.SnapPicX, state->Cal.SnapPicY}), (PicturePoint{220, 250}));
+    Click(400, 50);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{220, 250}));
+    EXPECT_NE(views.Status[2], QString());
+}
+
+TEST_F(PictureMouse, ZonePaintingAddsACircleEveryElevenPixels) {
+    SetToolMode(*state, views, Tool::Zone, CursorId::ZoneBrush);
+    state->ZoneList.ZoneLastX = 100;
+    state->ZoneList.ZoneLastY = 100;
+    for (int x = 105; x <= 160; x += 5) {
+        Move(Shift::Left, x, 100);
+    }
+    // Distances 5, 10, 15 from the last circle: one circle on every third move.
+    EXPECT_EQ(state->ZoneList.ZoneCount - 1, 4);
+    Move(0, 200, 100); // no button: no circle
+    EXPECT_EQ(state->ZoneList.ZoneCount - 1, 4);
+}
+
+TEST_F(PictureMouse, NoToolExplainsItself) {
+    state->Messages.Texts[QStringLiteral("msgMessaga1")] = QStringLiteral("Choose a tool");
+    SetToolMode(*state, views, Tool::None, CursorId::Diag);
+    Click(200, 200);
+    EXPECT_EQ(host.Shown, QStringList{QStringLiteral("Choose a tool")});
+    EXPECT_EQ(Points(*state), 0);
+}
+
+TEST_F(PictureMouse, ZoomClicksStepThroughTheScales) {
+    SetToolMode(*state, views, Tool::Zoom, CursorId::Zoom);
+    Click(10, 10);
+    EXPECT_EQ(state->Main.ScaleIndex, 4);
+    EXPECT_EQ(state->Main.ViewScale, 2);
+    Click(10, 10, Shift::Ctrl | Shift::Left);
+    Click(10, 10, Shift::Ctrl | Shift::Left);
+    EXPECT_EQ(state->Main.ScaleIndex, 6);
+}
+
+TEST_F(PictureMouse, MovesWithoutACalibrationShowNoBox) {
+    state->Cal.XMaxPointX = state->Cal.ZeroPointX; // the X axis has no length
+    state->Cal.XMaxPointY = state->Cal.ZeroPointY;
+    Move(0, 120, 45);
+    EXPECT_TRUE(host.Shown.isEmpty());
+    EXPECT_EQ(views.Status[0], QStringLiteral(" (-, -)"));
+    EXPECT_EQ(views.Status[1], QStringLiteral("X 0120  Y 0045"));
+    // The user can still mend it by clicking a reference point.
+    SetToolMode(*state, views, Tool::XMaxPoint, CursorId::XMaxPoint);
+    Click(500, 400);
+    EXPECT_EQ(state->Cal.XMaxPointX, 500);
+}
+
+TEST_F(PictureMouse, StatusBarShowsValuesPositionAndColour) {
+    state->Pics.Clean.setPixel(300, 250, qRgb(1, 2, 3));
+    Move(0, 300, 250);
+    EXPECT_EQ(views.Status[0], QStringLiteral(" (5.00, 1.50)"));
+    EXPECT_EQ(views.Status[1], QStringLiteral("X 0300  Y 0250"));
+    EXPECT_EQ(views.Status[4], QStringLiteral("Color 000197121 R 001 G 002 B 003"));
+    EXPECT_EQ(views.Status[3], QStringLiteral("A  (0.000) B  (36.870)"));
+}
+
+// Step-X with a step of 3 picture pixels (X 0.075 at 40 pixels a unit): the grid columns are
+// 100 + 3k, so at 1:2 and 1:3 most of them have no screen pixel of their own.
+class StepXAtScale : public PictureMouse, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StepXAtScale, StoresTheCrosshairsPicturePosition) {
+    state->Setup.StepX = 0.075L;
+    SwitchStepX(*state, host, views, true);
+    SetScaleIndex(*state, views, GetParam());
+    const Extended scale = state->Main.ViewScale;
+    Move(0, RoundHalfEven(222 * scale), RoundHalfEven(200 * scale));
+    const PicturePoint crosshair{state->Cal.SnapPicX, state->Cal.SnapPicY};
+    ASSERT_EQ(state->Pics.CrosshairOnWorking, crosshair);
+    ASSERT_EQ((crosshair.X - 100) % 3, 0);
+    Click(5, 5);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1), crosshair);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScale, StepXAtScale, ::testing::Range(1, 8),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             const std::string caption = kScaleCaptions[info.param];
+                             return caption.substr(0, 1) + "to" + caption.substr(2);
+                         });
+
+// What a redraw would leave: clean copy, axes, marks and the crosshair where the record says
+// it stands, which must then be the live one.
+QImage RedrawnOverlay(const State& state) {
+    QImage picture = state.Pics.Clean.copy();
+    Calibration cal = state.Cal;
+    DrawAxes(picture, cal, state.Setup);
+    RedrawMarks(picture, state.Store, state.Setup);
+    if (const auto at = state.Pics.CrosshairOnWorking) {
+        EXPECT_TRUE(StepCrosshairLive(state));
+        EXPECT_EQ(*at, (PicturePoint{state.Cal.SnapPicX, state.Cal.SnapPicY}));
+        DrawStepCrosshair(picture, at->X, at->Y);
+    }
+    return picture;
+}
+
+struct CrosshairCase {
+    std::string Name;
+    std::function<void(State&, ScriptedHost&, FakeViews&)> Act;
+    bool CrosshairAfter; // the live crosshair is on the picture at the end
+    friend void PrintTo(const CrosshairCase& c, std::ostream* out) { *out << c.Name; }
+};
+
+class StepCrosshair : public PictureMouse, public ::testing::WithParamInterface<CrosshairCase> {
+protected:
+    void SetUp() override {
+        state->Pics.Clean = PatternPicture(600, 500);
+        RedrawPicture(*state, views);
+        state->Setup.StepX = 1;
+        SwitchStepX(*state, host, views, true);
+        Move(0, 217, 250); // the crosshair at (220, 250)
+    }
+};
+
+TEST_P(StepCrosshair, OnlyTheLiveCrosshairStaysOnThePicture) {
+    GetParam().Act(*state, host, views);
+    EXPECT_EQ(state->Pics.CrosshairOnWorking.has_value(), GetParam().CrosshairAfter);
+    EXPECT_EQ(ChangedPixels(RedrawnOverlay(*state), state->Pics.Working).size(), 0U);
+}
+
+void ClickThenMove(State& state, ScriptedHost& host, FakeViews& views) {
+    PictureMouseDown(state, host, views, Shift::Left, 300, 300); // stored under the crosshair
+    PictureMouseUp(state, views);
+    PictureMouseMove(state, host, views, 0, 337, 260);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StepCrosshair,
+    ::testing::Values(CrosshairCase{"PointAddedUnderItThenMovedOn", ClickThenMove, true},
+                      CrosshairCase{"OtherTool",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        SetToolMode(s, v, Tool::Eraser, CursorId::Eraser);
+                                        PictureMouseMove(s, h, v, 0, 337, 260);
+                                    },
+                                    false},
+                      CrosshairCase{"OtherToolThenRedraw",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        SetToolMode(s, v, Tool::ZeroPoint, CursorId::ZeroPoint);
+                                        PictureMouseMove(s, h, v, 0, 337, 260);
+                                        PictureMouseDown(s, h, v, Shift::Left, 90, 410);
+                                    },
+                                    false},
+                      CrosshairCase{"BackToPointMode",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        SetToolMode(s, v, Tool::Eraser, CursorId::Eraser);
+                                        SetPointMode(s, v);
+                                        PictureMouseMove(s, h, v, 0, 337, 260);
+                                    },
+                                    true},
+                      CrosshairCase{"PastedPicture",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        PastePicture(s, h, v, PatternPicture(600, 500).mirrored());
+                                    },
+                                    false},
+                      CrosshairCase{"OpenedGra",
+                                    [](State& s, ScriptedHost&, FakeViews& v) {
+                                        QTemporaryDir folder;
+                                        const QString gra =
+                                            folder.filePath(QStringLiteral("work.gra"));
+                                        SaveGraBeside(s, gra);
+                                        OpenGraPath(s, v, gra);
+                                    },
+                                    false},
+                      CrosshairCase{"StepXOffInAnotherTool",
+                                    [](State& s, ScriptedHost& h, FakeViews& v) {
+                                        SetToolMode(s, v, Tool::Eraser, CursorId::Eraser);
+                                        RedrawPicture(s, v);
+                                        SwitchStepX(s, h, v, false);
+                                    },
+                                    false}),
+    [](const ::testing::TestParamInfo<CrosshairCase>& info) { return info.param.Name; });
+
+TEST_F(PictureMouse, DeletingAPointRefreshesTheMagnifier) {
+    state->Main.ShowZoom = true;
+    Click(200, 200);
+    Move(0, 200, 200);
+    const int before = views.MagnifierUpdates;
+    Down(Shift::Ctrl | Shift::Left, 200, 200); // no move follows in this test
+    ASSERT_EQ(Points(*state), 0);
+    EXPECT_GT(views.MagnifierUpdates, before);
+}
+
+} // namespace
+} // namespace lineora::test

@@ -1,0 +1,201 @@
+#include "core/commands/TracingCommands.h"
+
+#include "CommandTestSupport.h"
+#include "core/commands/Commands.h"
+#include "core/commands/PictureMouse.h"
+#include "core/common/Color.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace lineora::test {
+namespace {
+
+void FillBox(QImage& picture, QRect box, QColor colour = Qt::black) {
+    QPainter painter(&picture);
+    painter.fillRect(box, colour);
+}
+
+// A mark at (x, y): its centre black and its circle, somewhere in its box, in `colour`.
+bool MarkedAt(const QImage& picture, int x, int y, TColor colour) {
+    bool ring = false;
+    for (int dy = -4; dy <= 4; ++dy) {
+        for (int dx = -4; dx <= 4; ++dx) {
+            ring = ring || FromQRgb(picture.pixel(x + dx, y + dy)) == colour;
+        }
+    }
+    return ring && FromQRgb(picture.pixel(x, y)) == 0;
+}
+
+class TracingCommands : public ::testing::Test {
+protected:
+    // The worked calibration: the band is x 104 .. 495, y 110 .. 396.
+    std::unique_ptr<State> state = CalibratedState();
+    ScriptedHost host;
+    FakeViews views;
+
+    void SetUp() override {
+        state->Setup.LineColors[1] = 0x00FF00;
+        state->Setup.FillMetka = false;
+    }
+
+    // Three stored points of curve 1 that a refused trace must leave alone.
+    void StoreThreePoints() {
+        for (const int x : {150, 250, 350}) {
+            AppendPoint(state->Store, 1, x, 300);
+        }
+    }
+};
+
+TEST_F(TracingCommands, TraceReadsTheCleanCopyMarksItsPointsAndRefreshes) {
+    StoreThreePoints();
+    FillBox(state->Pics.Clean, {104, 200, 392, 1}, Qt::red);
+    RedrawPicture(*state, views);
+    // Marks of another curve in the traced colour above the line, and a red stroke, on the
+    // working picture only: neither is picture content.
+    state->Setup.LineColors[2] = 0x0000FF;
+    for (const int x : {104, 202, 300, 398}) {
+        DrawCurveMark(*state, x, 150, 2);
+    }
+    FillBox(state->Pics.Working, {104, 120, 392, 1}, Qt::red);
+    TraceRequest request;
+    request.Criterion = TraceCriterion::Color;
+    request.FindColor = 0x0000FF;
+    request.Points = 4; // step 98: columns 104, 202, 300, 398
+    RunColorTrace(*state, views, request);
+
+    ASSERT_EQ(Points(*state), 4);
+    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{104, 200}));
+    EXPECT_EQ(PointAt(*state, 2), (PicturePoint{202, 200}));
+    EXPECT_EQ(PointAt(*state, 4), (PicturePoint{398, 200}));
+    EXPECT_EQ(state->Store.PointValues[4][1].Valid, 1.0L);
+    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[4][1].ValX), 7.45, 1e-12);
+    EXPECT_TRUE(MarkedAt(state->Pics.Working, 202, 200, 0x00FF00));
+    EXPECT_GE(views.PictureRepaints, 1);
+    EXPECT_GE(views.TableChanges, 1);
+}
+
+TEST_F(TracingCommands, SecondColourComesFromTheSettingsAndOnlyItReadsTheThreshold) {
+    constexpr TColor kSecond = 0x336699;
+    state->Setup.Special2Color = kSecond;
+    FillBox(state->Pics.Clean, {100, 200, 400, 1});
+    FillBox(state->Pics.Clean, {100, 250, 400, 3}, QColor::fromRgb(ToQRgb(kSecond)));
+    TraceFields fields;
+    fields.Criterion = TraceCriterion::Color2;
+    fields.PointsText = QStringLiteral("2");
+    fields.NeighboursText = QStringLiteral("8");
+    ASSERT_TRUE(TraceFromFields(*state, host, views, fields));
+    ASSERT_EQ(Points(*state), 2);
+    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{104, 251})); // the middle row of the band
+
+    fields.Criterion = TraceCriterion::Black;
+    fields.PointsText = QStringLiteral("20");
+    fields.NeighboursText = QStringLiteral("x");
+    EXPECT_TRUE(TraceFromFields(*state, host, views, fields));
+    EXPECT_EQ(Points(*state), 20);
+    EXPECT_TRUE(host.Shown.isEmpty());
+}
+
+struct BadFields {
+    const char* name;
+    TraceCriterion criterion;
+    const char* points;
+    const char* neighbours;
+};
+
+class RefusedTrace : public TracingCommands, public ::testing::WithParamInterface<BadFields> {};
+
+TEST_P(RefusedTrace, KeepsTheCurveAndSaysWhy) {
+    StoreThreePoints();
+    FillBox(state->Pics.Working, {100, 200, 400, 1});
+    const QImage before = state->Pics.Working.copy();
+    TraceFields fields;
+    fields.Criterion = GetParam().criterion;
+    fields.PointsText = QString::fromLatin1(GetParam().points);
+    fields.NeighboursText = QString::fromLatin1(GetParam().neighbours);
+
+    EXPECT_FALSE(TraceFromFields(*state, host, views, fields));
+    EXPECT_EQ(Points(*state), 3);
+    EXPECT_EQ(PointAt(*state, 2), (PicturePoint{250, 300}));
+    EXPECT_EQ(state->Pics.Working, before);
+    ASSERT_EQ(host.Shown.size(), 1);
+    EXPECT_TRUE(host.Shown.front().contains(QString::fromLatin1(
+        fields.PointsText == QLatin1String("20") ? GetParam().neighbours : GetParam().points)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, RefusedTrace,
+    ::testing::Values(BadFields{"NoPoints", TraceCriterion::Black, "0", "3"},
+                      BadFields{"TooManyPoints", TraceCriterion::Black, "1001", "3"},
+                      BadFields{"ThresholdAboveEight", TraceCriterion::Color2, "20", "9"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TracingCommands, PipetteShowsTheCleanColourPicksOnALeftClickAndOkKeepsIt) {
+    state->Pics.Clean.setPixel(30, 40, qRgb(10, 20, 30));
+    state->Pics.Working.setPixel(30, 40, qRgb(0, 0, 0)); // a mark over it is not what it reads
+    PictureMouseMove(*state, host, views, 0, 30, 40);
+    EXPECT_EQ(views.PipetteHovers, 0); // only the pick-colour tool
+
+    StartColorPicking(*state, views);
+    EXPECT_EQ(views.LastCursor, CursorId::Pipette);
+    PictureMouseMove(*state, host, views, 0, 30, 40);
+    EXPECT_EQ(views.PipetteColour, MakeColor(10, 20, 30));
+    PictureMouseDown(*state, host, views, Shift::Ctrl | Shift::Left, 30, 40);
+    EXPECT_EQ(views.PipettePicks, 0);
+    PictureMouseDown(*state, host, views, Shift::Left, 30, 40);
+    EXPECT_EQ(views.PipettePicks, 1);
+    EXPECT_EQ(Points(*state), 0);
+    AcceptFindColor(*state, views, 0x123456);
+    EXPECT_EQ(state->Setup.FindColor, 0x123456u);
+}
+
+// Automatic digitizing -----------------------------------------------------------------------
+
+class AutoDigitizing : public TracingCommands {
+protected:
+    void SetUp() override {
+        TracingCommands::SetUp();
+        // Axes at column 60 and row 380, a two-pixel curve at rows 200 and 201.
+        QImage& clean = state->Pics.Clean;
+        FillBox(clean, {60, 20, 1, 361});
+        FillBox(clean, {60, 380, 500, 1});
+        FillBox(clean, {65, 200, 500, 2});
+        RedrawPicture(*state, views);
+        state->Store.CurrentLine = 2;
+        AppendPoint(state->Store, 2, 10, 10);
+    }
+};
+
+TEST_F(AutoDigitizing, NoChangesNothing) {
+    const RefPoints refs = Ref(*state);
+    const QImage before = state->Pics.Working.copy();
+    host.Answers.push_back(Host::Answer::No);
+    EXPECT_FALSE(AutoDigitizeAfterQuestion(*state, host, views, 3));
+    EXPECT_EQ(host.Shown, QStringList{LoadMessage(state->Messages, "msgMessaga10") + "2\n" +
+                                      LoadMessage(state->Messages, "msgMessaga11")});
+    EXPECT_EQ(Ref(*state), refs);
+    EXPECT_EQ(Points(*state, 2), 1);
+    EXPECT_EQ(state->Pics.Working, before);
+}
+
+TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) {
+    host.Answers.push_back(Host::Answer::Yes);
+    ASSERT_TRUE(AutoDigitizeAfterQuestion(*state, host, views, 3));
+    // X-max keeps its x, Y-max its y.
+    EXPECT_EQ(Ref(*state), (RefPoints{{{60, 380}, {500, 380}, {60, 100}}}));
+    ASSERT_EQ(Points(*state, 2), 30);
+    EXPECT_EQ(PointAt(*state, 1, 2), (PicturePoint{95, 201}));
+    EXPECT_EQ(PointAt(*state, 30, 2), (PicturePoint{530, 201}));
+    // The picture was redrawn from the clean copy with the new axes and the marks.
+    EXPECT_TRUE(MarkedAt(state->Pics.Working, 95, 201, state->Setup.LineColors[2]));
+    EXPECT_GE(views.TableChanges, 1);
+    // Every new point has its chart values on the new axes, whichever control started it.
+    const ValueEntry& first = state->Store.PointValues[1][2];
+    EXPECT_EQ(first.Valid, 1.0L);
+    EXPECT_NEAR(static_cast<double>(first.ValX), 35.0 / 440 * 10, 1e-12);
+    EXPECT_NEAR(static_cast<double>(first.ValY), 179.0 / 280 * 3, 1e-12);
+}
+
+} // namespace
+} // namespace lineora::test

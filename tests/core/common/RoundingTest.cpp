@@ -1,0 +1,58 @@
+#include "core/common/Rounding.h"
+#include "core/common/Color.h"
+#include "core/common/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace lineora {
+namespace {
+
+struct RoundCase {
+    Extended value;
+    std::int32_t halfEven;
+    std::int32_t trunc;
+};
+
+class RoundingCases : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(RoundingCases, RoundsTiesToEvenAndTruncatesTowardZero) {
+    EXPECT_EQ(RoundHalfEven(GetParam().value), GetParam().halfEven);
+    EXPECT_EQ(TruncToInt32(GetParam().value), GetParam().trunc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RoundingCases,
+                         ::testing::Values(RoundCase{2.5L, 2, 2}, RoundCase{3.5L, 4, 3},
+                                           RoundCase{-2.5L, -2, -2}, RoundCase{-3.5L, -4, -3},
+                                           RoundCase{0.5L, 0, 0}, RoundCase{2.5000001L, 3, 2},
+                                           RoundCase{-0.6L, -1, 0},
+                                           RoundCase{2147483647.4L, 2147483647, 2147483647},
+                                           RoundCase{-2147483648.5L, -2147483648, -2147483648}));
+
+TEST(Rounding, RefusesWhatIsNoInt32) {
+    const Extended refused[] = {std::numeric_limits<Extended>::quiet_NaN(),
+                                std::numeric_limits<Extended>::infinity(),
+                                -std::numeric_limits<Extended>::infinity(),
+                                2147483647.5L,
+                                -2147483649.0L,
+                                1e30L};
+    for (const Extended value : refused) {
+        EXPECT_THROW(RoundHalfEven(value), CalcError) << static_cast<double>(value);
+    }
+    EXPECT_THROW(TruncToInt32(std::numeric_limits<Extended>::quiet_NaN()), CalcError);
+    EXPECT_THROW(TruncToInt32(2147483648.0L), CalcError);
+    EXPECT_EQ(TruncToInt32(2147483647.9L), 2147483647);
+}
+
+TEST(Color, ComponentsAndQtConversionAgree) {
+    const TColor c = 0x00A1B2C3; // blue A1, green B2, red C3
+    EXPECT_EQ(ColorRed(c), 0xC3);
+    EXPECT_EQ(ColorGreen(c), 0xB2);
+    EXPECT_EQ(ColorBlue(c), 0xA1);
+    EXPECT_EQ(FromQRgb(ToQRgb(c)), c);
+    EXPECT_EQ(FromQRgb(qRgba(1, 2, 3, 4)), MakeColor(1, 2, 3)); // alpha never leaks in
+}
+
+} // namespace
+} // namespace lineora

@@ -1,0 +1,384 @@
+#include "core/commands/GraCommands.h"
+
+#include "core/commands/CommandTestSupport.h"
+#include "core/commands/Commands.h"
+#include "core/common/Errors.h"
+#include "core/common/Messages.h"
+#include "core/curves/GraFile.h"
+#include "core/picture/DrawnPictures.h"
+#include "core/picture/Pictures.h"
+#include "support/WorkedExample.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace lineora::test {
+namespace {
+
+// Also keeps what each input box proposed.
+class ProposalHost : public ScriptedHost {
+public:
+    QStringList Captions;
+    QStringList Proposals;
+    std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+                                    const QString& proposal) override {
+        Captions << caption;
+        Proposals << proposal;
+        return ScriptedHost::InputBox(caption, prompt, proposal);
+    }
+};
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The worked example's calibration (X 0..10 over 400 px, Y 0..3 over 300 px) as a file.
+GraData CalibratedWork(const QString& pictureName) {
+    GraData data{pictureName, "0", "10", "0", "3", 100, 400, 500, 400, 100, 100, 1, 1, {}};
+    data.Curves[1] = {{140, 300}, {300, 200}};
+    data.Curves[4] = {{500, 100}};
+    return data;
+}
+
+class GraCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(appDir.isValid());
+        ASSERT_TRUE(elsewhere.isValid());
+        state->Main.AppDir = appDir.path();
+        state->Pics.Clean = PatternPicture(40, 30);
+        state->Pics.Working = state->Pics.Clean.copy();
+        state->Pics.PictureFileName = QStringLiteral("/pictures/chart.bmp");
+    }
+    void TearDown() override { SetDecimalChar(QLatin1Char('.')); }
+
+    QString DataFile(const QString& name) const {
+        return QDir(appDir.path()).filePath(QStringLiteral("Data/") + name);
+    }
+    QString PictureFile(const QString& name) const {
+        return QDir(appDir.path()).filePath(QStringLiteral("Data/Grafiks/") + name);
+    }
+
+    // A graph data file outside the program's folder with its picture beside it.
+    QString WriteWork(const GraData& data, const QString& name = QStringLiteral("work.gra")) {
+        EXPECT_TRUE(PatternPicture(40, 30).save(elsewhere.filePath(data.PictureName), "BMP"));
+        const QString path = elsewhere.filePath(name);
+        SaveGraFile(path, WriteGraText(data));
+        return path;
+    }
+
+    QTemporaryDir appDir;
+    QTemporaryDir elsewhere;
+    std::unique_ptr<State> state = CalibratedState();
+    ProposalHost host;
+    FakeViews views;
+};
+
+TEST_F(GraCommands, PastedPictureIsSavedAsCurveLosslesslyWithMarksKeptOnScreen) {
+    state->Pics.PictureFileName = QString::fromLatin1(kClipboardPicture);
+    AppendPoint(state->Store, 1, 10, 12);
+    RedrawPicture(*state, views);
+    const QImage screen = state->Pics.Working.copy();
+
+    SaveGraWithPicture(*state, host, views); // both boxes cancelled: the proposals stand
+
+    EXPECT_EQ(host.Proposals, QStringList({QStringLiteral("curve"), QStringLiteral("curve")}));
+    EXPECT_EQ(host.Captions[0], LoadMessage(state->Messages, QStringLiteral("msgMessaga16")));
+    EXPECT_EQ(host.Captions[1], LoadMessage(state->Messages, QStringLiteral("msgMessaga18")));
+    EXPECT_TRUE(ReadBytes(DataFile(QStringLiteral("curve.gra"))).startsWith("curve.bmp\r\n"));
+    EXPECT_EQ(ReadPictureFile(PictureFile(QStringLiteral("curve.bmp"))), state->Pics.Clean);
+    EXPECT_EQ(state->Main.GraFileName, DataFile(QStringLiteral("curve.gra")));
+    EXPECT_EQ(state->Pics.PictureFileName, QString::fromLatin1(kClipboardPicture));
+    EXPECT_EQ(state->Pics.Working, screen);
+    ASSERT_FALSE(host.Shown.isEmpty());
+    EXPECT_EQ(host.Shown.last(), DataFile(QStringLiteral("curve.gra")) + QLatin1Char('\n') +
+                                     LoadMessage(state->Messages, QStringLiteral("msgMessaga19")));
+}
+
+TEST_F(GraCommands, SecondSaveProposesTheDataNameOfTheFirst) {
+    host.Inputs = {std::nullopt, QStringLiteral("  my work "), std::nullopt, std::nullopt};
+    SaveGraWithPicture(*state, host, views);
+    SaveGraWithPicture(*state, host, views);
+
+    EXPECT_EQ(host.Proposals, QStringList({QStringLiteral("chart"), QStringLiteral("chart"),
+                                           QStringLiteral("chart"), QStringLiteral("my work")}));
+    EXPECT_TRUE(QFileInfo::exists(DataFile(QStringLiteral("my work.gra"))));
+    EXPECT_FALSE(QFileInfo::exists(DataFile(QStringLiteral("chart.gra"))));
+}
+
+TEST_F(GraCommands, NothingIsWrittenForWorkTheFileCannotHold) {
+    host.Inputs = {QStringLiteral("a/b")};
+    EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
+
+    ASSERT_TRUE(AppendPoint(state->Store, 2, 1000001, 5)); // beyond what a file keeps
+    EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
+
+    state->Pics.Clean = QImage();
+    EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
+    EXPECT_FALSE(QFileInfo::exists(DataFile(QString())));
+    EXPECT_TRUE(state->Main.GraFileName.isEmpty());
+}
+
+TEST_F(GraCommands, CurveOfAThousandPointsIsSavedAndOpensAgain) {
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(AppendPoint(state->Store, 2, i, i / 2));
+    }
+    SaveGraWithPicture(*state, host, views);
+    auto opened = CalibratedState();
+    opened->Main.AppDir = appDir.path();
+    OpenGraPath(*opened, views, DataFile(QStringLiteral("chart.gra")));
+    EXPECT_EQ(Positions(opened->Store, 2), Positions(state->Store, 2));
+}
+
+// The picture is written first; a graph data file that cannot be written takes it back: a
+// picture that was there is as it was, one that was not is gone again.
+TEST_F(GraCommands, FailedSaveLeavesEveryFileAsItWas) {
+    const QDir folder(elsewhere.path());
+    ASSERT_TRUE(folder.mkdir(QStringLiteral("folder.gra")));
+    // A link into a missing folder passes the check and fails only when written.
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("missing/x.gra")),
+                            folder.filePath(QStringLiteral("late.gra"))));
+    WriteBytes(folder.filePath(QStringLiteral("late.bmp")), "old picture");
+    for (const char* name : {"folder", "late"}) {
+        EXPECT_THROW(SaveGraBeside(*state, folder.filePath(QString::fromLatin1(name) + ".gra")),
+                     FileError);
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("folder.bmp"))));
+    EXPECT_EQ(ReadBytes(folder.filePath(QStringLiteral("late.bmp"))), "old picture");
+    QFile::remove(folder.filePath(QStringLiteral("late.bmp")));
+    EXPECT_THROW(SaveGraBeside(*state, folder.filePath(QStringLiteral("late.gra"))), FileError);
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("late.bmp"))));
+
+    ASSERT_TRUE(QDir().mkpath(DataFile(QStringLiteral("chart.gra"))));
+    EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
+    EXPECT_FALSE(QFileInfo::exists(PictureFile(QString()))); // not even the folder
+    EXPECT_TRUE(state->Main.GraFileName.isEmpty());
+}
+
+TEST_F(GraCommands, SavedWorkOpensAgainAsItWas) {
+    state->Texts.MinY = QStringLiteral("1.5");
+    state->Setup.ScaleX = ScaleKind::Log10;
+    state->Setup.ScaleY = ScaleKind::Ln;
+    AppendPoint(state->Store, 1, 140, 300);
+    AppendPoint(state->Store, 1, 300, 200);
+    AppendPoint(state->Store, 3, -5, 700);
+    SaveGraWithPicture(*state, host, views);
+
+    auto opened = CalibratedState();
+    opened->Main.AppDir = appDir.path();
+    opened->Main.ToolMode = Tool::Eraser;
+    FakeViews openedViews;
+    OpenGraPath(*opened, openedViews, DataFile(QStringLiteral("chart.gra")));
+
+    for (int c = 1; c <= kCurveCount; ++c) {
+        EXPECT_EQ(Positions(opened->Store, c), Positions(state->Store, c)) << "curve " << c;
+    }
+    EXPECT_EQ(opened->Texts.MinY, QStringLiteral("1.5"));
+    EXPECT_EQ(opened->Cal.AxisYMin, 1.5);
+    EXPECT_EQ(opened->Setup.ScaleX, ScaleKind::Log10);
+    EXPECT_EQ(opened->Setup.ScaleY, ScaleKind::Ln);
+    EXPECT_EQ(opened->Pics.Clean, state->Pics.Clean);
+    EXPECT_EQ(opened->Pics.PictureFileName, PictureFile(QStringLiteral("chart.bmp")));
+    EXPECT_EQ(openedViews.Caption, QStringLiteral("Lineora3   ") + PictureFile("chart.bmp"));
+    EXPECT_EQ(opened->Main.GraFileName, DataFile(QStringLiteral("chart.gra")));
+    EXPECT_EQ(opened->Main.ToolMode, Tool::SetPoint);
+    EXPECT_EQ(opened->Main.ScaleIndex, kScaleOneToOne);
+    // Values follow from the file's calibration: (140, 300) is X 10^1, Y e^(1.5 + 1.5 / 3).
+    EXPECT_EQ(opened->Store.PointValues[1][1].Valid, 1);
+    EXPECT_NEAR(static_cast<double>(opened->Store.PointValues[1][1].ValX), 10.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(opened->Store.PointValues[1][1].ValY), std::exp(2.0), 1e-12);
+}
+
+TEST_F(GraCommands, ScaleLinesTwoAndOneTurnOnLog10XAndLinearY) {
+    state->Setup.ScaleX = ScaleKind::Ln;
+    state->Setup.ScaleY = ScaleKind::Ln;
+    GraData data = CalibratedWork(QStringLiteral("chart.bmp"));
+    data.ScaleXCode = 2;
+    data.ScaleYCode = 1;
+    OpenGraPath(*state, views, WriteWork(data));
+
+    EXPECT_EQ(state->Setup.ScaleX, ScaleKind::Log10);
+    EXPECT_EQ(state->Setup.ScaleY, ScaleKind::Linear);
+    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[2][1].ValX), 1e5, 1e-6);
+    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[2][1].ValY), 2.0, 1e-12);
+}
+
+TEST_F(GraCommands, AxisTextsFollowTheSeparatorOfThisMachine) {
+    for (const auto& [written, system, shown] :
+         {std::tuple{"0,5", '.', "0.5"}, std::tuple{"0.5", ',', "0,5"}}) {
+        SetDecimalChar(QLatin1Char(system));
+        GraData data = CalibratedWork(QStringLiteral("chart.bmp"));
+        data.MinX = QString::fromLatin1(written);
+        data.MaxY = QString::fromLatin1(written) + QLatin1Char('1');
+        OpenGraPath(*state, views, WriteWork(data));
+
+        EXPECT_EQ(state->Texts.MinX, QString::fromLatin1(shown));
+        EXPECT_EQ(state->Texts.MaxY, QString::fromLatin1(shown) + QLatin1Char('1'));
+        EXPECT_DOUBLE_EQ(state->Cal.AxisXMin, 0.5);
+        EXPECT_DOUBLE_EQ(state->Cal.AxisYMax, 0.51);
+    }
+}
+
+struct DamagedWork {
+    std::string Name;
+    std::function<void(QByteArray& bytes, QString& pictureName)> Damage;
+    const char* Expected; // besides the file name
+};
+
+class DamagedWorkIsRefused : public GraCommands,
+                             public ::testing::WithParamInterface<DamagedWork> {};
+
+TEST_P(DamagedWorkIsRefused, AndTheCurrentWorkStaysUntouched) {
+    AppendPoint(state->Store, 1, 150, 350);
+    AppendPoint(state->Store, 2, 200, 250);
+    state->Main.ToolMode = Tool::Eraser;
+    state->Main.GraFileName = QStringLiteral("/old/work.gra");
+    state->Setup.ScaleY = ScaleKind::Log10;
+    state->Texts.MinX = QStringLiteral("0.25");
+    RefreshAll(*state, views);
+    RedrawPicture(*state, views);
+    const auto before = std::make_unique<State>(*state);
+    const FakeViews viewsBefore = views;
+
+    QByteArray bytes = WriteGraText(CalibratedWork(QStringLiteral("chart.bmp")));
+    QString pictureName = QStringLiteral("chart.bmp");
+    GetParam().Damage(bytes, pictureName);
+    ASSERT_TRUE(PatternPicture(7, 7).save(elsewhere.filePath(pictureName), "BMP"));
+    const QString path = elsewhere.filePath(QStringLiteral("damaged.gra"));
+    WriteBytes(path, bytes);
+
+    try {
+        OpenGraPath(*state, views, path);
+        FAIL() << "opened";
+    } catch (const FileError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find(path.toStdString()), std::string::npos) << message;
+        EXPECT_NE(message.find(GetParam().Expected), std::string::npos) << message;
+    }
+    for (int c = 1; c <= kCurveCount; ++c) {
+        EXPECT_EQ(Positions(state->Store, c), Positions(before->Store, c));
+    }
+    EXPECT_EQ(state->Store.PointValues[1][1].ValX, before->Store.PointValues[1][1].ValX);
+    EXPECT_EQ(state->Main.ToolMode, Tool::Eraser);
+    EXPECT_EQ(state->Main.GraFileName, before->Main.GraFileName);
+    EXPECT_EQ(state->Setup.ScaleY, ScaleKind::Log10);
+    EXPECT_EQ(state->Texts.MinX, before->Texts.MinX);
+    EXPECT_EQ(state->Cal.ZeroPointX, before->Cal.ZeroPointX);
+    EXPECT_EQ(state->Pics.Clean, before->Pics.Clean);
+    EXPECT_EQ(state->Pics.Working, before->Pics.Working);
+    EXPECT_EQ(views.Caption, viewsBefore.Caption);
+    EXPECT_EQ(views.TableChanges, viewsBefore.TableChanges);
+}
+
+void ReplaceLine(QByteArray& bytes, int line, const QByteArray& text) {
+    QByteArrayList lines = bytes.split('\n');
+    lines[line - 1] = text + '\r';
+    bytes = lines.join('\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedWorkIsRefused,
+    ::testing::Values(
+        DamagedWork{"NotAnInteger", [](auto& b, auto&) { ReplaceLine(b, 7, "4OO"); },
+                    "line 7: \"4OO\" is not an integer"},
+        DamagedWork{"AxisTextNoNumber", [](auto& b, auto&) { ReplaceLine(b, 3, "ten"); },
+                    "line 3: "},
+        // Quoted briefly and escaped, the reason kept behind a NUL.
+        DamagedWork{"AxisTextWithNulAndAThousandCharacters",
+                    [](auto& b, auto&) {
+                        ReplaceLine(b, 3, QByteArray("t\0n", 3) + QByteArray(1000, 'n'));
+                    },
+                    "line 3: \"t\\x00nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn...\" is "
+                    "not a valid number"},
+        DamagedWork{"PointAtInt32Max", [](auto& b, auto&) { ReplaceLine(b, 16, "2147483647"); },
+                    "line 16: a point's x is 2147483647, outside"},
+        DamagedWork{"MissingPicture", [](auto&, auto& name) { name = QStringLiteral("x.bmp"); },
+                    "chart.bmp"},
+        DamagedWork{"PictureNotAPicture", [](auto& b, auto&) { ReplaceLine(b, 1, "damaged.gra"); },
+                    "damaged.gra"},
+        DamagedWork{"AxesOfNoLength",
+                    [](auto& b, auto&) {
+                        ReplaceLine(b, 8, "100");
+                        ReplaceLine(b, 9, "400");
+                    },
+                    "no chart values"}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST_F(GraCommands, CommandLineNamesEndingInGraInAnyCaseOpenAsGraphData) {
+    for (const char* name : {"work.gra", "WORK.GRA", "Work.Gra"}) {
+        const QString path =
+            WriteWork(CalibratedWork(QStringLiteral("chart.bmp")), QString::fromLatin1(name));
+        OpenFileByExtension(*state, views, path);
+        EXPECT_EQ(state->Main.GraFileName, path);
+        EXPECT_EQ(Positions(state->Store, 4), (std::vector<PicturePoint>{{500, 100}}));
+    }
+}
+
+TEST_F(GraCommands, OtherCommandLineNamesOpenAsPictures) {
+    const QString jpeg = elsewhere.filePath(QStringLiteral("photo.jpg"));
+    ASSERT_TRUE(PatternPicture(64, 48).save(jpeg, "JPG"));
+    AppendPoint(state->Store, 1, 150, 350);
+    state->Main.GraFileName = QStringLiteral("/old/work.gra");
+    OpenFileByExtension(*state, views, jpeg);
+    EXPECT_EQ(state->Pics.PictureFileName, jpeg);
+    EXPECT_EQ(state->Pics.PictureWidth, 64);
+    EXPECT_TRUE(state->Main.GraFileName.isEmpty());
+    EXPECT_EQ(Points(*state), 0);
+
+    // Graph data under another name is read as a picture, and refused as one.
+    const QString disguised =
+        WriteWork(CalibratedWork(QStringLiteral("chart.bmp")), QStringLiteral("work.jpg"));
+    EXPECT_THROW(OpenFileByExtension(*state, views, disguised), FileError);
+    EXPECT_EQ(state->Pics.PictureFileName, jpeg);
+}
+
+TEST_F(GraCommands, CancelledOpenDialogChangesNothingAndAChosenFileResetsTheTools) {
+    AppendPoint(state->Store, 1, 150, 350);
+    state->Main.ToolMode = Tool::Eraser;
+    state->Main.GraFileName = QStringLiteral("/old/work.gra");
+    OpenGraFile(*state, host, views);
+    EXPECT_EQ(Points(*state), 1);
+    EXPECT_EQ(state->Main.ToolMode, Tool::Eraser);
+    EXPECT_EQ(state->Main.GraFileName, QStringLiteral("/old/work.gra"));
+
+    const QString path = WriteWork(CalibratedWork(QStringLiteral("chart.bmp")));
+    host.FileNames = {path};
+    OpenGraFile(*state, host, views);
+    EXPECT_EQ(state->Main.GraFileName, path);
+    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
+    EXPECT_EQ(Points(*state), 2);
+}
+
+TEST_F(GraCommands, PictureIsFoundInDataGrafiksThenBesideTheFile) {
+    const QString gra = elsewhere.filePath(QStringLiteral("work.gra"));
+    const QString name = QStringLiteral("chart.bmp");
+    const QString inData = PictureFile(name);
+    const QString inGrafiks = elsewhere.filePath(QStringLiteral("Grafiks/chart.bmp"));
+    const QString beside = elsewhere.filePath(name);
+    EXPECT_THROW(FindGraPicture(appDir.path(), gra, name), FileError);
+    for (const QString& path : {beside, inGrafiks, inData}) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        WriteBytes(path, "x");
+        EXPECT_EQ(FindGraPicture(appDir.path(), gra, name), path);
+    }
+}
+
+} // namespace
+} // namespace lineora::test

@@ -1,0 +1,213 @@
+#include "core/curves/GraFile.h"
+
+#include "core/common/Errors.h"
+#include "core/common/FileReading.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
+#include <string>
+
+namespace lineora {
+namespace {
+
+// Curves of 0, 1 and 1000 points (the most a curve takes), a negative coordinate, and the
+// outermost positions a file keeps.
+GraData SampleWork() {
+    GraData data{"curve.bmp", "0", "10000", "0,5", "1", 52, 410, 600, 410, 52, 37, 1, 2, {}};
+    data.Curves[2] = {{120, 388}};
+    for (int i = 0; i < 1000; ++i) {
+        data.Curves[3].push_back({i, 1000 - i});
+    }
+    data.Curves[5] = {{-7, 0}, {1000000, -1000000}};
+    return data;
+}
+
+// The same written by hand from the format: CR LF after every line, the last included.
+QByteArray SampleWorkBytes() {
+    QList<QByteArray> lines{"curve.bmp", "0",           "10000", "0,5",         "1",  "52",
+                            "410",       "600",         "410",   "52",          "37", "1",
+                            "2",         "Line \xB9 1", "1",     "Line \xB9 2", "2",  "120",
+                            "388",       "Line \xB9 3", "1001"};
+    for (int i = 0; i < 1000; ++i) {
+        lines << QByteArray::number(i) << QByteArray::number(1000 - i);
+    }
+    lines += {"Line \xB9 4", "1", "Line \xB9 5", "3", "-7", "0", "1000000", "-1000000"};
+    return lines.join("\r\n") + "\r\n";
+}
+
+TEST(GraText, WritesTheFormatByteForByte) {
+    const QByteArray written = WriteGraText(SampleWork());
+    EXPECT_EQ(written, SampleWorkBytes());
+    // The curve header is the single byte 0xB9 for the numero sign.
+    EXPECT_TRUE(written.contains(QByteArray::fromHex("4C696E6520B920310D0A310D0A")));
+}
+
+TEST(GraText, ReadsBackEveryPositionAndText) {
+    EXPECT_EQ(ReadGraText(SampleWorkBytes(), QStringLiteral("work.gra")), SampleWork());
+}
+
+TEST(GraText, ReadsLineFeedOnlyFilesAndAMissingLastLineEnd) {
+    QByteArray lf = SampleWorkBytes();
+    lf.replace("\r\n", "\n");
+    EXPECT_EQ(ReadGraText(lf, QStringLiteral("lf.gra")), SampleWork());
+    lf.chop(1);
+    EXPECT_EQ(ReadGraText(lf, QStringLiteral("lf.gra")), SampleWork());
+    // An old Mac file: lone CRs end its lines.
+    QByteArray cr = SampleWorkBytes();
+    cr.replace("\r\n", "\r");
+    EXPECT_EQ(ReadGraText(cr, QStringLiteral("cr.gra")), SampleWork());
+}
+
+// Texts go in the header line's code page when they fit it, else as UTF-8, and read back
+// either way.
+TEST(GraText, TextsAreWrittenInWindows1251WhenTheyFitElseInUtf8) {
+    const struct {
+        const char16_t* Name;
+        QByteArray Bytes;
+        QByteArray Lead = {}; // before the name, on the file's first line only
+    } cases[] = {
+        {u"кривая №2.bmp", "\xEA\xF0\xE8\xE2\xE0\xFF \xB9\x32.bmp"},
+        {u"曲线.bmp", "\xE6\x9B\xB2\xE7\xBA\xBF.bmp"},
+        // Its code-page bytes DF B9 are valid UTF-8 of another letter, so it goes as UTF-8.
+        {u"Я№", "\xD0\xAF\xE2\x84\x96"},
+        // Names whose first bytes read as a byte order mark keep them behind a real one.
+        {u"п»їЏ.bmp", "\xEF\xBB\xBF\x8F.bmp", "\xEF\xBB\xBF"},
+        {u"\uFEFF.bmp", "\xEF\xBB\xBF.bmp", "\xEF\xBB\xBF"},
+    };
+    for (const auto& c : cases) {
+        GraData data = SampleWork();
+        data.PictureName = QStringView(c.Name).toString(); // keeps a leading U+FEFF
+        data.MaxY = data.PictureName;
+        const QByteArray written = WriteGraText(data);
+        EXPECT_TRUE(written.startsWith(c.Lead + c.Bytes + "\r\n"))
+            << written.left(20).toHex().data();
+        EXPECT_EQ(written.count(c.Bytes + "\r\n"), 2);
+        EXPECT_EQ(ReadGraText(written, QStringLiteral("t.gra")), data);
+    }
+}
+
+TEST(GraText, WorkTheFileCannotHoldIsNotWritten) {
+    GraData data = SampleWork();
+    data.Curves[4].assign(1001, PicturePoint{1, 1});
+    EXPECT_THROW(WriteGraText(data), FileError);
+    data = SampleWork();
+    data.YMaxPointY = -1000001;
+    EXPECT_THROW(WriteGraText(data), FileError);
+}
+
+struct Damage {
+    std::string Name;
+    std::function<void(QByteArrayList&)> Apply; // on the lines of SampleWorkBytes
+    int Line;
+    const char* Reason;
+};
+
+// Line numbers: 1 picture, 2-5 texts, 6-11 reference points, 12-13 scale codes, 14-15 curve 1,
+// 16-19 curve 2 (one point), 20-21 header and count of curve 3, its points from 22 on, curve 5's
+// points from 2026 on.
+class DamagedGraText : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedGraText, IsRefusedWithTheFileTheLineAndTheReason) {
+    QByteArrayList lines = SampleWorkBytes().split('\n');
+    lines.removeLast(); // the empty rest behind the last line end
+    GetParam().Apply(lines);
+    const QByteArray bytes = lines.isEmpty() ? QByteArray() : lines.join('\n') + '\n';
+    try {
+        ReadGraText(bytes, QStringLiteral("/data/work.gra"));
+        FAIL() << "accepted";
+    } catch (const FileError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("/data/work.gra"), std::string::npos) << message;
+        EXPECT_NE(message.find("line " + std::to_string(GetParam().Line) + ":"), std::string::npos)
+            << message;
+        EXPECT_NE(message.find(GetParam().Reason), std::string::npos) << message;
+        EXPECT_LT(message.size(), 200U);
+    }
+}
+
+void Set(QByteArrayList& lines, int line, const QByteArray& text) {
+    lines[line - 1] = text + '\r';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedGraText,
+    ::testing::Values(
+        Damage{"LetterInACoordinate", [](auto& l) { Set(l, 7, "41O"); }, 7, "not an integer"},
+        Damage{"BeyondInt32", [](auto& l) { Set(l, 6, "2147483648"); }, 6, "not an integer"},
+        Damage{"Count1002", [](auto& l) { Set(l, 15, "1002"); }, 15, "1002"},
+        Damage{"PointAtInt32Max", [](auto& l) { Set(l, 2028, "2147483647"); }, 2028,
+               "2147483647, outside -1000000 to 1000000"},
+        Damage{"ReferenceBeyondTheBound", [](auto& l) { Set(l, 11, "-1000001"); }, 11, "outside"},
+        // A quoted line stops at 40 characters; a NUL or control character is shown escaped
+        // and the reason still follows.
+        Damage{"NulInANumber",
+               [](auto& l) {
+                   Set(l, 7,
+                       QByteArray("4\0\x1b"
+                                  "1",
+                                  4));
+               },
+               7, "\"4\\x00\\x1b1\" is not an integer"},
+        Damage{"LongLine", [](auto& l) { Set(l, 8, QByteArray(3 << 20, '7') + 'x'); }, 8,
+               "\"7777777777777777777777777777777777777777...\" is not an integer"},
+        Damage{"CountZero", [](auto& l) { Set(l, 21, "0"); }, 21, "count line 0"},
+        Damage{"ScaleCode4", [](auto& l) { Set(l, 12, "4"); }, 12, "scale code 4"},
+        Damage{"ScaleCode0", [](auto& l) { Set(l, 13, "0"); }, 13, "scale code 0"},
+        Damage{"EmptyFile", [](auto& l) { l.clear(); }, 1, "ends"},
+        Damage{"EndsInsideAPoint", [](auto& l) { l = l.mid(0, 22); }, 23, "ends"},
+        Damage{"LastCurveCut", [](auto& l) { l.removeLast(); }, 2029, "ends"}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST(GraFiles, SaveAndLoadKeepTheBytesAndNameAnUnreadableFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("work.gra"));
+    SaveGraFile(path, SampleWorkBytes());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), SampleWorkBytes());
+    EXPECT_EQ(LoadGraFile(path), SampleWork());
+
+    const QString missing = folder.filePath(QStringLiteral("none.gra"));
+    try {
+        LoadGraFile(missing);
+        FAIL() << "read a missing file";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find(missing.toStdString()), std::string::npos);
+    }
+}
+
+// A pipe would make the read wait forever and a device like /dev/zero never end.
+TEST(GraFiles, OnlyRegularFilesOfAtMost16MegabytesAreRead) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString fifo = folder.filePath(QStringLiteral("pipe.gra"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile big(folder.filePath(QStringLiteral("big.gra")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kMaxGraFileBytes + 1));
+    big.close();
+    const std::pair<QString, const char*> cases[] = {
+        {fifo, "not a regular file"},
+        {QStringLiteral("/dev/null"), "not a regular file"}, // harmless to read if it were
+        {folder.path(), "not a regular file"},
+        {big.fileName(), "too large: more than 16 MB"}};
+    for (const auto& [path, reason] : cases) {
+        try {
+            LoadGraFile(path);
+            ADD_FAILURE() << "read " << path.toStdString();
+        } catch (const FileError& error) {
+            EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+        }
+    }
+}
+
+} // namespace
+} // namespace lineora

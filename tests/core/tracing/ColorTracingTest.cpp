@@ -1,0 +1,234 @@
+#include "core/tracing/ColorTracing.h"
+
+#include "core/common/Color.h"
+#include "core/common/Errors.h"
+#include "core/common/Rounding.h"
+#include "core/picture/DrawnPictures.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace lineora::test {
+namespace {
+
+constexpr TColor kRed = 0x0000FF;
+constexpr TColor kWhite = 0xFFFFFF;
+constexpr TColor kInvalid = 0xFFFFFFFF;
+
+// Only these four coordinates place the band.
+Calibration Refs(std::int32_t zeroX, std::int32_t zeroY, std::int32_t xMaxX, std::int32_t yMaxY) {
+    Calibration cal;
+    cal.ZeroPointX = zeroX;
+    cal.ZeroPointY = zeroY;
+    cal.XMaxPointX = xMaxX;
+    cal.YMaxPointY = yMaxY;
+    return cal;
+}
+
+void Put(QImage& picture, int x, int y, TColor colour) {
+    picture.setPixel(x, y, ToQRgb(colour));
+}
+
+// The rule as written, one column after the other, every pixel split into its components.
+TColor ReadAt(const QImage& picture, std::int64_t x, std::int64_t y) {
+    if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) {
+        return kInvalid;
+    }
+    return FromQRgb(picture.pixel(static_cast<int>(x), static_cast<int>(y)));
+}
+
+bool LiteralMatch(const QImage& picture, std::int64_t x, std::int64_t y, const TraceRequest& r) {
+    const TColor c = ReadAt(picture, x, y);
+    const std::int64_t red = c & 255, green = (c & 0xFF00) / 256, blue = (c & 0xFF0000) / 65536;
+    switch (r.Criterion) {
+    case TraceCriterion::Color:
+        return red == ColorRed(r.FindColor) && green == ColorGreen(r.FindColor) &&
+               blue == ColorBlue(r.FindColor);
+    case TraceCriterion::Black:
+        return red == 0 && green == 0 && blue == 0;
+    case TraceCriterion::Special:
+        return red - blue > 120 && red - green > 120;
+    case TraceCriterion::Color2: {
+        int count = 0;
+        for (const auto& [dx, dy] :
+             {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {-1, 1}, {1, -1}, {1, 1}}) {
+            count += ReadAt(picture, x + dx, y + dy) == r.Color2 ? 1 : 0;
+        }
+        return count >= r.Neighbours;
+    }
+    }
+    return false;
+}
+
+std::vector<PicturePoint> LiteralTrace(const QImage& picture, const Calibration& cal,
+                                       const TraceRequest& r) {
+    const std::int64_t left = cal.ZeroPointX + 4, right = cal.XMaxPointX - 4;
+    const std::int64_t top = cal.YMaxPointY + 10, bottom = cal.ZeroPointY - 4;
+    const Extended width = static_cast<Extended>(right - left);
+    const std::int32_t step = std::max(RoundHalfEven(width / r.Points), 1);
+    const std::int32_t columns = std::min(RoundHalfEven(width / step), 1000);
+    std::vector<PicturePoint> points;
+    for (std::int32_t i = 1; i <= columns; ++i) {
+        const std::int64_t x = left + std::int64_t{i - 1} * step;
+        for (std::int64_t y = top; y <= bottom; ++y) {
+            if (LiteralMatch(picture, x, y, r)) {
+                points.push_back({static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)});
+                break;
+            }
+        }
+    }
+    return points;
+}
+
+std::vector<PicturePoint> Trace(const QImage& picture, const Calibration& cal,
+                                const TraceRequest& request) {
+    return TraceLine(picture, TraceBandOf(cal, request.Points), request);
+}
+
+struct BandCase {
+    std::int32_t xMaxX, points;
+    std::int32_t step, columns;
+};
+
+class TraceBandTest : public ::testing::TestWithParam<BandCase> {};
+
+// The random comparison below meets neither of these: more points than pixels, and more
+// columns than a curve has rows.
+TEST_P(TraceBandTest, StepAndColumns) {
+    const BandCase& c = GetParam();
+    const TraceBand band = TraceBandOf(Refs(100, 400, c.xMaxX, 100), c.points);
+    EXPECT_EQ(band.Step, c.step);
+    EXPECT_EQ(band.Columns, c.columns);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bands, TraceBandTest,
+                         ::testing::Values(BandCase{500, 1000, 1, 392},     // step 1
+                                           BandCase{2308, 1000, 2, 1000})); // 1100 columns
+
+TEST(TraceBand, NoPointsIsADivisionByZero) {
+    EXPECT_THROW(TraceBandOf(Refs(100, 400, 500, 100), 0), CalcError);
+}
+
+struct PixelCase {
+    const char* name;
+    TraceCriterion criterion;
+    TColor pixel;       // at (10, 20), in the band's one column
+    int lineNeighbours; // of its eight neighbours, how many have the second colour
+    std::int32_t threshold;
+    bool found;
+};
+
+class CriterionTest : public ::testing::TestWithParam<PixelCase> {};
+
+TEST_P(CriterionTest, OnePixelMatchesOrNot) {
+    const PixelCase& c = GetParam();
+    constexpr TColor kLine = 0x405060;
+    QImage picture = WhitePicture(40, 40);
+    const QPoint around[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
+    for (int i = 0; i < 8; ++i) {
+        // Neighbours beyond the count get a colour one unit off the line's.
+        Put(picture, 10 + around[i].x(), 20 + around[i].y(),
+            i < c.lineNeighbours ? kLine : 0x405061);
+    }
+    Put(picture, 10, 20, c.pixel);
+    TraceRequest request;
+    request.Criterion = c.criterion;
+    request.Color2 = kLine;
+    request.Neighbours = c.threshold;
+    request.Points = 1000;
+    const std::vector<PicturePoint> expected =
+        c.found ? std::vector<PicturePoint>{{10, 20}} : std::vector<PicturePoint>{};
+    EXPECT_EQ(Trace(picture, Refs(6, 36, 15, 0), request), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Criteria, CriterionTest,
+    ::testing::Values(
+        PixelCase{"RedOverBlueBy120", TraceCriterion::Special, MakeColor(200, 79, 80), 0, 0, false},
+        PixelCase{"RedBy121", TraceCriterion::Special, MakeColor(201, 80, 80), 0, 0, true},
+        PixelCase{"ThreeOfThreeNeighbours", TraceCriterion::Color2, kWhite, 3, 3, true},
+        PixelCase{"TwoOfThreeNeighbours", TraceCriterion::Color2, kWhite, 2, 3, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ColorTrace, ACurveCrossingAColumnTwiceGivesItsUpperCrossing) {
+    QImage picture = WhitePicture(60, 60);
+    // An arc peaking at (30, 15) over a straight line that crosses every column lower down.
+    DrawInk(picture, {{10, 40}, {30, 15}, {50, 40}}, Qt::red);
+    DrawInk(picture, {{10, 45}, {50, 45}}, Qt::red);
+    TraceRequest request;
+    request.Criterion = TraceCriterion::Special;
+    request.Points = 1000;
+    const std::vector<PicturePoint> points = Trace(picture, Refs(6, 58, 54, 0), request);
+    ASSERT_EQ(points.size(), 40u); // columns 10 .. 49
+    for (const PicturePoint& p : points) {
+        EXPECT_LE(p.Y, 40) << p.X;
+    }
+    EXPECT_EQ(points[20], (PicturePoint{30, 15}));
+}
+
+// The row-by-row scan against the rule as written, on random pictures, bands partly off the
+// picture and every criterion.
+TEST(ColorTrace, RowScanAgreesWithTheColumnByColumnRule) {
+    // Beside each colour sought, one a unit off in a single component.
+    const TColor palette[] = {kWhite,   0x000000, 0x010000, kRed,     MakeColor(200, 70, 90),
+                              0x20C010, 0x20C011, 0x405060, 0x405061, MakeColor(200, 80, 79)};
+    const std::discrete_distribution<int> pick({62, 6, 2, 6, 2, 6, 2, 10, 2, 2});
+    std::size_t pointsCompared = 0;
+    for (unsigned seed = 1; seed <= 120; ++seed) {
+        std::mt19937 random(seed);
+        auto draw = pick;
+        const auto uniform = [&random](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
+        };
+        QImage picture = WhitePicture(uniform(20, 70), uniform(20, 60));
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                Put(picture, x, y, palette[draw(random)]);
+            }
+        }
+        const Calibration cal = Refs(uniform(-12, 20), uniform(10, picture.height() + 12),
+                                     uniform(20, picture.width() + 12), uniform(-16, 20));
+        for (const TraceCriterion criterion : {TraceCriterion::Color, TraceCriterion::Black,
+                                               TraceCriterion::Special, TraceCriterion::Color2}) {
+            TraceRequest request;
+            request.Criterion = criterion;
+            // White as either colour also meets the paper around the picture: off it a pixel
+            // reads white, but a neighbour there never equals the second colour.
+            request.FindColor = uniform(0, 3) == 0 ? kWhite : 0x20C010;
+            request.Color2 = uniform(0, 3) == 0 ? kWhite : 0x405060;
+            request.Neighbours = uniform(0, 4);
+            request.Points = uniform(1, 80);
+            const std::vector<PicturePoint> expected = LiteralTrace(picture, cal, request);
+            EXPECT_EQ(Trace(picture, cal, request), expected)
+                << "seed " << seed << " criterion " << static_cast<int>(criterion);
+            pointsCompared += expected.size();
+        }
+    }
+    EXPECT_GT(pointsCompared, 2000u); // the pictures do give points to compare
+}
+
+struct TextCase {
+    const char* text;
+    std::int32_t low, high;
+    std::optional<std::int32_t> value;
+};
+
+class WholeNumberTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(WholeNumberTest, AcceptsWholeNumbersInRangeOnly) {
+    const TextCase& c = GetParam();
+    EXPECT_EQ(WholeNumberIn(QString::fromLatin1(c.text), c.low, c.high), c.value) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, WholeNumberTest,
+    ::testing::Values(TextCase{" 7 ", 1, 1000, 7}, TextCase{"+1000", 1, 1000, 1000},
+                      TextCase{"-0", 0, 8, 0}, TextCase{"0", 1, 1000, std::nullopt},
+                      TextCase{"1001", 1, 1000, std::nullopt},
+                      TextCase{"2.0", 1, 1000, std::nullopt},
+                      TextCase{"1e3", 1, 1000, std::nullopt},
+                      TextCase{"99999999999999999999", 1, 1000, std::nullopt}));
+
+} // namespace
+} // namespace lineora::test

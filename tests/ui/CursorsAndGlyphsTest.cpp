@@ -1,0 +1,64 @@
+#include "ui/app/Cursors.h"
+#include "ui/app/Glyphs.h"
+
+#include <QImage>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace lineora::test {
+namespace {
+
+// Adds the image's pixels to `seen`; false when an image with the same pixels was there.
+bool IsNew(const QImage& image, QSet<QByteArray>& seen) {
+    const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
+                           static_cast<qsizetype>(image.sizeInBytes()));
+    const bool fresh = !seen.contains(bytes);
+    seen.insert(bytes);
+    return fresh;
+}
+
+int OpaquePixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST(CursorTest, DrawnOnesAreDistinctAndTheRestTheSystemArrow) {
+    QSet<QByteArray> seen;
+    for (int id = -1; id <= kCursorCount; ++id) {
+        if (id <= 0 || id == 9 || id == kCursorCount) {
+            EXPECT_TRUE(CursorImage(id).isNull()) << id;
+            EXPECT_EQ(PictureCursor(id).shape(), Qt::ArrowCursor) << id;
+            continue;
+        }
+        const QImage image = CursorImage(id).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(32, 32)) << id;
+        EXPECT_TRUE(image.rect().contains(CursorHotSpot(id))) << id;
+        EXPECT_GT(OpaquePixels(image), 0) << id;
+        EXPECT_TRUE(IsNew(image, seen)) << id;
+        EXPECT_EQ(PictureCursor(id).shape(), Qt::BitmapCursor) << id;
+        // The crosshairs act on the pixel under their hotspot: upright ones cross through it.
+        if (id == 2 || id == 4 || (id >= 11 && id <= 13)) {
+            const QPoint hot = CursorHotSpot(id);
+            EXPECT_LT(qGray(image.pixel(hot.x(), 2)), 40) << id;
+            EXPECT_LT(qGray(image.pixel(2, hot.y())), 40) << id;
+        }
+    }
+}
+
+TEST(GlyphTest, EveryGlyphIsDrawnAndNoTwoAreAlike) {
+    QSet<QByteArray> seen;
+    for (int g = 0; g <= static_cast<int>(Glyph::Program); ++g) {
+        const QImage image = DrawGlyph(static_cast<Glyph>(g)).toImage();
+        EXPECT_GT(OpaquePixels(image), 20) << g;
+        EXPECT_TRUE(IsNew(image, seen)) << g;
+    }
+}
+
+} // namespace
+} // namespace lineora::test
