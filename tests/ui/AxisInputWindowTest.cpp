@@ -1,6 +1,6 @@
 #include "ui/WindowTestSupport.h"
 
-#include "core/common/NumberText.h"
+#include "support/DecimalCharGuard.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +21,6 @@ protected:
         input->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(input));
     }
-    void TearDown() override { SetDecimalChar(QLatin1Char('.')); }
 
     // Types into a field as the keyboard would, replacing whatever it held.
     void Retype(QLineEdit* field, const QString& keys) {
@@ -36,7 +35,7 @@ protected:
 // Which keys a field takes is decided by the numeric key filter; here only that the fields use
 // it, see the text without the selection it replaces, and pass what they hold on.
 TEST_F(AxisInputWindow, FieldsTypeOnlyWhatCanBecomeANumber) {
-    SetDecimalChar(QLatin1Char(','));
+    const DecimalCharGuard comma(QLatin1Char(','));
     Retype(input->EditMaxX, QStringLiteral("1.5.,"));
     EXPECT_EQ(input->EditMaxX->text(), QStringLiteral("1,5"));
     EXPECT_EQ(state->Texts.MaxX, QStringLiteral("1,5"));

@@ -3,6 +3,7 @@
 #include "core/commands/State.h"
 #include "core/common/NumberText.h"
 #include "core/curves/GraFile.h"
+#include "support/DecimalCharGuard.h"
 #include "support/ScriptedHost.h"
 #include "ui/app/PictureView.h"
 #include "ui/app/Windows.h"
@@ -46,6 +47,7 @@ protected:
                      StartupOptions{false});
     }
 
+    DecimalCharGuard separator; // startup reads the host's
     QTemporaryDir folder;
     std::unique_ptr<State> state = std::make_unique<State>();
     ScriptedHost host;
@@ -67,7 +69,6 @@ TEST_F(StartupTest, PictureOnTheCommandLineIsOpenedAndWorkStartsEmptyAtOneToOne)
     EXPECT_TRUE(windows.FormLineora->ButtonSetPoint->isChecked());
     EXPECT_EQ(DecimalChar(), QLatin1Char(','));
     EXPECT_EQ(windows.FormAbout->LabelDecimalPointer->text(), QStringLiteral(","));
-    SetDecimalChar(QLatin1Char('.'));
 }
 
 TEST_F(StartupTest, GraphDataFileOnTheCommandLineIsOpenedLastSoItsPointsStay) {

@@ -2,7 +2,6 @@
 
 #include "core/commands/FakeViews.h"
 #include "core/commands/State.h"
-#include "core/common/NumberText.h"
 #include "support/ScriptedHost.h"
 
 #include <array>
@@ -15,7 +14,6 @@ namespace lineora::test {
 // A white 600 x 500 picture calibrated as the worked example: zero (100,400), X-max (500,400),
 // Y-max (100,100), X 0..10 and Y 0..3, so one X unit is 40 pixels and one Y unit 100.
 inline std::unique_ptr<State> CalibratedState() {
-    SetDecimalChar(QLatin1Char('.'));
     auto state = std::make_unique<State>();
     state->Pics.Clean = QImage(600, 500, QImage::Format_RGB32);
     state->Pics.Clean.fill(Qt::white);

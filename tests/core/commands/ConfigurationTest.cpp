@@ -4,6 +4,7 @@
 #include "core/commands/Commands.h"
 #include "core/common/Errors.h"
 #include "core/common/Messages.h"
+#include "support/DecimalCharGuard.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,11 +47,9 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        SetDecimalChar(QLatin1Char('.'));
         state->Main.AppDir = folder.path();
         views.state = state.get();
     }
-    void TearDown() override { SetDecimalChar(QLatin1Char('.')); }
 
     QString Path() const { return folder.filePath(QStringLiteral("lineora3.Ini")); }
     void PutFile(const QByteArray& bytes) const {
@@ -97,7 +96,7 @@ class LoadedFile : public Configuration, public ::testing::WithParamInterface<Lo
 
 TEST_P(LoadedFile, AppliesAsTheButtonsWould) {
     const LoadCase& c = GetParam();
-    SetDecimalChar(QLatin1Char(c.separator));
+    const DecimalCharGuard separator(QLatin1Char(c.separator));
     PutFile(c.file);
     if (c.before) {
         c.before(*state);

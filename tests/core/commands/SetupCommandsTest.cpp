@@ -3,6 +3,7 @@
 #include "core/commands/Commands.h"
 #include "core/common/Color.h"
 #include "core/common/Errors.h"
+#include "support/DecimalCharGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ TEST(StepXText, KeepsTheTextAndTakesOnlyANumber) {
     for (const Case& c :
          {Case{"2.5", '.', false, 2.5}, Case{"2,5", ',', false, 2.5}, Case{"", '.', false, 10},
           Case{"-", '.', true, 10}, Case{",", ',', true, 10}, Case{"2,5", '.', true, 10}}) {
-        SetDecimalChar(QLatin1Char(c.separator));
+        const DecimalCharGuard separator(QLatin1Char(c.separator));
         Settings settings;
         settings.StepX = 10;
         const QString text = QString::fromLatin1(c.text);
@@ -49,7 +50,6 @@ TEST(StepXText, KeepsTheTextAndTakesOnlyANumber) {
         EXPECT_EQ(settings.StepXText, text);
         EXPECT_DOUBLE_EQ(static_cast<double>(settings.StepX), c.stepAfter) << c.text;
     }
-    SetDecimalChar(QLatin1Char('.'));
 }
 
 class SetupEffects : public ::testing::Test {

@@ -6,7 +6,7 @@
 #include "core/commands/FakeViews.h"
 #include "core/commands/GraCommands.h"
 #include "core/commands/State.h"
-#include "core/common/NumberText.h"
+#include "support/DecimalCharGuard.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,14 +43,11 @@ QByteArray ReadBytes(const QString& path) {
     return file.readAll();
 }
 
-class Workflow : public ::testing::TestWithParam<WorkflowCase> {
-protected:
-    void TearDown() override { SetDecimalChar(QLatin1Char('.')); }
-};
+using Workflow = ::testing::TestWithParam<WorkflowCase>;
 
 TEST_P(Workflow, OpeningTheWorkGivesTheExpectedExportText) {
     const WorkflowCase& workflow = GetParam();
-    SetDecimalChar(QLatin1Char(workflow.SystemSeparator));
+    const DecimalCharGuard separator(QLatin1Char(workflow.SystemSeparator));
     QTemporaryDir appDir; // an empty program folder: the picture lies beside the file
     ASSERT_TRUE(appDir.isValid());
     auto state = std::make_unique<State>();

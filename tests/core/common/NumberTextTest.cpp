@@ -1,5 +1,6 @@
 #include "core/common/NumberText.h"
 #include "core/common/Errors.h"
+#include "support/DecimalCharGuard.h"
 #include "support/ScriptedHost.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ constexpr Extended kInf = std::numeric_limits<Extended>::infinity();
 // Restores the process-wide separator whatever a test set.
 class NumberTextTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetDecimalChar(kPoint); }
+    test::DecimalCharGuard separator_;
 };
 
 struct GeneralCase {

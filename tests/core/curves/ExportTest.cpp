@@ -1,20 +1,14 @@
 #include "core/curves/Export.h"
 
 #include "FilledStore.h"
-#include "core/common/NumberText.h"
+#include "support/DecimalCharGuard.h"
 
 #include <gtest/gtest.h>
 
 namespace lineora {
 namespace {
 
-class ExportText : public ::testing::Test {
-protected:
-    void SetUp() override { SetDecimalChar(QLatin1Char('.')); }
-    void TearDown() override { SetDecimalChar(QLatin1Char('.')); }
-};
-
-TEST_F(ExportText, CurvesFollowEachOtherWithTheirYInAColumnOfTheirOwn) {
+TEST(ExportText, CurvesFollowEachOtherWithTheirYInAColumnOfTheirOwn) {
     // CR LF after the last line too.
     EXPECT_EQ(BuildExportText(test::TwoCurves(), NumberFormat::Standard, SeparatorChoice::Point)
                   .toStdString(),
@@ -27,7 +21,7 @@ TEST_F(ExportText, CurvesFollowEachOtherWithTheirYInAColumnOfTheirOwn) {
 
 // The values are taken as they stand, whatever else the row holds: a refresh leaves them
 // current and the export does not look at Valid.
-TEST_F(ExportText, UsesEveryStoredRowUpToLineNext) {
+TEST(ExportText, UsesEveryStoredRowUpToLineNext) {
     PointStore store;
     test::PutPoint(store, 5, 1, 2);
     store.PointValues[1][5].Valid = 0;
@@ -43,11 +37,11 @@ struct SeparatorCase {
     const char* expected; // the X column of the line
 };
 
-class ExportSeparator : public ExportText, public ::testing::WithParamInterface<SeparatorCase> {};
+class ExportSeparator : public ::testing::TestWithParam<SeparatorCase> {};
 
 TEST_P(ExportSeparator, ForcedOrKeptAsTheSettingSays) {
     const SeparatorCase& c = GetParam();
-    SetDecimalChar(QLatin1Char(c.system));
+    const test::DecimalCharGuard system(QLatin1Char(c.system));
     PointStore store;
     test::PutPoint(store, 1, c.value, c.value);
     const QString text = BuildExportText(store, c.format, c.choice);

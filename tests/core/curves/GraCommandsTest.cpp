@@ -7,6 +7,7 @@
 #include "core/curves/GraFile.h"
 #include "core/picture/DrawnPictures.h"
 #include "core/picture/Pictures.h"
+#include "support/DecimalCharGuard.h"
 #include "support/WorkedExample.h"
 
 #include <QDir>
@@ -67,7 +68,6 @@ protected:
         state->Pics.Working = state->Pics.Clean.copy();
         state->Pics.PictureFileName = QStringLiteral("/pictures/chart.bmp");
     }
-    void TearDown() override { SetDecimalChar(QLatin1Char('.')); }
 
     QString DataFile(const QString& name) const {
         return QDir(appDir.path()).filePath(QStringLiteral("Data/") + name);
@@ -223,7 +223,7 @@ TEST_F(GraCommands, ScaleLinesTwoAndOneTurnOnLog10XAndLinearY) {
 TEST_F(GraCommands, AxisTextsFollowTheSeparatorOfThisMachine) {
     for (const auto& [written, system, shown] :
          {std::tuple{"0,5", '.', "0.5"}, std::tuple{"0.5", ',', "0,5"}}) {
-        SetDecimalChar(QLatin1Char(system));
+        const DecimalCharGuard separator{QLatin1Char(system)};
         GraData data = CalibratedWork(QStringLiteral("chart.bmp"));
         data.MinX = QString::fromLatin1(written);
         data.MaxY = QString::fromLatin1(written) + QLatin1Char('1');
