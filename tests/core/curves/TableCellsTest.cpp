@@ -4,6 +4,8 @@
 #include "core/common/NumberText.h"
 #include "core/curves/TableModel.h"
 
+#include <QAbstractItemModelTester>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -15,8 +17,6 @@ using Row = std::array<QString, kTableColumns>;
 
 class Table : public ::testing::Test {
 protected:
-    void SetUp() override { SetDecimalChar(QLatin1Char('.')); }
-
     Row RowAt(int tableRow) const {
         const TableLayout layout = LayoutTable(store);
         Row row;
@@ -106,6 +106,22 @@ TEST(TableModelTest, ShowsRowNumbersBeforeAndPointsAfterOneResetPerRefresh) {
     EXPECT_EQ(model.data(model.index(2, 3)).toString(), QStringLiteral("100000"));
     EXPECT_FALSE(model.data(model.index(2, 2)).isValid());
     EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Y1"));
+}
+
+// Qt's checks of the model contract run at every reset, as points come, options change and a
+// curve is cleared; in Fatal mode a breach ends the run.
+TEST(TableModelTest, KeepsTheItemModelContractThroughRefreshes) {
+    TableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    PointStore store = test::TwoCurves();
+    model.Refresh(store, TableOptions{});
+    test::PutPoint(store, 4, 7, 8, 71, 72);
+    model.Refresh(store, TableOptions{false, true, 10});
+    ClearLine(store, 2);
+    model.Refresh(store, TableOptions{});
+    EXPECT_EQ(model.data(model.index(2, 5)).toString(), QStringLiteral("8"));
+    EXPECT_FALSE(model.data(model.index(3, 0)).isNull());
+    EXPECT_FALSE(model.data(model.index(3, 1)).isValid());
 }
 
 } // namespace

@@ -1,0 +1,62 @@
+#pragma once
+
+// How gtest shows Qt values in a failure: without these it prints a QString as a list of
+// two-byte objects and a QImage as raw bytes. Every test file gets this header through the
+// test targets' forced include, so all of them print a type alike.
+
+#include <QByteArray>
+#include <QImage>
+#include <QMetaEnum>
+#include <QString>
+
+#include <algorithm>
+#include <cstdint>
+#include <ostream>
+
+namespace lineora::test {
+
+// Quotes and escapes `bytes`; bytes from 0x80 up pass through when they are UTF-8 text.
+inline void PrintEscaped(const QByteArray& bytes, bool utf8, std::ostream* os) {
+    constexpr qsizetype kShown = 200;
+    constexpr char kHex[] = "0123456789abcdef";
+    *os << '"';
+    for (const char c : bytes.first(std::min(bytes.size(), kShown))) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            *os << '\\' << c;
+        } else if (byte >= 0x20 && byte != 0x7f && (byte < 0x80 || utf8)) {
+            *os << c;
+        } else {
+            *os << "\\x" << kHex[byte >> 4] << kHex[byte & 15];
+        }
+    }
+    *os << '"';
+    if (bytes.size() > kShown) {
+        *os << "... (" << bytes.size() << " bytes)";
+    }
+}
+
+} // namespace lineora::test
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    lineora::test::PrintEscaped(text.toUtf8(), true, os);
+}
+
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    lineora::test::PrintEscaped(bytes, false, os);
+}
+
+// Size, format and an FNV-1a hash of the pixels (not of the padding after each line), so two
+// pictures that differ show different hashes.
+inline void PrintTo(const QImage& image, std::ostream* os) {
+    std::uint32_t hash = 2166136261u;
+    const qsizetype lineBytes = (qsizetype{image.width()} * image.depth() + 7) / 8;
+    for (int y = 0; y < image.height(); ++y) {
+        for (const uchar byte : QByteArrayView(image.constScanLine(y), lineBytes)) {
+            hash = (hash ^ byte) * 16777619u;
+        }
+    }
+    *os << "QImage(" << image.width() << "x" << image.height() << ", "
+        << QMetaEnum::fromType<QImage::Format>().valueToKey(image.format()) << ", hash " << std::hex
+        << hash << std::dec << ")";
+}
