@@ -15,15 +15,17 @@
 
 namespace lineora::test {
 
-// Quotes and escapes `bytes`; bytes from 0x80 up pass through when they are UTF-8 text.
-inline void PrintEscaped(const QByteArray& bytes, bool utf8, std::ostream* os) {
-    constexpr qsizetype kShown = 200;
+// Quotes and escapes the first `shown` bytes; bytes from 0x80 up pass through when they are
+// UTF-8 text.
+inline void PrintEscaped(const QByteArray& bytes, qsizetype shown, bool utf8, std::ostream* os) {
     constexpr char kHex[] = "0123456789abcdef";
     *os << '"';
-    for (const char c : bytes.first(std::min(bytes.size(), kShown))) {
+    for (const char c : bytes.first(std::min(bytes.size(), shown))) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             *os << '\\' << c;
+        } else if (c == '\t' || c == '\r' || c == '\n') {
+            *os << '\\' << (c == '\t' ? 't' : c == '\r' ? 'r' : 'n');
         } else if (byte >= 0x20 && byte != 0x7f && (byte < 0x80 || utf8)) {
             *os << c;
         } else {
@@ -31,7 +33,7 @@ inline void PrintEscaped(const QByteArray& bytes, bool utf8, std::ostream* os) {
         }
     }
     *os << '"';
-    if (bytes.size() > kShown) {
+    if (bytes.size() > shown) {
         *os << "... (" << bytes.size() << " bytes)";
     }
 }
@@ -39,11 +41,12 @@ inline void PrintEscaped(const QByteArray& bytes, bool utf8, std::ostream* os) {
 } // namespace lineora::test
 
 inline void PrintTo(const QString& text, std::ostream* os) {
-    lineora::test::PrintEscaped(text.toUtf8(), true, os);
+    const QByteArray utf8 = text.toUtf8();
+    lineora::test::PrintEscaped(utf8, utf8.size(), true, os);
 }
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
-    lineora::test::PrintEscaped(bytes, false, os);
+    lineora::test::PrintEscaped(bytes, 200, false, os);
 }
 
 // Size, format and an FNV-1a hash of the pixels (not of the padding after each line), so two
