@@ -4,19 +4,15 @@
 
 namespace lineora::test {
 
-// The decimal separator is process-wide: a test that changes it holds one of these, which
-// puts the previous separator back when the test ends, also when an assertion ends it early.
+// Sets the process-wide decimal separator until the end of the scope, however a test ends.
 class DecimalCharGuard {
+    QChar previous_ = DecimalChar();
+
 public:
-    explicit DecimalCharGuard(QChar separator = DecimalChar()) : previous_(DecimalChar()) {
-        SetDecimalChar(separator);
-    }
+    explicit DecimalCharGuard(QChar separator = DecimalChar()) { SetDecimalChar(separator); }
     ~DecimalCharGuard() { SetDecimalChar(previous_); }
     DecimalCharGuard(const DecimalCharGuard&) = delete;
     DecimalCharGuard& operator=(const DecimalCharGuard&) = delete;
-
-private:
-    QChar previous_;
 };
 
 } // namespace lineora::test

@@ -2,6 +2,7 @@
 
 #include "core/commands/FakeViews.h"
 #include "core/commands/State.h"
+#include "support/DecimalCharGuard.h"
 #include "support/ScriptedHost.h"
 
 #include <array>

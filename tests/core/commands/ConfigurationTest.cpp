@@ -4,7 +4,6 @@
 #include "core/commands/Commands.h"
 #include "core/common/Errors.h"
 #include "core/common/Messages.h"
-#include "support/DecimalCharGuard.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,6 @@
 #include "core/commands/Commands.h"
 #include "core/common/Color.h"
 #include "core/common/Errors.h"
-#include "support/DecimalCharGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -22,7 +22,6 @@ const QChar kComma = QLatin1Char(',');
 constexpr Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
 constexpr Extended kInf = std::numeric_limits<Extended>::infinity();
 
-// Restores the process-wide separator whatever a test set.
 class NumberTextTest : public ::testing::Test {
 protected:
     test::DecimalCharGuard separator_;

@@ -7,7 +7,6 @@
 #include "core/curves/GraFile.h"
 #include "core/picture/DrawnPictures.h"
 #include "core/picture/Pictures.h"
-#include "support/DecimalCharGuard.h"
 #include "support/WorkedExample.h"
 
 #include <QDir>
