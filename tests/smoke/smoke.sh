@@ -68,13 +68,23 @@ printf '[StepByX]\nBolStepX=0\n[Rezim]\nStepX=0\n[Setup]\nLanguageRussian=0\nLan
 program=$work/$(basename "$program")
 
 start_program() {
-    "$program" "$@" >"$work/program.log" 2>&1 &
-    pid=$!
     window=
-    for _ in $(seq 1 60); do
-        window=$(xdotool search --name '^Lineora3' 2>/dev/null | head -n 1 || true)
+    # On a loaded machine a fresh server has refused the program's first connection now and
+    # then, though xdpyinfo had reached it: such a start is tried again, anything else is not.
+    for _ in 1 2 3; do
+        "$program" "$@" >"$work/program.log" 2>&1 &
+        pid=$!
+        for _ in $(seq 1 60); do
+            window=$(xdotool search --name '^Lineora3' 2>/dev/null | head -n 1 || true)
+            [ -n "$window" ] && break
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.5
+        done
         [ -n "$window" ] && break
-        sleep 0.5
+        kill -0 "$pid" 2>/dev/null && break
+        grep -q 'could not connect to display' "$work/program.log" || break
+        echo "the program could not reach the display; trying again"
+        sleep 1
     done
     [ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
     xdotool windowmove "$window" 0 0
