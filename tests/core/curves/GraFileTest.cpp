@@ -94,9 +94,12 @@ TEST(GraText, TextsAreWrittenInWindows1251WhenTheyFitElseInUtf8) {
 }
 
 TEST(GraText, WorkTheFileCannotHoldIsNotWritten) {
-    GraData data = SampleWork();
-    data.Curves[4].assign(1001, PicturePoint{1, 1});
-    EXPECT_THROW(WriteGraText(data), FileError);
+    GraData data;
+    for (std::size_t c = 1; c <= kCurveCount; ++c) {
+        data = SampleWork();
+        data.Curves[c].assign(1001, PicturePoint{1, 1});
+        EXPECT_THROW(WriteGraText(data), FileError) << "curve " << c;
+    }
     data = SampleWork();
     data.YMaxPointY = -1000001;
     EXPECT_THROW(WriteGraText(data), FileError);
