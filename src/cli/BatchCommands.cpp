@@ -88,23 +88,23 @@ QString OutputOption(const ParsedArguments& parsed, const QString& command) {
 }
 
 // Runs `work`; a file or calculation error is reported and gives status 1.
-int Reported(const std::function<void()>& work) {
+int Reported(ConsoleHost& console, const std::function<void()>& work) {
     try {
         work();
     } catch (const std::bad_alloc&) {
-        Complain(QStringLiteral("there is not enough memory for this picture"));
+        console.Complain(QStringLiteral("there is not enough memory for this picture"));
         return kExitBadFile;
     } catch (const std::exception& error) {
-        Complain(QString::fromUtf8(error.what()));
+        console.Complain(QString::fromUtf8(error.what()));
         return kExitBadFile;
     }
     return kExitDone;
 }
 
 // A picture read, changed and written as a 24-bit BMP.
-int TransformPicture(const QString& in, const QString& out,
+int TransformPicture(ConsoleHost& console, const QString& in, const QString& out,
                      const std::function<QImage(QImage)>& transform) {
-    return Reported([&] {
+    return Reported(console, [&] {
         Pictures result;
         result.Clean = transform(ReadPictureFile(in));
         if (result.Clean.isNull()) {
@@ -122,20 +122,20 @@ void LoadSettings(State& state, Views& views, Host& host, const QString& appDir)
 
 } // namespace
 
-int RunCleanSpecksCommand(const QStringList& arguments) {
+int RunCleanSpecksCommand(const QStringList& arguments, const QString&, ConsoleHost& console) {
     QStringList files;
     try {
         files = ExpectFiles(ParseArguments(arguments, {}), 2, QStringLiteral("IN OUT.bmp"));
     } catch (const UsageError& error) {
-        return ComplainOfUsage(error);
+        return console.ComplainOfUsage(error);
     }
-    return TransformPicture(files[0], files[1], [](QImage picture) {
+    return TransformPicture(console, files[0], files[1], [](QImage picture) {
         CleanSpecks(picture, InkLimits{});
         return picture;
     });
 }
 
-int RunRotateCommand(const QStringList& arguments) {
+int RunRotateCommand(const QStringList& arguments, const QString&, ConsoleHost& console) {
     QStringList files;
     double degrees = 0;
     try {
@@ -148,10 +148,10 @@ int RunRotateCommand(const QStringList& arguments) {
                     .arg(files[0]));
         }
     } catch (const UsageError& error) {
-        return ComplainOfUsage(error);
+        return console.ComplainOfUsage(error);
     }
     const double theta = degrees * std::numbers::pi / 180;
-    return TransformPicture(files[1], files[2], [theta](QImage picture) {
+    return TransformPicture(console, files[1], files[2], [theta](QImage picture) {
         if (theta == 0) {
             return picture;
         }
@@ -165,7 +165,7 @@ int RunRotateCommand(const QStringList& arguments) {
     });
 }
 
-int RunAutoCommand(const QStringList& arguments, const QString& appDir) {
+int RunAutoCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console) {
     const QString threshold = QStringLiteral("--threshold");
     QString picture, output;
     std::int32_t neighbours = 3;
@@ -175,13 +175,12 @@ int RunAutoCommand(const QStringList& arguments, const QString& appDir) {
         output = OutputOption(parsed, QStringLiteral("--auto"));
         neighbours = IntegerOption(parsed, threshold, 0, 8, neighbours);
     } catch (const UsageError& error) {
-        return ComplainOfUsage(error);
+        return console.ComplainOfUsage(error);
     }
-    return Reported([&] {
+    return Reported(console, [&] {
         State state;
         NullViews views;
-        ConsoleHost host;
-        LoadSettings(state, views, host, appDir);
+        LoadSettings(state, views, console, appDir);
         OpenPictureFile(state, views, picture);
         state.Store.CurrentLine = 1;
         RunAutoDigitize(state, views, neighbours);
@@ -189,14 +188,14 @@ int RunAutoCommand(const QStringList& arguments, const QString& appDir) {
     });
 }
 
-int RunTraceColorCommand(const QStringList& arguments, const QString& appDir) {
+int RunTraceColorCommand(const QStringList& arguments, const QString& appDir,
+                         ConsoleHost& console) {
     const QStringList options{QStringLiteral("--criterion"), QStringLiteral("--color"),
                               QStringLiteral("--color2"),    QStringLiteral("--neighbours"),
                               QStringLiteral("--points"),    kOutput};
     State state;
     NullViews views;
-    ConsoleHost host;
-    LoadSettings(state, views, host, appDir); // the colours' defaults
+    LoadSettings(state, views, console, appDir); // the colours' defaults
     QString work, output;
     TraceRequest request;
     try {
@@ -213,9 +212,9 @@ int RunTraceColorCommand(const QStringList& arguments, const QString& appDir) {
         request.Color2 =
             ColourOption(parsed, QStringLiteral("--color2"), state.Setup.Special2Color);
     } catch (const UsageError& error) {
-        return ComplainOfUsage(error);
+        return console.ComplainOfUsage(error);
     }
-    return Reported([&] {
+    return Reported(console, [&] {
         OpenGraPath(state, views, work);
         state.Store.CurrentLine = 1;
         RunColorTrace(state, views, request);

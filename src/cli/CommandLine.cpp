@@ -2,6 +2,7 @@
 
 #include "cli/BatchCommands.h"
 #include "cli/CommandLineArgs.h"
+#include "cli/ConsoleHost.h"
 
 #include "core/commands/GraCommands.h"
 #include "core/common/BriefQuote.h"
@@ -14,10 +15,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStringList>
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace lineora {
@@ -144,7 +143,7 @@ struct ExportDefaults {
 
 // The export settings of the configuration beside the program, as the setup dialog would show
 // them. A missing file gives a first run's settings; a damaged one is reported and does too.
-ExportDefaults ReadExportDefaults(const QString& appDir) {
+ExportDefaults ReadExportDefaults(const QString& appDir, ConsoleHost& console) {
     ExportDefaults defaults;
     const QString path = QDir(appDir).filePath(QStringLiteral("lineora3.Ini"));
     if (!QFileInfo::exists(path)) {
@@ -166,25 +165,25 @@ ExportDefaults ReadExportDefaults(const QString& appDir) {
             defaults.Separator = SeparatorChoice::System;
         }
     } catch (const std::exception& error) {
-        Complain(QStringLiteral("the configuration \"%1\" is ignored: %2")
-                     .arg(path, QString::fromUtf8(error.what())));
+        console.Complain(QStringLiteral("the configuration \"%1\" is ignored: %2")
+                             .arg(path, QString::fromUtf8(error.what())));
         return ExportDefaults{};
     }
     return defaults;
 }
 
-int RunExport(const QStringList& arguments, const QString& appDir) {
+int RunExport(const QStringList& arguments, const QString& appDir, ConsoleHost& console) {
     ExportRequest request;
     try {
         request = ParseExportArguments(arguments);
     } catch (const UsageError& error) {
-        return ComplainOfUsage(error);
+        return console.ComplainOfUsage(error);
     }
     if (request.Help) {
-        WriteTo(stdout, kHelpText);
+        console.Print(kHelpText);
         return kExitDone;
     }
-    const ExportDefaults defaults = ReadExportDefaults(appDir);
+    const ExportDefaults defaults = ReadExportDefaults(appDir, console);
     QByteArray text;
     try {
         const GraData data = LoadGraFile(request.File);
@@ -192,59 +191,38 @@ int RunExport(const QStringList& arguments, const QString& appDir) {
                              request.Separator.value_or(defaults.Separator))
                    .toUtf8();
     } catch (const FileError& error) {
-        Complain(QString::fromUtf8(error.what()));
+        console.Complain(QString::fromUtf8(error.what()));
         return kExitBadFile;
     } catch (const std::exception& error) {
-        Complain(QStringLiteral("\"%1\": %2").arg(request.File, QString::fromUtf8(error.what())));
+        console.Complain(
+            QStringLiteral("\"%1\": %2").arg(request.File, QString::fromUtf8(error.what())));
         return kExitBadFile;
     }
-    WriteTo(stdout, text);
-    if (std::fflush(stdout) != 0) {
-        Complain(QStringLiteral("cannot write the export text"));
+    if (!console.Print(text)) {
+        console.Complain(QStringLiteral("cannot write the export text"));
         return kExitBadFile;
     }
     return kExitDone;
 }
 
-// Numbers typed with the machine's separator read as the window would read them.
-void UseSystemDecimalChar() {
-    const QString point = QLocale::system().decimalPoint();
-    SetDecimalChar(point.isEmpty() ? QLatin1Char('.') : point.front());
-}
-
 // The windowless commands that work on pictures, by option.
-using PictureCommand = int (*)(const QStringList& arguments, const QString& appDir);
+using PictureCommand = int (*)(const QStringList& arguments, const QString& appDir,
+                               ConsoleHost& console);
 
-int CleanSpecksWithoutFolder(const QStringList& arguments, const QString&) {
-    return RunCleanSpecksCommand(arguments);
-}
-
-int RotateWithoutFolder(const QStringList& arguments, const QString&) {
-    return RunRotateCommand(arguments);
-}
-
-PictureCommand PictureCommandOf(const QByteArray& option) {
-    if (option == "--clean-specks") {
-        return CleanSpecksWithoutFolder;
+PictureCommand PictureCommandOf(const QString& option) {
+    if (option == QLatin1String("--clean-specks")) {
+        return RunCleanSpecksCommand;
     }
-    if (option == "--rotate") {
-        return RotateWithoutFolder;
+    if (option == QLatin1String("--rotate")) {
+        return RunRotateCommand;
     }
-    if (option == "--auto") {
+    if (option == QLatin1String("--auto")) {
         return RunAutoCommand;
     }
-    if (option == "--trace-color") {
+    if (option == QLatin1String("--trace-color")) {
         return RunTraceColorCommand;
     }
     return nullptr;
-}
-
-// Pictures are drawn on (axes and marks) into QImage only, which needs no display and no GUI
-// application.
-int RunPictureCommand(PictureCommand command, int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
-    UseSystemDecimalChar();
-    return command(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
 }
 
 // The forms of the command, the first paragraph of the help text.
@@ -253,40 +231,43 @@ QByteArray UsageLines() {
     return help.left(help.indexOf("\n\n") + 1);
 }
 
-int RefuseUnknownOption(const QString& option) {
-    Complain(QStringLiteral("unknown option \"%1\"").arg(BriefQuote(option)));
-    WriteTo(stderr, UsageLines());
+int RefuseUnknownOption(const QString& option, ConsoleHost& console) {
+    console.Complain(QStringLiteral("unknown option \"%1\"").arg(BriefQuote(option)));
+    console.PrintError(UsageLines());
     return kExitBadArguments;
 }
 
 } // namespace
 
+int RunCommandLineForm(const QStringList& arguments, const QString& appDir, ConsoleHost& console) {
+    const QString first = arguments.value(0);
+    const QStringList rest = arguments.mid(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        console.Print(kHelpText);
+        return kExitDone;
+    }
+    const PictureCommand command = PictureCommandOf(first);
+    if (command == nullptr && first != QLatin1String("--export")) {
+        return RefuseUnknownOption(first, console);
+    }
+    // Numbers typed with the machine's separator read as the window would read them.
+    ReadSystemDecimalChar(console);
+    return command != nullptr ? command(rest, appDir, console) : RunExport(rest, appDir, console);
+}
+
 std::optional<int> RunCommandLine(int argc, char* argv[]) {
-    if (argc < 2) {
-        return std::nullopt;
-    }
-    const QByteArray first(argv[1]);
-    if (const PictureCommand command = PictureCommandOf(first)) {
-        return RunPictureCommand(command, argc, argv);
-    }
-    const bool help = first == "--help" || first == "-h";
-    if (!help && first != "--export") {
-        // Only a file name opens the window: a mistyped option must not, for without a display
-        // that ends in an abort. A file whose name starts with "-" is named as "./-name".
-        if (first.startsWith('-')) {
-            return RefuseUnknownOption(QString::fromLocal8Bit(first));
-        }
+    // Only a file name opens the window: a mistyped option must not, for without a display
+    // that ends in an abort. A file whose name starts with "-" is named as "./-name".
+    if (argc < 2 || argv[1][0] != '-') {
         return std::nullopt;
     }
     // A core application only: it gives the arguments and the program's folder without a
-    // display.
+    // display. Pictures are drawn on (axes and marks) into QImage only, which needs no GUI
+    // application either.
     QCoreApplication application(argc, argv);
-    if (help) {
-        WriteTo(stdout, kHelpText);
-        return kExitDone;
-    }
-    UseSystemDecimalChar();
-    return RunExport(QCoreApplication::arguments().mid(2), QCoreApplication::applicationDirPath());
+    ConsoleHost console;
+    return RunCommandLineForm(QCoreApplication::arguments().mid(1),
+                              QCoreApplication::applicationDirPath(), console);
 }
 
 } // namespace lineora

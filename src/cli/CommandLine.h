@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <optional>
 
 namespace lineora {
+
+class ConsoleHost;
 
 // The commands that run without a window, for scripts that process saved work:
 //   lineora --export [--format standard|scientific] [--separator comma|point|system] FILE.gra
@@ -13,5 +18,11 @@ namespace lineora {
 // with no argument or a first argument that does not start with "-" (a picture or graph data
 // file). Any other first argument starting with "-" is a usage error.
 std::optional<int> RunCommandLine(int argc, char* argv[]);
+
+// The windowless form the arguments (after the program's name, the first starting with "-")
+// ask for, run with the configuration in `appDir` and its output on `console`; gives the exit
+// status. Sets the decimal separator from the console's system for the forms that read or
+// write numbers.
+int RunCommandLineForm(const QStringList& arguments, const QString& appDir, ConsoleHost& console);
 
 } // namespace lineora

@@ -12,19 +12,6 @@ bool IsNumber(const QString& text) {
 
 } // namespace
 
-void WriteTo(std::FILE* stream, const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
-void Complain(const QString& text) {
-    WriteTo(stderr, (QStringLiteral("lineora: ") + text + QLatin1Char('\n')).toUtf8());
-}
-
-int ComplainOfUsage(const UsageError& error) {
-    Complain(QString::fromUtf8(error.what()) + QStringLiteral("\nTry \"lineora --help\"."));
-    return kExitBadArguments;
-}
-
 ParsedArguments ParseArguments(const QStringList& arguments, const QStringList& valueOptions) {
     ParsedArguments parsed;
     bool optionsEnd = false;

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace lineora {
@@ -20,12 +18,6 @@ class UsageError : public std::runtime_error {
 public:
     explicit UsageError(const QString& what) : std::runtime_error(what.toStdString()) {}
 };
-
-void WriteTo(std::FILE* stream, const QByteArray& bytes);
-// "lineora: " + text on the error stream.
-void Complain(const QString& text);
-// A usage error with the pointer to --help; gives kExitBadArguments.
-int ComplainOfUsage(const UsageError& error);
 
 struct ParsedArguments {
     bool Help = false;

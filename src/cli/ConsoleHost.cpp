@@ -6,6 +6,33 @@
 
 namespace lineora {
 
+namespace {
+
+bool WriteTo(std::FILE* stream, const QByteArray& bytes) {
+    const auto size = static_cast<std::size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stream) == size;
+}
+
+} // namespace
+
+bool ConsoleHost::Print(const QByteArray& bytes) {
+    const bool written = WriteTo(out_, bytes);
+    return std::fflush(out_) == 0 && written;
+}
+
+void ConsoleHost::PrintError(const QByteArray& bytes) {
+    WriteTo(err_, bytes);
+}
+
+void ConsoleHost::Complain(const QString& text) {
+    PrintError((QStringLiteral("lineora: ") + text + QLatin1Char('\n')).toUtf8());
+}
+
+int ConsoleHost::ComplainOfUsage(const UsageError& error) {
+    Complain(QString::fromUtf8(error.what()) + QStringLiteral("\nTry \"lineora --help\"."));
+    return kExitBadArguments;
+}
+
 void ConsoleHost::ShowMessage(const QString& text) {
     Complain(text);
 }

@@ -1,0 +1,147 @@
+// The picture tools and the tracing for scripts: pictures in, pictures or graph data files out.
+
+#include "FormRuns.h"
+
+#include "core/curves/GraFile.h"
+
+#include <QColor>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace lineora::cli;
+
+class PictureForms : public FormTest {
+protected:
+    // A form that succeeds says nothing.
+    void Succeed(const QStringList& arguments) const {
+        const Outcome run = Run(arguments);
+        EXPECT_EQ(run.Status, 0) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.Err, QByteArray());
+    }
+};
+
+bool IsWhite(const QImage& picture, int x, int y) {
+    return picture.pixelColor(x, y) == QColor(Qt::white);
+}
+
+TEST_F(PictureForms, CleanSpecksWhitensDustAndKeepsLines) {
+    QImage scan = White(40, 30);
+    scan.setPixel(10, 10, qRgb(0, 0, 0));
+    QPainter(&scan).fillRect(QRect(5, 20, 30, 2), Qt::black);
+    Succeed({"--clean-specks", Save(scan, "scan.png"), "@/clean.bmp"});
+    const QImage clean(Path("clean.bmp"));
+    ASSERT_EQ(clean.size(), scan.size());
+    EXPECT_TRUE(IsWhite(clean, 10, 10));
+    EXPECT_FALSE(IsWhite(clean, 20, 20));
+    EXPECT_FALSE(IsWhite(clean, 20, 21));
+}
+
+TEST_F(PictureForms, RotateGivesTheBoundingBoxOfTheTurnedScan) {
+    const QString in = Save(White(100, 60), "scan.png");
+    struct Case {
+        const char* Degrees;
+        QSize Size;
+    };
+    // Positive: Round(W cos) + Round(H sin) by W sin + H cos. Negative: the other corner
+    // overhangs, and the diagonal's projection rounds up to 109.
+    for (const Case& c : {Case{"10", {98 + 10, 76}}, Case{"-10", {109, 76}}, Case{"0", {100, 60}},
+                          Case{"89.5", {61, 101}}}) {
+        Succeed({"--rotate", c.Degrees, in, "@/turned.bmp"});
+        EXPECT_EQ(QImage(Path("turned.bmp")).size(), c.Size) << c.Degrees;
+    }
+}
+
+// A plain black-on-white chart: 1-pixel axes at column 40 and row 250, and a 3-pixel black
+// line whose lowest row is 150, shorter than the axis within the rows searched for it.
+TEST_F(PictureForms, AutoDigitizingFindsTheAxesAndSamplesTheCurve) {
+    QImage chart = White(560, 320);
+    QPainter painter(&chart);
+    painter.setPen(Qt::black);
+    painter.drawLine(40, 30, 40, 250);
+    painter.drawLine(40, 250, 550, 250);
+    painter.fillRect(QRect(60, 148, 490, 3), Qt::black);
+    painter.end();
+    Succeed({"--auto", Save(chart, "chart.png"), "-o", "@/work.gra"});
+    const lineora::GraData work = lineora::LoadGraFile(Path("work.gra"));
+    EXPECT_EQ(work.PictureName, QStringLiteral("work.bmp"));
+    EXPECT_EQ(QImage(Path("work.bmp")).size(), chart.size());
+    EXPECT_EQ(work.ZeroPointX, 40);
+    EXPECT_EQ(work.ZeroPointY, 250);
+    ASSERT_EQ(work.Curves[1].size(), 30u);
+    for (std::size_t k = 0; k < 30; ++k) {
+        EXPECT_EQ(work.Curves[1][k].X, 40 + 35 + 15 * static_cast<int>(k));
+        EXPECT_EQ(work.Curves[1][k].Y, 150);
+    }
+}
+
+// Four lines two pixels thick, a criterion for each, topmost first: each criterion finds its
+// own line in every one of the 1000 columns (the most a curve takes), a file keeps them all.
+TEST_F(PictureForms, TracingFindsTheLineOfItsCriterion) {
+    QImage chart = White(1300, 100);
+    QPainter painter(&chart);
+    const std::pair<int, QRgb> lines[] = {
+        {20, qRgb(255, 0, 0)}, {40, qRgb(0, 0, 0)}, {60, qRgb(0, 0, 255)}, {80, qRgb(0, 255, 0)}};
+    for (const auto& [row, colour] : lines) {
+        painter.fillRect(QRect(0, row, 1300, 2), QColor(colour));
+    }
+    painter.end();
+    Save(chart, "wide.bmp");
+    lineora::GraData work{"wide.bmp", "0", "10", "0", "1", 20, 90, 1280, 90, 20, 10, 1, 1, {}};
+    lineora::SaveGraFile(Path("wide.gra"), lineora::WriteGraText(work));
+    // color2 takes a pixel with at least T (3 unless given) of its eight neighbours in the
+    // colour: the row above the green line has three.
+    const std::pair<const char*, int> cases[] = {{"special", 20},
+                                                 {"black", 40},
+                                                 {"color --color 0xFF0000", 60},
+                                                 {"color2 --color2 0x00FF00 --neighbours 4", 80},
+                                                 {"color2 --color2 65280", 79}};
+    for (const auto& [criterion, row] : cases) {
+        Succeed(Words("--trace-color --points 1000 @/wide.gra -o @/traced.gra --criterion") +
+                Words(criterion));
+        const std::vector<lineora::PicturePoint> points =
+            lineora::LoadGraFile(Path("traced.gra")).Curves[1];
+        ASSERT_EQ(points.size(), 1000u) << criterion;
+        EXPECT_TRUE(std::all_of(points.begin(), points.end(), [row = row](const auto& p) {
+            return p.Y == row;
+        })) << criterion;
+    }
+    EXPECT_TRUE(QFile::exists(Path("traced.bmp")));
+}
+
+// A device, a pipe or a folder is never replaced by a result; a link to a regular file is
+// written through and stays a link. The device is a copy of /dev/full made in the test's folder
+// (where the system lets the test make one), so a run as root cannot replace the real one.
+TEST_F(PictureForms, OnlyRegularFilesAreWritten) {
+    const QString in = Save(White(20, 20), "in.png");
+    QStringList targets{Path("pipe.bmp"), Path("folder.bmp")};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(targets[0]).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(targets[1]));
+    if (::mknod(QFile::encodeName(Path("full")).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+        targets << Path("full");
+    }
+    for (const QString& target : targets) {
+        const Outcome run = Run({"--clean-specks", in, target});
+        EXPECT_EQ(run.Status, 1) << target.toStdString();
+        EXPECT_TRUE(run.Err.contains("not a regular file")) << run.Err.toStdString();
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(target).constData(), &info), 0);
+        EXPECT_FALSE(S_ISREG(info.st_mode)) << target.toStdString();
+    }
+
+    Save(White(5, 5), "target.bmp");
+    ASSERT_TRUE(QFile::link(Path("target.bmp"), Path("link.bmp")));
+    Succeed({"--clean-specks", in, "@/link.bmp"});
+    EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink());
+    EXPECT_EQ(QImage(Path("target.bmp")).size(), QSize(20, 20));
+}
+
+} // namespace
