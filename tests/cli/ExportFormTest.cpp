@@ -57,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Export, ::testing::Values(
     // Of several separator buttons on, the last one read wins; names compare without case.
     ExportCase{"LastSeparatorOfTheConfigurationWins", "", "linear-standard-point",
                "expected.txt", ',', "[setup]\nstandartnumerformat=1\nPointer1=1\nPointer2=1\n"},
+    ExportCase{"SystemSeparatorOfTheConfigurationWins", "", "comma-texts",
+               "expected-comma-system.txt", ',', "[Setup]\nPointer2=1\nPointer3=1\n"},
     ExportCase{"OptionsOverrideTheConfiguration", kStandardPoint, "linear-standard-point",
                "expected.txt", '.', "[Setup]\nStandartNumerFormat=0\nPointer1=1\n"},
     ExportCase{"DamagedConfigurationIsReported", "", "comma-texts", "expected.txt", '.',
