@@ -4,10 +4,8 @@
 #include <QStringList>
 
 namespace lineora {
-class ConsoleHost;
-}
 
-namespace lineora {
+class ConsoleHost;
 
 // The picture tools and the tracing for scripts that prepare many scans; no window opens.
 // Each takes the arguments after its own option and returns the exit status (0 done, 1 a
