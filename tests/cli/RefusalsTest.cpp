@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Export, Refusals, ::testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(PictureForms, Refusals, ::testing::Values(
     Refusal{"CleanOneFile", "--clean-specks @/in.png", 2, "IN OUT.bmp, got 1"},
-    Refusal{"CleanThreeFiles", "--clean-specks @/in.png a b", 2, "got 3"},
+    Refusal{"CleanThreeFiles", "--clean-specks @/in.png @/a @/b", 2, "got 3"},
     Refusal{"CleanMissing", "--clean-specks @/none.png @/out.bmp", 1, "none.png"},
     Refusal{"RotateNoNumber", "--rotate abc @/in.png @/out.bmp", 2, "\"abc\""},
     Refusal{"RotateUpright", "--rotate 90 @/in.png @/out.bmp", 2, "\"90\""},
