@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(PictureForms, Refusals, ::testing::Values(
     Refusal{"RotateNaN", "--rotate nan @/in.png @/out.bmp", 2, "\"nan\""},
     Refusal{"RotateComma", "--rotate 1,5 @/in.png @/out.bmp", 2, "\"1,5\""},
     Refusal{"RotateMissing", "--rotate 5 @/none.png @/out.bmp", 1, "none.png"},
+    Refusal{"RotateIntoAFolder", "--rotate 5 @/in.png @", 1, "is not a regular file"},
     Refusal{"AutoNoOutput", "--auto @/in.png", 2, "--auto needs -o"},
     Refusal{"AutoThreshold9", "--auto --threshold 9 @/in.png -o @/out.gra", 2,
             "--threshold takes a whole number from 0 to 8, not \"9\""},
