@@ -36,27 +36,35 @@ TEST(CursorTest, DrawnOnesAreDistinctAndTheRestTheSystemArrow) {
             EXPECT_EQ(PictureCursor(id).shape(), Qt::ArrowCursor) << id;
             continue;
         }
-        const QImage image = CursorImage(id).toImage().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(image.size(), QSize(32, 32)) << id;
-        EXPECT_TRUE(image.rect().contains(CursorHotSpot(id))) << id;
-        EXPECT_GT(OpaquePixels(image), 0) << id;
-        EXPECT_TRUE(IsNew(image, seen)) << id;
+        const QPoint hot = CursorHotSpot(id);
         EXPECT_EQ(PictureCursor(id).shape(), Qt::BitmapCursor) << id;
-        // The crosshairs act on the pixel under their hotspot: upright ones cross through it.
-        if (id == 2 || id == 4 || (id >= 11 && id <= 13)) {
-            const QPoint hot = CursorHotSpot(id);
-            EXPECT_LT(qGray(image.pixel(hot.x(), 2)), 40) << id;
-            EXPECT_LT(qGray(image.pixel(2, hot.y())), 40) << id;
+        EXPECT_EQ(PictureCursor(id).hotSpot(), hot) << id;
+        for (const int ratio : {1, 2}) {
+            const QImage image =
+                CursorImage(id, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+            ASSERT_EQ(image.size(), QSize(32, 32) * ratio) << id;
+            EXPECT_TRUE(QRect(0, 0, 32, 32).contains(hot)) << id;
+            EXPECT_GT(OpaquePixels(image), 0) << id;
+            EXPECT_TRUE(IsNew(image, seen)) << id;
+            // The crosshairs act on the pixel under their hotspot: upright ones cross through
+            // it at either ratio.
+            if (id == 2 || id == 4 || (id >= 11 && id <= 13)) {
+                EXPECT_LT(qGray(image.pixel(hot.x() * ratio, 2 * ratio)), 40) << id;
+                EXPECT_LT(qGray(image.pixel(2 * ratio, hot.y() * ratio)), 40) << id;
+            }
         }
     }
 }
 
-TEST(GlyphTest, EveryGlyphIsDrawnAndNoTwoAreAlike) {
+TEST(GlyphTest, EveryGlyphIsDrawnAtItsSizeAndNoTwoAreAlike) {
     QSet<QByteArray> seen;
     for (int g = 0; g <= static_cast<int>(Glyph::Program); ++g) {
-        const QImage image = DrawGlyph(static_cast<Glyph>(g)).toImage();
+        const auto glyph = static_cast<Glyph>(g);
+        const QImage image = DrawGlyph(glyph).toImage();
+        EXPECT_EQ(image.size(), glyph == Glyph::NoTool ? QSize(7, 20) : QSize(22, 22)) << g;
         EXPECT_GT(OpaquePixels(image), 20) << g;
         EXPECT_TRUE(IsNew(image, seen)) << g;
+        EXPECT_EQ(GlyphIcon(glyph).pixmap(image.size(), 2.0).size(), image.size() * 2) << g;
     }
 }
 

@@ -51,6 +51,13 @@ int CursorRatio() {
     return qGuiApp && qGuiApp->devicePixelRatio() > 1.25 ? 2 : 1;
 }
 
+// X11 takes the hotspot in the image's own pixels (Qt's xcb plugin hands it over unscaled, as
+// a 2x run shows), the other platforms in device-independent pixels.
+QPoint PlatformHotSpot(int id, int ratio) {
+    const QPoint hot = CursorHotSpot(id);
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? hot * ratio : hot;
+}
+
 } // namespace
 
 QPixmap CursorImage(int id, double devicePixelRatio) {
@@ -75,7 +82,7 @@ QCursor PictureCursor(int id) {
     std::optional<QCursor>& cursor =
         cache[static_cast<std::size_t>(ratio - 1)][static_cast<std::size_t>(id)];
     if (!cursor) {
-        const QPoint hot = CursorHotSpot(id);
+        const QPoint hot = PlatformHotSpot(id, ratio);
         cursor = QCursor(CursorImage(id, ratio), hot.x(), hot.y());
     }
     return *cursor;
