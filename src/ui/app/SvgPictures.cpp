@@ -1,12 +1,24 @@
 #include "ui/app/SvgPictures.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace lineora {
 
+namespace {
+
+// A picture drawn in pixel steps for 1x may come with a smooth twin for 2x screens.
+QString ForRatio(const QString& resource, double devicePixelRatio) {
+    QString twin = resource;
+    twin.replace(QLatin1String(".svg"), QLatin1String("@2x.svg"));
+    return devicePixelRatio >= 2 && QFile::exists(twin) ? twin : resource;
+}
+
+} // namespace
+
 QPixmap RenderSvg(const QString& resource, QSize size, double devicePixelRatio) {
-    QSvgRenderer renderer(resource);
+    QSvgRenderer renderer(ForRatio(resource, devicePixelRatio));
     if (!renderer.isValid() || size.isEmpty() || devicePixelRatio <= 0) {
         return {};
     }
