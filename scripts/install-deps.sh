@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev libvulkan-dev
     libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-qpa-plugins fonts-dejavu-core
     xvfb xauth xdotool imagemagick x11-utils

@@ -9,13 +9,11 @@
 namespace lineora::test {
 namespace {
 
-// Adds the image's pixels to `seen`; false when an image with the same pixels was there.
+// Remembers the image's pixels; false when an image with the same pixels was seen before.
 bool IsNew(const QImage& image, QSet<QByteArray>& seen) {
-    const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
-                           static_cast<qsizetype>(image.sizeInBytes()));
-    const bool fresh = !seen.contains(bytes);
-    seen.insert(bytes);
-    return fresh;
+    const auto before = seen.size();
+    seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+    return seen.size() > before;
 }
 
 int OpaquePixels(const QImage& image) {
@@ -36,27 +34,32 @@ TEST(CursorTest, DrawnOnesAreDistinctAndTheRestTheSystemArrow) {
             EXPECT_EQ(PictureCursor(id).shape(), Qt::ArrowCursor) << id;
             continue;
         }
-        const QImage image = CursorImage(id).toImage().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(image.size(), QSize(32, 32)) << id;
-        EXPECT_TRUE(image.rect().contains(CursorHotSpot(id))) << id;
-        EXPECT_GT(OpaquePixels(image), 0) << id;
-        EXPECT_TRUE(IsNew(image, seen)) << id;
-        EXPECT_EQ(PictureCursor(id).shape(), Qt::BitmapCursor) << id;
-        // The crosshairs act on the pixel under their hotspot: upright ones cross through it.
-        if (id == 2 || id == 4 || (id >= 11 && id <= 13)) {
-            const QPoint hot = CursorHotSpot(id);
-            EXPECT_LT(qGray(image.pixel(hot.x(), 2)), 40) << id;
-            EXPECT_LT(qGray(image.pixel(2, hot.y())), 40) << id;
+        const QPoint hot = CursorHotSpot(id);
+        EXPECT_EQ(PictureCursor(id).hotSpot(), hot) << id; // a bitmap cursor: none is at (0, 0)
+        EXPECT_TRUE(QRect(0, 0, 32, 32).contains(hot)) << id;
+        for (const int ratio : {1, 2}) {
+            const QImage image = CursorImage(id, ratio).toImage();
+            ASSERT_EQ(image.size(), QSize(32, 32) * ratio) << id;
+            EXPECT_GT(OpaquePixels(image), 0) << id;
+            EXPECT_TRUE(IsNew(image, seen)) << id;
+            // Upright crosshairs cross through the pixel a click acts on, at either ratio.
+            if (id == 2 || id == 4 || (id >= 11 && id <= 13)) {
+                EXPECT_LT(qGray(image.pixel(hot.x() * ratio, 2 * ratio)), 40) << id;
+                EXPECT_LT(qGray(image.pixel(2 * ratio, hot.y() * ratio)), 40) << id;
+            }
         }
     }
 }
 
-TEST(GlyphTest, EveryGlyphIsDrawnAndNoTwoAreAlike) {
+TEST(GlyphTest, EveryGlyphIsDrawnAtItsSizeAndNoTwoAreAlike) {
     QSet<QByteArray> seen;
     for (int g = 0; g <= static_cast<int>(Glyph::Program); ++g) {
-        const QImage image = DrawGlyph(static_cast<Glyph>(g)).toImage();
+        const auto glyph = static_cast<Glyph>(g);
+        const QImage image = DrawGlyph(glyph).toImage();
+        EXPECT_EQ(image.size(), glyph == Glyph::NoTool ? QSize(7, 20) : QSize(22, 22)) << g;
         EXPECT_GT(OpaquePixels(image), 20) << g;
         EXPECT_TRUE(IsNew(image, seen)) << g;
+        EXPECT_EQ(GlyphIcon(glyph).pixmap(image.size(), 2.0).size(), image.size() * 2) << g;
     }
 }
 

@@ -14,8 +14,9 @@ inline constexpr int kCursorCount = 17;
 
 QCursor PictureCursor(int id);
 
-// The drawn image of a cursor (null for the system ones) and its hotspot.
-QPixmap CursorImage(int id);
+// The drawn image of a cursor, 32 x 32 device-independent pixels at the given ratio (null for
+// the system ones), and its hotspot in device-independent pixels.
+QPixmap CursorImage(int id, double devicePixelRatio = 1.0);
 QPoint CursorHotSpot(int id);
 
 } // namespace lineora

@@ -5,7 +5,8 @@
 
 namespace lineora {
 
-// The pictures on the toolbar buttons, drawn in code at 22 x 22 pixels.
+// The pictures on the toolbar buttons: SVG drawings in resources/icons, laid out on a 22 x 22
+// pixel grid.
 enum class Glyph {
     OpenPicture,
     FromClipboard,
@@ -48,8 +49,8 @@ enum class Glyph {
 
 inline constexpr int kGlyphSize = 22;
 
-// 22 x 22 (or `side` x `side`, drawn at that size) except NoTool, which fits its narrow
-// button (7 x 20).
+// 22 x 22 (or `side` x `side`, rendered at that size) except NoTool, which fits its narrow
+// button (7 x 20). GlyphIcon holds the picture at 1x and 2x.
 QPixmap DrawGlyph(Glyph glyph, int side = kGlyphSize);
 QIcon GlyphIcon(Glyph glyph);
 
