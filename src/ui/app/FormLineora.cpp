@@ -1,10 +1,10 @@
+// The main window's construction, its size and the layout of its client area, and closing.
+
 #include "ui/app/FormLineora.h"
 
 #include "core/commands/Commands.h"
-#include "core/commands/PictureMouse.h"
-#include "core/common/Color.h"
 #include "core/common/ErrorBoundary.h"
-#include "ui/app/Cursors.h"
+#include "ui/app/Glyphs.h"
 #include "ui/app/KeyPreFilter.h"
 #include "ui/app/PictureView.h"
 #include "ui/app/Translation.h"
@@ -12,17 +12,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
-#include <QCursor>
-#include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QResizeEvent>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QToolButton>
 
 namespace lineora {
 
@@ -40,7 +34,6 @@ TFormLineora::TFormLineora(State& state, Host& host, QWidget* parent)
     BuildStatusBar();
     BuildMainMenu();
     BuildPopupMenus();
-    WireToolbar();
     WireMainMenu();
     WirePopupMenus();
 
@@ -138,328 +131,13 @@ void TFormLineora::InitialiseControls() {
     ControlsChanged();
 }
 
-// Views -------------------------------------------------------------------------------------
-
-void TFormLineora::PictureChanged() {
-    imgGrafik->update();
-}
-
-void TFormLineora::PictureAreaChanged(const QRect& pictureArea) {
-    imgGrafik->UpdatePictureArea(pictureArea);
-}
-
-void TFormLineora::ViewScaleChanged() {
-    const MainState& main = state_.Main;
-    imgGrafik->SetScale(
-        main.ViewScale,
-        ScaledPictureSize(state_.Pics.PictureWidth, state_.Pics.PictureHeight, main.ViewScale));
-    if (main.ScaleIndex >= 1 && main.ScaleIndex <= 7) {
-        const auto index = static_cast<std::size_t>(main.ScaleIndex);
-        BTNZOOM->setText(QString::fromLatin1(kScaleCaptions[index]));
-        scaleItems_[index]->setChecked(true);
-    }
-}
-
-QToolButton* TFormLineora::ToolButtonOf(std::int32_t toolMode) const {
-    switch (toolMode) {
-    case Tool::None:
-        return SpeedButtonNoneRezim;
-    case Tool::SetPoint:
-        return ButtonSetPoint;
-    case Tool::ZeroPoint:
-        return ButtonSetZeroPoint;
-    case Tool::XMaxPoint:
-        return ButtonSetXMaxPoint;
-    case Tool::YMaxPoint:
-        return ButtonSetYMaxPoint;
-    case Tool::Zone:
-        return ButtonPasteLine;
-    case Tool::Eraser:
-        return ButtonErazer;
-    case Tool::PickColor:
-        return ButtonInputColor;
-    case Tool::Zoom:
-        return ButtonZoom;
-    case Tool::ThreeClick:
-        return SpeedButtonOn3click;
-    default:
-        return nullptr; // the special modes keep whichever button was down
-    }
-}
-
-void TFormLineora::ShowLineColours() {
-    for (int line = 1; line <= kCurveCount; ++line) {
-        QToolButton* button = lineButtons_[static_cast<std::size_t>(line)];
-        const QColor colour =
-            QColor::fromRgb(ToQRgb(state_.Setup.LineColors[static_cast<std::size_t>(line)]));
-        QPalette palette = button->palette();
-        if (palette.color(QPalette::ButtonText) != colour) {
-            palette.setColor(QPalette::ButtonText, colour);
-            button->setPalette(palette);
-        }
-    }
-}
-
-void TFormLineora::ControlsChanged() {
-    const MainState& main = state_.Main;
-    if (QToolButton* tool = ToolButtonOf(main.ToolMode)) {
-        tool->setChecked(true);
-    }
-    const int line = state_.Store.CurrentLine;
-    if (line >= 1 && line <= kCurveCount) {
-        lineButtons_[static_cast<std::size_t>(line)]->setChecked(true);
-    }
-    ShowLineColours();
-
-    ButtonAvtoCorrect->setChecked(main.AvtoCorrectOn);
-    MenuAutocorrection->setChecked(main.AvtoCorrectOn);
-    ButtonStepX->setChecked(main.StepXOn);
-    MenuOnDeltaX->setChecked(main.StepXOn);
-    SpeedButtonAxis90->setChecked(main.Axis90ButtonDown);
-    SpeedButtonDrawLine->setChecked(main.DrawLineButtonDown);
-
-    if (main.ScaleIndex >= 1 && main.ScaleIndex <= 7) {
-        scaleItems_[static_cast<std::size_t>(main.ScaleIndex)]->setChecked(true);
-    }
-    if (main.CursorKind >= 1 && main.CursorKind <= 5) {
-        cursorItems_[static_cast<std::size_t>(main.CursorKind)]->setChecked(true);
-    }
-    const int format = state_.Pics.PixelFormatNow;
-    for (int item = 1; item <= 7; ++item) {
-        pixelFormatItems_[static_cast<std::size_t>(item)]->setChecked(item == format);
-    }
-
-    for (int toggle = 0; toggle < kToggleCount; ++toggle) {
-        ToggleButton(static_cast<Toggle>(toggle))
-            ->setChecked(ToggleFlag(static_cast<Toggle>(toggle)));
-    }
-    SyncToggleWindows(false);
-    // The axis value fields and the setup dialog show settings a command may have changed.
-    if (windows_ != nullptr) {
-        windows_->FormInput->ShowState();
-        windows_->FormSetup->ShowSettings();
-    }
-}
-
-void TFormLineora::SetPictureCursor(int id) {
-    if (id == pictureCursor_) {
-        return;
-    }
-    pictureCursor_ = id;
-    imgGrafik->setCursor(PictureCursor(id));
-}
-
-void TFormLineora::ScrollPictureBy(int dx, int dy) {
-    QScrollBar* horizontal = ScrollBox1->horizontalScrollBar();
-    QScrollBar* vertical = ScrollBox1->verticalScrollBar();
-    horizontal->setValue(horizontal->value() + dx);
-    vertical->setValue(vertical->value() + dy);
-}
-
-void TFormLineora::UpdateMagnifier(int x, int y) {
-    if (windows_ != nullptr && windows_->FormZoom) {
-        windows_->FormZoom->ShowAround(state_.Pics.Working, x, y);
-    }
-}
-
-void TFormLineora::ShowStatus(int panel, const QString& text) {
-    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
-        StatusPanels[static_cast<std::size_t>(panel)]->setText(text);
-    }
-}
-
-void TFormLineora::SetCaption(const QString& caption) {
-    setWindowTitle(caption);
-}
-
-void TFormLineora::TableChanged() {
-    if (windows_ == nullptr) {
-        return;
-    }
-    windows_->FormTable->Refresh(state_.Store, TableOptionsOf(state_));
-    windows_->FormOutText->ShowText(state_.Output.MemoText);
-}
-
-void TFormLineora::RunNudge() {
-    if (windows_ != nullptr && windows_->FormMoviPoint) {
-        windows_->FormMoviPoint->exec();
-    }
-}
-
-void TFormLineora::MovePointerBy(int dx, int dy) {
-    QCursor::setPos(QCursor::pos() + QPoint(dx, dy));
-}
-
-void TFormLineora::CloseMainWindow() {
-    close();
-}
-
-void TFormLineora::PipetteHover(TColor colour) {
-    if (windows_ != nullptr) {
-        windows_->FormInputColor->ShowHover(colour);
-    }
-}
-
-void TFormLineora::PipettePicked() {
-    if (windows_ != nullptr) {
-        windows_->FormInputColor->TakeSample();
-    }
-}
-
-// Window toggles ----------------------------------------------------------------------------
-
-QWidget* TFormLineora::ToggleWindow(Toggle toggle) const {
-    if (windows_ == nullptr) {
-        return nullptr;
-    }
-    switch (toggle) {
-    case ToggleTable:
-        return windows_->FormTable.get();
-    case ToggleText:
-        return windows_->FormOutText.get();
-    case ToggleZoom:
-        return windows_->FormZoom.get();
-    case ToggleInput:
-        return windows_->FormInput.get();
-    default:
-        return nullptr;
-    }
-}
-
-bool& TFormLineora::ToggleFlag(Toggle toggle) {
-    switch (toggle) {
-    case ToggleTable:
-        return state_.Main.ShowTable;
-    case ToggleText:
-        return state_.Main.ShowText;
-    case ToggleZoom:
-        return state_.Main.ShowZoom;
-    default:
-        return state_.Main.ShowInput;
-    }
-}
-
-QToolButton* TFormLineora::ToggleButton(Toggle toggle) const {
-    switch (toggle) {
-    case ToggleTable:
-        return SpeedButtonShowTable;
-    case ToggleText:
-        return SpeedButtonViewText;
-    case ToggleZoom:
-        return SpeedButtonShowZoom;
-    default:
-        return SpeedButtonShowInput;
-    }
-}
-
-void TFormLineora::SetToggle(Toggle toggle, bool down) {
-    ToggleFlag(toggle) = down;
-    ToggleButton(toggle)->setChecked(down);
-    SyncToggleWindows(false);
-}
-
-// A tool window closed with its own close box releases its button, so that the button or the
-// Show menu brings it back.
-void TFormLineora::ToggleWindowClosed(Toggle toggle) {
-    ToggleFlag(toggle) = false;
-    toggleShown_[static_cast<std::size_t>(toggle)] = false;
-    ToggleButton(toggle)->setChecked(false);
-}
-
-// A window is shown or hidden only when its flag changed.
-void TFormLineora::SyncToggleWindows(bool force) {
-    for (int index = 0; index < kToggleCount; ++index) {
-        const auto toggle = static_cast<Toggle>(index);
-        const bool down = ToggleFlag(toggle);
-        if (!force && toggleShown_[static_cast<std::size_t>(index)] == down) {
-            continue;
-        }
-        toggleShown_[static_cast<std::size_t>(index)] = down;
-        if (QWidget* window = ToggleWindow(toggle)) {
-            if (down) {
-                ShowOnTop(window);
-            } else {
-                window->setWindowFlag(Qt::WindowStaysOnTopHint, false);
-                window->close();
-            }
-        }
-    }
-}
-
-void TFormLineora::ApplyWindowToggles() {
-    for (int index = 0; index < kToggleCount; ++index) {
-        const auto toggle = static_cast<Toggle>(index);
-        ToggleButton(toggle)->setChecked(ToggleFlag(toggle));
-    }
-    SyncToggleWindows(true);
-}
-
-void TFormLineora::ApplyWindowPlacements() {
-    const FormPlacements& forms = state_.Setup.Forms;
-    move(forms.MainLeft, forms.MainTop);
-    resize(forms.MainWidth, forms.MainHeight);
-    if (windows_ == nullptr) {
-        return;
-    }
-    windows_->FormZoom->move(forms.ZoomLeft, forms.ZoomTop);
-    windows_->FormInput->move(forms.InputLeft, forms.InputTop);
-    windows_->FormTable->setGeometry(forms.TableLeft, forms.TableTop, forms.TableWidth,
-                                     forms.TableHeight);
-    windows_->FormSetup->move(forms.SetupLeft, forms.SetupTop);
-    windows_->FormOutText->move(forms.OutTextLeft, forms.OutTextTop);
-}
-
-void TFormLineora::CaptureWindowPlacements() {
-    FormPlacements& forms = state_.Setup.Forms;
-    forms.MainLeft = x();
-    forms.MainTop = y();
-    forms.MainWidth = width();
-    forms.MainHeight = height();
-    if (windows_ == nullptr) {
-        return;
-    }
-    forms.ZoomLeft = windows_->FormZoom->x();
-    forms.ZoomTop = windows_->FormZoom->y();
-    forms.InputLeft = windows_->FormInput->x();
-    forms.InputTop = windows_->FormInput->y();
-    forms.TableLeft = windows_->FormTable->x();
-    forms.TableTop = windows_->FormTable->y();
-    forms.TableWidth = windows_->FormTable->width();
-    forms.TableHeight = windows_->FormTable->height();
-    forms.SetupLeft = windows_->FormSetup->x();
-    forms.SetupTop = windows_->FormSetup->y();
-    forms.OutTextLeft = windows_->FormOutText->x();
-    forms.OutTextTop = windows_->FormOutText->y();
-}
-
-void TFormLineora::ShowOnTop(QWidget* window) {
-    if (window == nullptr) {
-        return;
-    }
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    window->show();
-    window->raise();
-}
-
-// Events ------------------------------------------------------------------------------------
-
-void TFormLineora::OnKey(Key key) {
-    Guarded(host_, [&] { MainWindowKeyDown(state_, host_, *this, key); });
+void TFormLineora::Command(const std::function<void()>& action) {
+    Guarded(host_, action);
     ControlsChanged();
 }
 
-void TFormLineora::OnMouseDown(std::uint32_t shift, int x, int y) {
-    Guarded(host_, [&] { PictureMouseDown(state_, host_, *this, shift, x, y); });
-    ControlsChanged();
-}
-
-void TFormLineora::OnMouseMove(std::uint32_t shift, int x, int y) {
-    Guarded(host_, [&] { PictureMouseMove(state_, host_, *this, shift, x, y); });
-}
-
-void TFormLineora::OnMouseUp() {
-    Guarded(host_, [&] { PictureMouseUp(state_, *this); });
-    ControlsChanged();
+void TFormLineora::OnTrigger(QAction* action, const std::function<void()>& command) {
+    connect(action, &QAction::triggered, this, [this, command] { Command(command); });
 }
 
 } // namespace lineora

@@ -4,13 +4,14 @@
 #include "core/commands/State.h"
 #include "core/commands/Views.h"
 #include "core/common/Host.h"
-#include "ui/app/Glyphs.h"
+#include "ui/app/MainToolbar.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 class QAction;
 class QActionGroup;
@@ -31,8 +32,9 @@ struct Windows;
 
 // The main window: toolbar, menus, the picture in its scroll box and the status bar. It shows
 // the state and turns every user event into a call of an operation; the operations reach back
-// through the Views interface it implements.
-class TFormLineora : public QMainWindow, public Views {
+// through the Views interface it implements. The toolbar buttons are the public fields of
+// MainToolbar, the other controls public fields here, all under their fixed names.
+class TFormLineora : public QMainWindow, public Views, public MainToolbar {
     Q_OBJECT
 public:
     // Client area below the menu bar: the design size and the smallest the window allows.
@@ -74,52 +76,6 @@ public:
     void CloseMainWindow() override;
     void PipetteHover(TColor colour) override;
     void PipettePicked() override;
-
-    // Toolbar, first row.
-    QWidget* ToolPanel;
-    QToolButton* ButtonFileOpen;
-    QToolButton* ButtonCopyFromClipboard;
-    QToolButton* SpeedButtonBMPSave;
-    QToolButton* ButtonCopyToClipboard;
-    QToolButton* ButtonSetZeroPoint;
-    QToolButton* ButtonSetXMaxPoint;
-    QToolButton* ButtonSetYMaxPoint;
-    QToolButton* SpeedButtonOn3click;
-    QToolButton* ButtonSetPoint;
-    QToolButton* SpeedButtonLine1;
-    QToolButton* SpeedButtonLine2;
-    QToolButton* SpeedButtonLine3;
-    QToolButton* SpeedButtonLine4;
-    QToolButton* SpeedButtonLine5;
-    QToolButton* ButtonErazer;
-    QToolButton* ButtonClearData;
-    QToolButton* ButtonPasteLine;
-    QToolButton* ButtonFindOnLine;
-    QToolButton* ButtonInputColor;
-    QToolButton* ButtonFindByColor;
-    QToolButton* BitBtnRotateAlfa;
-    QToolButton* ButtonClearImage;
-    QToolButton* SpeedButtonNoneRezim;
-    // Toolbar, second row.
-    QToolButton* BTNZOOM;
-    QToolButton* SpeedButtonDrawLine;
-    QToolButton* ButtonAvtoCorrect;
-    QToolButton* SpeedButtonAxis90;
-    QToolButton* ButtonStepX;
-    QToolButton* ButtonViewSetup;
-    QToolButton* SpeedButtonShowInput;
-    QToolButton* SpeedButtonShowTable;
-    QToolButton* SpeedButtonViewText;
-    QToolButton* SpeedButtonShowZoom;
-    QToolButton* SpeedButton2;
-    QToolButton* SpeedButton3Arc;
-    QToolButton* SpeedButtonVigibatel;
-    QToolButton* SpeedButtonSpec2;
-    QToolButton* SpeedButtonSpec3;
-    QToolButton* SpeedButtonSpec4;
-    QToolButton* SpeedButtonSetPalitra;
-    QToolButton* ButtonZoom;
-    QToolButton* ButtonSelectCursor;
 
     QScrollArea* ScrollBox1;
     PictureView* imgGrafik;
@@ -202,35 +158,41 @@ private:
     // The four tool windows that follow a toolbar toggle.
     enum Toggle { ToggleTable, ToggleText, ToggleZoom, ToggleInput, kToggleCount };
 
+    // One toolbar button: its place, face, group and command (FormLineoraToolbar.cpp).
+    struct ToolbarButton;
+    // Every toolbar button in creation order, which the language file walks.
+    static std::span<const ToolbarButton> ToolbarButtons();
+
     void BuildToolbar();
     void BuildPictureBox();
     void BuildStatusBar();
     void BuildMainMenu();
     void BuildPopupMenus();
-    void WireToolbar();
     void WireMainMenu();
     void WirePopupMenus();
     // The paste window's buttons and the text output window's edits; needs the windows.
     void WireToolWindows();
     // The colour-picking, colour-tracing and automatic digitizing windows.
     void WireTracingWindows();
+    // What the paste, pipette and colour-tracing buttons open.
+    void OpenPastePreview();
+    void OpenColourPicking();
+    void OpenColourTracing();
 
-    QToolButton* MakeButton(const char* name, QPoint place, Glyph glyph, bool checkable,
-                            int width = 25);
     QAction* MakeAction(QMenu* menu, const char* name, const QString& caption,
                         bool checkable = false);
     QMenu* MakeMenu(QMenuBar* bar, const char* name, const QString& caption);
 
     // Runs a command behind the error boundary, then shows the state again.
     void Command(const std::function<void()>& action);
-    void OnClick(QToolButton* button, const std::function<void()>& action);
-    void OnToggle(QToolButton* button, const std::function<void(bool down)>& action);
     void OnTrigger(QAction* action, const std::function<void()>& command);
 
     void LayoutClient();
     // The help page of the chosen language, in the program's help window.
     void ShowHelp();
     void ShowOnTop(QWidget* window);
+    // Shows one of the other windows, once they are attached.
+    template <auto window> void ShowWindow();
     void PopUpBelow(QMenu* menu, const QWidget* button);
     void SetToggle(Toggle toggle, bool down);
     void ToggleWindowClosed(Toggle toggle);
@@ -238,7 +200,8 @@ private:
     QWidget* ToggleWindow(Toggle toggle) const;
     bool& ToggleFlag(Toggle toggle);
     QToolButton* ToggleButton(Toggle toggle) const;
-    QToolButton* ToolButtonOf(std::int32_t toolMode) const;
+    // The button of the tool mode now on, or none for the special modes.
+    QToolButton* ToolButtonShown() const;
     void ShowLineColours();
     void OnKey(Key key);
     void OnMouseDown(std::uint32_t shift, int x, int y);
