@@ -73,6 +73,42 @@ TEST_F(MainWindowTest, ToolButtonsFollowTheToolMode) {
     EXPECT_TRUE(main->SpeedButtonLine3->isChecked());
 }
 
+// Each tool button, under its own name, takes its mode and cursor, and is the one shown down
+// when a command sets that mode.
+TEST_F(MainWindowTest, EachToolButtonTakesItsModeAndIsShownForIt) {
+    struct ToolButton {
+        QToolButton* MainToolbar::*button;
+        const char* name;
+        decltype(MainState::ToolMode) mode;
+        decltype(MainState::CurrentCursor) cursor;
+    };
+    for (const ToolButton& tool :
+         {ToolButton{&MainToolbar::ButtonSetZeroPoint, "ButtonSetZeroPoint", Tool::ZeroPoint,
+                     CursorId::ZeroPoint},
+          {&MainToolbar::ButtonSetXMaxPoint, "ButtonSetXMaxPoint", Tool::XMaxPoint,
+           CursorId::XMaxPoint},
+          {&MainToolbar::ButtonSetYMaxPoint, "ButtonSetYMaxPoint", Tool::YMaxPoint,
+           CursorId::YMaxPoint},
+          {&MainToolbar::SpeedButtonOn3click, "SpeedButtonOn3click", Tool::ThreeClick,
+           CursorId::ZeroPoint},
+          {&MainToolbar::ButtonErazer, "ButtonErazer", Tool::Eraser, CursorId::Eraser},
+          {&MainToolbar::ButtonPasteLine, "ButtonPasteLine", Tool::Zone, CursorId::ZoneBrush},
+          {&MainToolbar::ButtonZoom, "ButtonZoom", Tool::Zoom, CursorId::Zoom},
+          {&MainToolbar::SpeedButtonNoneRezim, "SpeedButtonNoneRezim", Tool::None,
+           CursorId::Diag}}) {
+        SCOPED_TRACE(tool.name);
+        QToolButton* button = main->*tool.button;
+        EXPECT_EQ(button->objectName(), QString::fromLatin1(tool.name));
+        SetToolMode(*state, *main, tool.mode, tool.cursor);
+        EXPECT_TRUE(button->isChecked());
+
+        Press(main->ButtonSetPoint);
+        Press(button);
+        EXPECT_EQ(state->Main.ToolMode, tool.mode);
+        EXPECT_EQ(state->Main.CurrentCursor, tool.cursor);
+    }
+}
+
 TEST_F(MainWindowTest, ScaleItemResizesThePictureAndCaptionsTheZoomButton) {
     main->mastab7->trigger();
 
