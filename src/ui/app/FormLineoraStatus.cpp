@@ -15,7 +15,6 @@ namespace {
 constexpr int kSparePanelWidth = 50;
 
 // As wide as the widest text the panel shows, frame and indent included.
-// As wide as the widest text the panel shows, frame and indent included.
 int PanelWidth(QLabel* label, int panel) {
     const QString widest = WidestStatusText(panel);
     if (widest.isEmpty()) {

@@ -27,8 +27,9 @@ void TFormLineora::OpenPastePreview() {
     }
 }
 
-// Both draw the axes again, with the copy pen unless they invert: the step-X crosshair leaves
-// the picture first so that its erasing cannot invert axis pixels.
+// Colour picking and colour tracing both draw the axes again, with the copy pen unless they
+// invert: the step-X crosshair leaves the picture first so that its erasing cannot invert axis
+// pixels.
 void TFormLineora::OpenColourPicking() {
     HideStepCrosshair(state_, *this);
     StartColorPicking(state_, *this);

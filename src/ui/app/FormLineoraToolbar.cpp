@@ -4,8 +4,6 @@
 #include "ui/app/FormLineora.h"
 
 #include "core/commands/Commands.h"
-#include "core/commands/GraCommands.h"
-#include "core/commands/TracingCommands.h"
 #include "ui/FormControls.h"
 #include "ui/app/Glyphs.h"
 #include "ui/app/Windows.h"
