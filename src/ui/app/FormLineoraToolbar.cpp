@@ -184,13 +184,10 @@ void TFormLineora::BuildToolbar() {
         const ToolbarButton::Extras& extras = row.extras;
         auto* button = Named(new QToolButton(ToolPanel), row.name,
                              QRect(row.left, row.top, extras.width, kButtonSide));
-        QSize iconSize(kGlyphSize, kGlyphSize);
         if (row.glyph) {
-            const QIcon icon = GlyphIcon(*row.glyph);
-            button->setIcon(icon);
-            iconSize = icon.actualSize(iconSize);
+            button->setIcon(GlyphIcon(*row.glyph));
+            button->setIconSize(DrawGlyph(*row.glyph).size());
         }
-        button->setIconSize(iconSize);
         if (extras.text != nullptr) {
             button->setText(QString::fromUtf8(extras.text));
             QFont font = button->font();
