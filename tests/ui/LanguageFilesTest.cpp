@@ -77,6 +77,25 @@ TEST_P(LanguageFiles, CoverEveryCaptionAndHint) {
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char('\n')).toStdString();
 }
 
+// The other way round: every key names a window and a control of it that exist, so a control
+// renamed in the code cannot leave its texts behind unused.
+TEST_P(LanguageFiles, NameOnlyWindowsAndControlsThatExist) {
+    const IniFile file =
+        IniFile::Load(QStringLiteral(LINEORA_RESOURCES "/") + QString::fromLatin1(GetParam()));
+    QStringList unknown;
+    for (QWidget* window : TranslationOrder(windows)) {
+        const QString name = window->objectName();
+        for (const QString& key : file.Keys(name)) {
+            const QString control = key.section(QLatin1Char('.'), 1, -2);
+            if (!key.startsWith(name + QLatin1Char('.')) ||
+                (control != name && window->findChild<QObject*>(control) == nullptr)) {
+                unknown << key;
+            }
+        }
+    }
+    EXPECT_TRUE(unknown.isEmpty()) << unknown.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_P(LanguageFiles, TranslateTheWindowsAndMessages) {
     QTemporaryDir dir;
     ASSERT_TRUE(QFile::copy(QStringLiteral(LINEORA_RESOURCES "/") + GetParam(),

@@ -22,12 +22,7 @@ constexpr Extended kPi = std::numbers::pi_v<Extended>;
 // (-0.6, 0.8), y upward; frame (200, 150) lies at (570, 360) on the picture.
 Calibration RotatedAxes(const Settings& settings) {
     Calibration cal = WorkedCalibration(settings);
-    cal.ZeroPointX = 500;
-    cal.ZeroPointY = 600;
-    cal.XMaxPointX = 820;
-    cal.XMaxPointY = 360;
-    cal.YMaxPointX = 320;
-    cal.YMaxPointY = 360;
+    test::PlaceReferences(cal, {{{500, 600}, {820, 360}, {320, 360}}});
     ComputeAxisLengths(cal);
     ComputeAxisAngles(cal, settings);
     return cal;

@@ -3,35 +3,30 @@
 #include "core/commands/FakeViews.h"
 #include "core/commands/State.h"
 #include "support/DecimalCharGuard.h"
+#include "support/DrawnPictures.h"
+#include "support/Files.h"
 #include "support/ScriptedHost.h"
+#include "support/WorkedExample.h"
 
-#include <array>
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
 
 namespace lineora::test {
 
-// A white 600 x 500 picture calibrated as the worked example: zero (100,400), X-max (500,400),
-// Y-max (100,100), X 0..10 and Y 0..3, so one X unit is 40 pixels and one Y unit 100.
+// A white 600 x 500 picture calibrated as the worked example (see WorkedCalibration), with
+// the axis fields typed to match.
 inline std::unique_ptr<State> CalibratedState() {
     auto state = std::make_unique<State>();
-    state->Pics.Clean = QImage(600, 500, QImage::Format_RGB32);
-    state->Pics.Clean.fill(Qt::white);
+    state->Pics.Clean = WhitePicture(600, 500);
     state->Pics.Working = state->Pics.Clean.copy();
     state->Pics.PictureWidth = 600;
     state->Pics.PictureHeight = 500;
     state->Setup.XDirection = 1;
-    state->Cal.ZeroPointX = 100;
-    state->Cal.ZeroPointY = 400;
-    state->Cal.XMaxPointX = 500;
-    state->Cal.XMaxPointY = 400;
-    state->Cal.YMaxPointX = 100;
-    state->Cal.YMaxPointY = 100;
+    state->Cal = WorkedCalibration(state->Setup);
     state->Texts.MaxX = QStringLiteral("10");
     state->Texts.MaxY = QStringLiteral("3");
     ReadAxisValues(state->Texts, state->Cal);
-    ComputeAxisAngles(state->Cal, state->Setup);
     return state;
 }
 
@@ -39,12 +34,8 @@ inline int Points(const State& state, int curve = 1) {
     return state.Store.LineNext[curve] - 1;
 }
 
-// The zero, X-max and Y-max reference points.
-using RefPoints = std::array<PicturePoint, 3>;
 inline RefPoints Ref(const State& s) {
-    const Calibration& c = s.Cal;
-    return {
-        {{c.ZeroPointX, c.ZeroPointY}, {c.XMaxPointX, c.XMaxPointY}, {c.YMaxPointX, c.YMaxPointY}}};
+    return Ref(s.Cal);
 }
 
 inline PicturePoint PointAt(const State& state, int row, int curve = 1) {

@@ -3,8 +3,8 @@
 #include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
 #include "core/common/Rounding.h"
-#include "core/picture/DrawnPictures.h"
 #include "core/picture/Overlay.h"
+#include "support/DrawnPictures.h"
 
 #include <QTemporaryDir>
 

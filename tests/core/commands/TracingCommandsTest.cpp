@@ -5,17 +5,10 @@
 #include "core/commands/PictureMouse.h"
 #include "core/common/Color.h"
 
-#include <QPainter>
-
 #include <gtest/gtest.h>
 
 namespace lineora::test {
 namespace {
-
-void FillBox(QImage& picture, QRect box, QColor colour = Qt::black) {
-    QPainter painter(&picture);
-    painter.fillRect(box, colour);
-}
 
 // A mark at (x, y): its centre black and its circle, somewhere in its box, in `colour`.
 bool MarkedAt(const QImage& picture, int x, int y, TColor colour) {

@@ -5,8 +5,8 @@
 #include "core/common/Errors.h"
 #include "core/common/Messages.h"
 #include "core/curves/GraFile.h"
-#include "core/picture/DrawnPictures.h"
 #include "core/picture/Pictures.h"
+#include "support/DrawnPictures.h"
 #include "support/WorkedExample.h"
 
 #include <QDir>
@@ -37,17 +37,6 @@ public:
         return ScriptedHost::InputBox(caption, prompt, proposal);
     }
 };
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The worked example's calibration (X 0..10 over 400 px, Y 0..3 over 300 px) as a file.
 GraData CalibratedWork(const QString& pictureName) {
@@ -133,17 +122,6 @@ TEST_F(GraCommands, NothingIsWrittenForWorkTheFileCannotHold) {
     EXPECT_THROW(SaveGraWithPicture(*state, host, views), FileError);
     EXPECT_FALSE(QFileInfo::exists(DataFile(QString())));
     EXPECT_TRUE(state->Main.GraFileName.isEmpty());
-}
-
-TEST_F(GraCommands, CurveOfAThousandPointsIsSavedAndOpensAgain) {
-    for (int i = 0; i < 1000; ++i) {
-        ASSERT_TRUE(AppendPoint(state->Store, 2, i, i / 2));
-    }
-    SaveGraWithPicture(*state, host, views);
-    auto opened = CalibratedState();
-    opened->Main.AppDir = appDir.path();
-    OpenGraPath(*opened, views, DataFile(QStringLiteral("chart.gra")));
-    EXPECT_EQ(Positions(opened->Store, 2), Positions(state->Store, 2));
 }
 
 // The picture is written first; a graph data file that cannot be written takes it back: a
@@ -263,14 +241,9 @@ TEST_P(DamagedWorkIsRefused, AndTheCurrentWorkStaysUntouched) {
     const QString path = elsewhere.filePath(QStringLiteral("damaged.gra"));
     WriteBytes(path, bytes);
 
-    try {
-        OpenGraPath(*state, views, path);
-        FAIL() << "opened";
-    } catch (const FileError& error) {
-        const std::string message = error.what();
-        EXPECT_NE(message.find(path.toStdString()), std::string::npos) << message;
-        EXPECT_NE(message.find(GetParam().Expected), std::string::npos) << message;
-    }
+    const std::string message = ErrorOf<FileError>([&] { OpenGraPath(*state, views, path); });
+    EXPECT_TRUE(Mentions(message, path.toStdString()));
+    EXPECT_TRUE(Mentions(message, GetParam().Expected));
     for (int c = 1; c <= kCurveCount; ++c) {
         EXPECT_EQ(Positions(state->Store, c), Positions(before->Store, c));
     }
@@ -297,8 +270,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamagedWork{"NotAnInteger", [](auto& b, auto&) { ReplaceLine(b, 7, "4OO"); },
                     "line 7: \"4OO\" is not an integer"},
-        DamagedWork{"AxisTextNoNumber", [](auto& b, auto&) { ReplaceLine(b, 3, "ten"); },
-                    "line 3: "},
         // Quoted briefly and escaped, the reason kept behind a NUL.
         DamagedWork{"AxisTextWithNulAndAThousandCharacters",
                     [](auto& b, auto&) {
@@ -306,8 +277,6 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "line 3: \"t\\x00nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn...\" is "
                     "not a valid number"},
-        DamagedWork{"PointAtInt32Max", [](auto& b, auto&) { ReplaceLine(b, 16, "2147483647"); },
-                    "line 16: a point's x is 2147483647, outside"},
         DamagedWork{"MissingPicture", [](auto&, auto& name) { name = QStringLiteral("x.bmp"); },
                     "chart.bmp"},
         DamagedWork{"PictureNotAPicture", [](auto& b, auto&) { ReplaceLine(b, 1, "damaged.gra"); },

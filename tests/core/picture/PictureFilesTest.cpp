@@ -1,8 +1,8 @@
 #include "core/picture/Pictures.h"
 
-#include "DrawnPictures.h"
 #include "core/common/Errors.h"
 #include "core/picture/Overlay.h"
+#include "support/DrawnPictures.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "core/picture/Pictures.h"
 
-#include "DrawnPictures.h"
 #include "core/common/Errors.h"
+#include "support/DrawnPictures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "core/picture/Straightening.h"
 
-#include "DrawnPictures.h"
 #include "core/common/Errors.h"
 #include "core/picture/PixelAccess.h"
 #include "core/picture/StraightenGuide.h"
+#include "support/DrawnPictures.h"
 
 #include <gtest/gtest.h>
 
