@@ -183,20 +183,6 @@ TEST_F(GraCommands, SavedWorkOpensAgainAsItWas) {
     EXPECT_NEAR(static_cast<double>(opened->Store.PointValues[1][1].ValY), std::exp(2.0), 1e-12);
 }
 
-TEST_F(GraCommands, ScaleLinesTwoAndOneTurnOnLog10XAndLinearY) {
-    state->Setup.ScaleX = ScaleKind::Ln;
-    state->Setup.ScaleY = ScaleKind::Ln;
-    GraData data = CalibratedWork(QStringLiteral("chart.bmp"));
-    data.ScaleXCode = 2;
-    data.ScaleYCode = 1;
-    OpenGraPath(*state, views, WriteWork(data));
-
-    EXPECT_EQ(state->Setup.ScaleX, ScaleKind::Log10);
-    EXPECT_EQ(state->Setup.ScaleY, ScaleKind::Linear);
-    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[2][1].ValX), 1e5, 1e-6);
-    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[2][1].ValY), 2.0, 1e-12);
-}
-
 TEST_F(GraCommands, AxisTextsFollowTheSeparatorOfThisMachine) {
     for (const auto& [written, system, shown] :
          {std::tuple{"0,5", '.', "0.5"}, std::tuple{"0.5", ',', "0,5"}}) {

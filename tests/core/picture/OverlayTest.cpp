@@ -114,7 +114,7 @@ struct LookCase {
     bool MetkaX;
     bool Extensions; // (20, 150) on the X axis continued backwards, (50, 170) below zero
     bool EndCircle;  // (45, 50): left edge of the circle around Y-max
-    bool Letter;     // (165, 165): on the X beside X-max
+    bool Letter;     // (165, 165) and (170, 160): on the X beside X-max
 };
 
 class OverlayAxesLook : public ::testing::TestWithParam<LookCase> {};
@@ -133,6 +133,7 @@ TEST_P(OverlayAxesLook, DrawsTheFiguresOfTheChosenLook) {
     EXPECT_EQ(drawn(180, 150), param.Extensions);
     EXPECT_EQ(drawn(45, 50), param.EndCircle);
     EXPECT_EQ(drawn(165, 165), param.Letter);
+    EXPECT_EQ(drawn(170, 160), param.Letter);
     EXPECT_TRUE(drawn(100, 150));
 }
 

@@ -79,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         SampleCase{"TwoPixelAxisTakenAtThreshold3", 2, 3, 200, kAxisRow},
         // Two on a one-pixel axis: walked over, the curve's lower row is met first.
         SampleCase{"OnePixelAxisWalkedOver", 1, 3, 200, 201},
+        SampleCase{"OnePixelAxisTakenAtExactlyThreshold2", 1, 2, 200, kAxisRow},
         SampleCase{"ThresholdZeroTakesTheFirstDarkPixel", 1, 0, 200, kAxisRow},
         SampleCase{"ThresholdSevenNeverTakes", 2, 7, 200, std::nullopt},
         SampleCase{"CurveReachingRow56IsFound", 1, 3, 55, 56},
