@@ -160,30 +160,27 @@ TEST(Calibration, MovingTheXAxisKeepsTheYAxisPerpendicular) {
     Calibration cal = WorkedCalibration(settings);
     // X-max straight above the zero point: the Y axis turns to point left, length kept 300.
     SetXMaxPoint(cal, settings, false, 100, 0);
-    EXPECT_EQ(cal.YMaxPointX, -200);
-    EXPECT_EQ(cal.YMaxPointY, 400);
+    EXPECT_EQ(test::Ref(cal)[2], (PicturePoint{-200, 400}));
     EXPECT_NEAR(static_cast<double>(cal.AxisAngleY), static_cast<double>(kPi), 1e-15);
 
     // The Y-max point keeps the direction of the Y axis and takes the clicked distance.
     SetYMaxPoint(cal, settings, false, 100, 250); // 150 from the zero point
-    EXPECT_EQ(cal.YMaxPointX, -50);
-    EXPECT_EQ(cal.YMaxPointY, 400);
+    EXPECT_EQ(test::Ref(cal)[2], (PicturePoint{-50, 400}));
 
     // Moving the zero point re-measures both axes from there.
     cal = WorkedCalibration(settings);
     SetZeroPoint(cal, settings, false, 50, 400); // 304.1 from the old Y-max point
-    EXPECT_EQ(cal.YMaxPointX, 50);
-    EXPECT_EQ(cal.YMaxPointY, 96);
+    EXPECT_EQ(test::Ref(cal)[2], (PicturePoint{50, 96}));
 }
 
 TEST(Calibration, LevelledAxesMoveTogether) {
     const Settings settings = TestSettings();
     Calibration cal = WorkedCalibration(settings);
     SetZeroPoint(cal, settings, true, 110, 420);
-    EXPECT_EQ(PicturePoint(cal.XMaxPointX, cal.XMaxPointY), PicturePoint(510, 420));
-    EXPECT_EQ(PicturePoint(cal.YMaxPointX, cal.YMaxPointY), PicturePoint(110, 120));
+    EXPECT_EQ(test::Ref(cal)[1], (PicturePoint{510, 420}));
+    EXPECT_EQ(test::Ref(cal)[2], (PicturePoint{110, 120}));
     SetXMaxPoint(cal, settings, true, 600, 300);
-    EXPECT_EQ(PicturePoint(cal.XMaxPointX, cal.XMaxPointY), PicturePoint(600, 420));
+    EXPECT_EQ(test::Ref(cal)[1], (PicturePoint{600, 420}));
 
     cal.XMaxPointY = 430;
     cal.AxisAngleX = 0.1L;
@@ -200,7 +197,7 @@ TEST(Calibration, YAxisOnTheLeftStillReadsTheTypedValues) {
     Calibration cal = WorkedCalibration(settings);
     SetXDirection(cal, settings, -1);
     EXPECT_EQ(settings.XDirection, -1);
-    EXPECT_EQ(PicturePoint(cal.YMaxPointX, cal.YMaxPointY), PicturePoint(100, 700));
+    EXPECT_EQ(test::Ref(cal)[2], (PicturePoint{100, 700}));
     EXPECT_NEAR(static_cast<double>(PictureToChart(cal, settings, 100, 700, 1).Y), 3, 1e-12);
     EXPECT_NEAR(static_cast<double>(PictureToChart(cal, settings, 100, 400, 1).Y), 0, 1e-12);
     EXPECT_EQ(ChartToPicture(cal, settings, 5, 1.5L), PicturePoint(300, 550));

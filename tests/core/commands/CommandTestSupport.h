@@ -8,9 +8,17 @@
 #include "support/ScriptedHost.h"
 #include "support/WorkedExample.h"
 
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <array>
 #include <csignal>
 #include <memory>
+#include <ostream>
 #include <sys/resource.h>
+#include <tuple>
+#include <vector>
 
 namespace lineora::test {
 
@@ -41,6 +49,50 @@ inline RefPoints Ref(const State& s) {
 inline PicturePoint PointAt(const State& state, int row, int curve = 1) {
     const auto& entry = state.Store.PointPixels[row][curve];
     return {entry.PixX, entry.PixY};
+}
+
+// What a refused or cancelled command leaves as it was: the points and their values, the
+// calibration and axis fields, the pictures, the tool, the scale and the file names.
+struct WorkSnapshot {
+    std::array<std::vector<PicturePoint>, kCurveCount + 1> Curves;
+    Extended FirstValueX;
+    RefPoints Refs;
+    QStringList Texts;
+    ScaleKind ScaleX, ScaleY;
+    QImage Clean, Working;
+    int Width, Height, ScaleIndex;
+    decltype(MainState::ToolMode) ToolMode;
+    QString GraFileName, PictureFileName;
+    bool operator==(const WorkSnapshot&) const = default;
+    friend void PrintTo(const WorkSnapshot& w, std::ostream* os) {
+        for (std::size_t c = 1; c < w.Curves.size(); ++c) {
+            *os << "curve " << c << ": " << ::testing::PrintToString(w.Curves[c]) << "\n";
+        }
+        *os << ::testing::PrintToString(std::tuple{w.Refs, w.Texts, w.Clean, w.Working, w.Width,
+                                                   w.Height, w.ScaleIndex, w.GraFileName,
+                                                   w.PictureFileName});
+    }
+};
+
+inline WorkSnapshot Snapshot(const State& s) {
+    WorkSnapshot w{{},
+                   s.Store.PointValues[1][1].ValX,
+                   Ref(s.Cal),
+                   {s.Texts.MinX, s.Texts.MaxX, s.Texts.MinY, s.Texts.MaxY, s.Texts.PolarMaxX},
+                   s.Setup.ScaleX,
+                   s.Setup.ScaleY,
+                   s.Pics.Clean.copy(),
+                   s.Pics.Working.copy(),
+                   s.Pics.PictureWidth,
+                   s.Pics.PictureHeight,
+                   s.Main.ScaleIndex,
+                   s.Main.ToolMode,
+                   s.Main.GraFileName,
+                   s.Pics.PictureFileName};
+    for (int c = 1; c <= kCurveCount; ++c) {
+        w.Curves[static_cast<std::size_t>(c)] = Positions(s.Store, c);
+    }
+    return w;
 }
 
 // A disk that fills up in the middle of a write, as every user (root included) meets it: files

@@ -133,14 +133,12 @@ TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheW
     PickPoints();
     SetScaleIndex(*state, views, 4); // 2:1
     views = FakeViews{};
-    const QImage before = state->Pics.Clean;
+    const WorkSnapshot before = Snapshot(*state);
     const QString noPicture = LoadMessage(state->Messages, QStringLiteral("msgMessaga14"));
     EXPECT_FALSE(ClipboardPreview(*state, host).has_value());
     PastePicture(*state, host, views, QImage());
     EXPECT_EQ(host.Shown, (QStringList{noPicture, noPicture}));
-    EXPECT_EQ(state->Pics.PictureFileName, QStringLiteral("/charts/chart.bmp"));
-    EXPECT_EQ(state->Pics.Clean, before);
-    EXPECT_EQ(state->Main.ViewScale, 2);
+    EXPECT_EQ(Snapshot(*state), before);
     EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
     EXPECT_EQ(views.TableChanges + views.PictureRepaints + views.ScaleChanges, 0);
     EXPECT_TRUE(views.Status.empty());
