@@ -39,6 +39,10 @@ inline ::testing::AssertionResult Mentions(const std::string& text, const std::s
     return ::testing::AssertionFailure() << '"' << text << "\" lacks \"" << part << '"';
 }
 
+inline ::testing::AssertionResult Mentions(const char* text, const char* part) {
+    return Mentions(std::string(text), std::string(part));
+}
+
 inline ::testing::AssertionResult Mentions(const QString& text, const QString& part) {
     return Mentions(text.toStdString(), part.toStdString());
 }

@@ -60,7 +60,7 @@ protected:
 TEST_F(Configuration, FirstRunWithoutFileStartsFromTheDefaults) {
     Load();
 
-    EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(host.Shown, QStringList());
     ConfigValues defaults;
     defaults.StepX = true; // "BolStepX" defaults to on and is read last
     EXPECT_EQ(CollectConfigValues(*state), defaults);
@@ -94,7 +94,7 @@ TEST_P(LoadedFile, AppliesAsTheButtonsWould) {
     Load();
     c.check(*state);
     if (c.reported.isEmpty()) {
-        EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(host.Shown, QStringList());
         return;
     }
     ASSERT_EQ(host.Shown.size(), 1);
@@ -337,7 +337,7 @@ TEST_F(Configuration, FailedWriteAtCloseIsReportedAndTheUserMayStillLeave) {
     host.Answers.push_back(Host::Answer::Yes);
     EXPECT_TRUE(CloseQuery(*state, host, views));
     ASSERT_EQ(host.Shown.size(), 2);
-    EXPECT_TRUE(host.Shown[0].contains(Path())) << host.Shown[0].toStdString();
+    EXPECT_TRUE(Mentions(host.Shown[0], Path()));
     EXPECT_EQ(host.Shown[1], CloseQuestion());
 }
 

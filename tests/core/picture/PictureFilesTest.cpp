@@ -3,6 +3,7 @@
 #include "core/common/Errors.h"
 #include "core/picture/Overlay.h"
 #include "support/DrawnPictures.h"
+#include "support/Files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -28,15 +29,9 @@ public:
     QString PathOf(const QString& name) const { return dir_.filePath(name); }
 
     void WriteBytes(const QString& name, const QByteArray& bytes) const {
-        QFile file(PathOf(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        test::WriteBytes(PathOf(name), bytes);
     }
-
-    QByteArray ReadBytes(const QString& name) const {
-        QFile file(PathOf(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray ReadBytes(const QString& name) const { return test::ReadBytes(PathOf(name)); }
 
 private:
     QTemporaryDir dir_;
@@ -271,9 +266,8 @@ TEST_F(PictureFiles, RefusesDamagedFilesNamingTheFileAndTheReason) {
             EXPECT_FALSE(file.whole.isNull()) << file.name.toStdString() << " was read";
             EXPECT_EQ(read, file.whole) << file.name.toStdString() << " has made-up pixels";
         } catch (const FileError& error) {
-            const std::string message = error.what();
-            EXPECT_NE(message.find(path.toStdString()), std::string::npos) << message;
-            EXPECT_NE(message.find(file.reason), std::string::npos) << message;
+            EXPECT_TRUE(test::Mentions(error.what(), path.toStdString()));
+            EXPECT_TRUE(test::Mentions(error.what(), file.reason));
         }
     }
     EXPECT_LT(opened, 10); // only cuts of end marks the decoders never need
