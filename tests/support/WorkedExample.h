@@ -4,6 +4,7 @@
 #include "core/common/Settings.h"
 #include "core/curves/PointStore.h"
 
+#include <array>
 #include <ostream>
 #include <vector>
 
@@ -21,19 +22,29 @@ inline Settings TestSettings() {
     return settings;
 }
 
+// The zero, X-max and Y-max reference points.
+using RefPoints = std::array<PicturePoint, 3>;
+
+inline RefPoints Ref(const Calibration& c) {
+    return {
+        {{c.ZeroPointX, c.ZeroPointY}, {c.XMaxPointX, c.XMaxPointY}, {c.YMaxPointX, c.YMaxPointY}}};
+}
+
+inline void PlaceReferences(Calibration& cal, const RefPoints& refs) {
+    cal.ZeroPointX = refs[0].X;
+    cal.ZeroPointY = refs[0].Y;
+    cal.XMaxPointX = refs[1].X;
+    cal.XMaxPointY = refs[1].Y;
+    cal.YMaxPointX = refs[2].X;
+    cal.YMaxPointY = refs[2].Y;
+}
+
 // The worked example: zero point (100, 400), X-max (500, 400), Y-max (100, 100), X from 0 to
 // 10 and Y from 0 to 3, so 40 pixels are one X unit and 100 pixels one Y unit.
 inline Calibration WorkedCalibration(const Settings& settings = TestSettings()) {
     Calibration cal;
-    cal.ZeroPointX = 100;
-    cal.ZeroPointY = 400;
-    cal.XMaxPointX = 500;
-    cal.XMaxPointY = 400;
-    cal.YMaxPointX = 100;
-    cal.YMaxPointY = 100;
-    cal.AxisXMin = 0;
+    PlaceReferences(cal, {{{100, 400}, {500, 400}, {100, 100}}});
     cal.AxisXMax = 10;
-    cal.AxisYMin = 0;
     cal.AxisYMax = 3;
     ComputeAxisAngles(cal, settings);
     return cal;

@@ -74,7 +74,26 @@ TEST_P(LanguageFiles, CoverEveryCaptionAndHint) {
             }
         }
     }
-    EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(missing, QStringList());
+}
+
+// The other way round: every key names a window and a control of it that exist, so a control
+// renamed in the code cannot leave its texts behind unused.
+TEST_P(LanguageFiles, NameOnlyWindowsAndControlsThatExist) {
+    const IniFile file =
+        IniFile::Load(QStringLiteral(LINEORA_RESOURCES "/") + QString::fromLatin1(GetParam()));
+    QStringList unknown;
+    for (QWidget* window : TranslationOrder(windows)) {
+        const QString name = window->objectName();
+        for (const QString& key : file.Keys(name)) {
+            const QString control = key.section(QLatin1Char('.'), 1, -2);
+            if (!key.startsWith(name + QLatin1Char('.')) ||
+                (!control.isEmpty() && window->findChild<QObject*>(control) == nullptr)) {
+                unknown << key;
+            }
+        }
+    }
+    EXPECT_EQ(unknown, QStringList());
 }
 
 TEST_P(LanguageFiles, TranslateTheWindowsAndMessages) {

@@ -1,7 +1,4 @@
 #include "core/commands/StraightenCommands.h"
-#include "core/common/ErrorBoundary.h"
-#include "core/common/Errors.h"
-#include "support/ScriptedHost.h"
 #include "ui/app/KeyPreFilter.h"
 #include "ui/app/QtHost.h"
 #include "ui/app/Splash.h"
@@ -15,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
 #include <utility>
 
 namespace lineora::test {
@@ -66,42 +61,6 @@ TEST(PreFilterTest, MenuKeysPassAndEverythingElseIsTaken) {
     EXPECT_TRUE(taken(Qt::Key_Shift, Qt::ShiftModifier));
     EXPECT_FALSE(taken(Qt::Key_F, Qt::AltModifier));
     EXPECT_FALSE(taken(Qt::Key_F10, Qt::NoModifier));
-}
-
-struct ThrowCase {
-    const char* name;
-    std::function<void()> action;
-    const char* shown;
-};
-
-class ErrorBoundaryTest : public ::testing::TestWithParam<ThrowCase> {};
-
-TEST_P(ErrorBoundaryTest, ErrorTextIsShownOnceAndTheEventStops) {
-    ScriptedHost host;
-    bool after = false;
-    const bool completed = Guarded(host, [&] {
-        GetParam().action();
-        after = true;
-    });
-
-    EXPECT_FALSE(completed);
-    EXPECT_FALSE(after);
-    ASSERT_EQ(host.Shown.size(), 1);
-    EXPECT_EQ(host.Shown.front(), QString::fromUtf8(GetParam().shown));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, ErrorBoundaryTest,
-    ::testing::Values(ThrowCase{"CalcError", [] { throw CalcError("Division by zero"); },
-                                "Division by zero"},
-                      ThrowCase{"StdException", [] { throw std::runtime_error("other"); }, "other"},
-                      ThrowCase{"AnythingElse", [] { throw 42; }, "Unexpected error"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ErrorBoundaryTest, ActionWithoutErrorShowsNothing) {
-    ScriptedHost host;
-    EXPECT_TRUE(Guarded(host, [] {}));
-    EXPECT_TRUE(host.Shown.isEmpty());
 }
 
 TEST(SplashTest, WaitsOnlyWhenAsked) {

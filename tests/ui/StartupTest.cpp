@@ -59,7 +59,7 @@ TEST_F(StartupTest, PictureOnTheCommandLineIsOpenedAndWorkStartsEmptyAtOneToOne)
     host.Separator = QLatin1Char(',');
     Start(path);
 
-    EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(host.Shown, QStringList());
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("\"Lineora 3\""));
     EXPECT_EQ(windows.FormLineora->windowTitle(), QStringLiteral("Lineora3   ") + path);
     EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
@@ -79,7 +79,7 @@ TEST_F(StartupTest, GraphDataFileOnTheCommandLineIsOpenedLastSoItsPointsStay) {
     SaveGraFile(path, WriteGraText(work));
     Start(path);
 
-    EXPECT_TRUE(host.Shown.isEmpty()) << host.Shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(host.Shown, QStringList());
     EXPECT_EQ(state->Store.LineNext[2], 3);
     EXPECT_EQ(state->Main.GraFileName, path);
     EXPECT_EQ(windows.FormLineora->windowTitle(), QStringLiteral("Lineora3   ") + chart);

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -14,11 +13,6 @@
 
 namespace lineora::test {
 namespace {
-
-void FillBox(QImage& picture, QRect box, QColor colour = Qt::black) {
-    QPainter painter(&picture);
-    painter.fillRect(box, colour);
-}
 
 class TracingWindows : public MainWindowTest {
 protected:

@@ -2,6 +2,7 @@
 
 #include "core/commands/Commands.h"
 #include "core/commands/State.h"
+#include "support/DrawnPictures.h"
 #include "support/ScriptedHost.h"
 #include "support/WorkedExample.h"
 #include "ui/app/PictureView.h"
@@ -54,17 +55,9 @@ protected:
         view = main->findChild<PictureView*>(QStringLiteral("imgGrafik"));
         ASSERT_NE(view, nullptr);
 
-        QImage chart(200, 200, QImage::Format_RGB32);
-        chart.fill(Qt::white);
-        LoadPicture(state->Pics, chart, QStringLiteral("chart.bmp"));
+        LoadPicture(state->Pics, WhitePicture(200, 200), QStringLiteral("chart.bmp"));
         state->Setup.XDirection = 1;
-        Calibration& cal = state->Cal;
-        cal.ZeroPointX = 20;
-        cal.ZeroPointY = 180;
-        cal.XMaxPointX = 180;
-        cal.XMaxPointY = 180;
-        cal.YMaxPointX = 20;
-        cal.YMaxPointY = 20;
+        PlaceReferences(state->Cal, {{{20, 180}, {180, 180}, {20, 20}}});
         NewPictureDefaults(*state, *main);
         RedrawPicture(*state, *main);
         main->ControlsChanged();

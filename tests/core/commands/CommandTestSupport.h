@@ -3,35 +3,38 @@
 #include "core/commands/FakeViews.h"
 #include "core/commands/State.h"
 #include "support/DecimalCharGuard.h"
+#include "support/DrawnPictures.h"
+#include "support/Files.h"
 #include "support/ScriptedHost.h"
+#include "support/WorkedExample.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <csignal>
 #include <memory>
+#include <ostream>
 #include <sys/resource.h>
+#include <tuple>
+#include <vector>
 
 namespace lineora::test {
 
-// A white 600 x 500 picture calibrated as the worked example: zero (100,400), X-max (500,400),
-// Y-max (100,100), X 0..10 and Y 0..3, so one X unit is 40 pixels and one Y unit 100.
+// A white 600 x 500 picture calibrated as the worked example (see WorkedCalibration), with
+// the axis fields typed to match.
 inline std::unique_ptr<State> CalibratedState() {
     auto state = std::make_unique<State>();
-    state->Pics.Clean = QImage(600, 500, QImage::Format_RGB32);
-    state->Pics.Clean.fill(Qt::white);
+    state->Pics.Clean = WhitePicture(600, 500);
     state->Pics.Working = state->Pics.Clean.copy();
     state->Pics.PictureWidth = 600;
     state->Pics.PictureHeight = 500;
     state->Setup.XDirection = 1;
-    state->Cal.ZeroPointX = 100;
-    state->Cal.ZeroPointY = 400;
-    state->Cal.XMaxPointX = 500;
-    state->Cal.XMaxPointY = 400;
-    state->Cal.YMaxPointX = 100;
-    state->Cal.YMaxPointY = 100;
+    state->Cal = WorkedCalibration(state->Setup);
     state->Texts.MaxX = QStringLiteral("10");
     state->Texts.MaxY = QStringLiteral("3");
     ReadAxisValues(state->Texts, state->Cal);
-    ComputeAxisAngles(state->Cal, state->Setup);
     return state;
 }
 
@@ -39,17 +42,57 @@ inline int Points(const State& state, int curve = 1) {
     return state.Store.LineNext[curve] - 1;
 }
 
-// The zero, X-max and Y-max reference points.
-using RefPoints = std::array<PicturePoint, 3>;
 inline RefPoints Ref(const State& s) {
-    const Calibration& c = s.Cal;
-    return {
-        {{c.ZeroPointX, c.ZeroPointY}, {c.XMaxPointX, c.XMaxPointY}, {c.YMaxPointX, c.YMaxPointY}}};
+    return Ref(s.Cal);
 }
 
 inline PicturePoint PointAt(const State& state, int row, int curve = 1) {
     const auto& entry = state.Store.PointPixels[row][curve];
     return {entry.PixX, entry.PixY};
+}
+
+// What a refused or cancelled command leaves as it was: the points and their values, the
+// calibration and axis fields, the pictures, the tool, the scale and the file names.
+struct WorkSnapshot {
+    std::array<std::vector<PicturePoint>, kCurveCount + 1> Curves;
+    Extended FirstValueX;
+    RefPoints Refs;
+    QStringList Texts;
+    ScaleKind ScaleX, ScaleY;
+    QImage Clean, Working;
+    int Width, Height, ScaleIndex;
+    decltype(MainState::ToolMode) ToolMode;
+    QString GraFileName, PictureFileName;
+    bool operator==(const WorkSnapshot&) const = default;
+    friend void PrintTo(const WorkSnapshot& w, std::ostream* os) {
+        for (std::size_t c = 1; c < w.Curves.size(); ++c) {
+            *os << "curve " << c << ": " << ::testing::PrintToString(w.Curves[c]) << "\n";
+        }
+        *os << ::testing::PrintToString(std::tuple{w.Refs, w.Texts, w.Clean, w.Working, w.Width,
+                                                   w.Height, w.ScaleIndex, w.GraFileName,
+                                                   w.PictureFileName});
+    }
+};
+
+inline WorkSnapshot Snapshot(const State& s) {
+    WorkSnapshot w{{},
+                   s.Store.PointValues[1][1].ValX,
+                   Ref(s.Cal),
+                   {s.Texts.MinX, s.Texts.MaxX, s.Texts.MinY, s.Texts.MaxY, s.Texts.PolarMaxX},
+                   s.Setup.ScaleX,
+                   s.Setup.ScaleY,
+                   s.Pics.Clean.copy(),
+                   s.Pics.Working.copy(),
+                   s.Pics.PictureWidth,
+                   s.Pics.PictureHeight,
+                   s.Main.ScaleIndex,
+                   s.Main.ToolMode,
+                   s.Main.GraFileName,
+                   s.Pics.PictureFileName};
+    for (int c = 1; c <= kCurveCount; ++c) {
+        w.Curves[static_cast<std::size_t>(c)] = Positions(s.Store, c);
+    }
+    return w;
 }
 
 // A disk that fills up in the middle of a write, as every user (root included) meets it: files

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace lineora::test {
 namespace {
 
@@ -43,10 +45,7 @@ protected:
         RefreshAll(*state, views);
     }
 
-    QByteArray FileBytes(const QString& name) const {
-        QFile file(folder.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray FileBytes(const QString& name) const { return ReadBytes(folder.filePath(name)); }
 
     std::unique_ptr<State> state = CalibratedState();
     DialogHost host;
@@ -71,9 +70,8 @@ TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputAndTellsTheTable) {
     RefreshAll(*state, views);
     EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
     const TableOptions options = TableOptionsOf(*state);
-    EXPECT_FALSE(options.ChartValues);
-    EXPECT_TRUE(options.StepXOn);
-    EXPECT_EQ(options.StepX, 3);
+    EXPECT_EQ((std::tuple{options.ChartValues, options.StepXOn, options.StepX}),
+              (std::tuple{false, true, Extended{3}}));
 
     // Special modes keep their own text output.
     state->Main.SpecialMode = 3;
@@ -113,26 +111,19 @@ TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLfBesideThePicture) {
 
 TEST_F(ExportCommands, FailedSaveThrowsAndLeavesTheOldFileWhole) {
     const QString path = folder.filePath(QStringLiteral("old.txt"));
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old contents");
-    }
+    WriteBytes(path, "old contents");
     host.FileNames = {folder.filePath(QStringLiteral("no/such/folder/x.txt"))};
     EXPECT_THROW(SaveExportText(*state, host, QStringLiteral("new")), FileError);
 
     // Nothing is reported until the size limit is lifted, since test output may go to a file.
     host.FileNames = {path};
-    bool threw = false;
+    std::string error;
     {
         FileSizeLimit limit(64);
-        try {
-            SaveExportText(*state, host, QString(1000, QLatin1Char('x')));
-        } catch (const FileError&) {
-            threw = true;
-        }
+        error = ErrorOf<FileError>(
+            [&] { SaveExportText(*state, host, QString(1000, QLatin1Char('x'))); });
     }
-    EXPECT_TRUE(threw);
+    EXPECT_NE(error, "<nothing thrown>");
     EXPECT_EQ(FileBytes(QStringLiteral("old.txt")), QByteArray("old contents"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
 }
@@ -142,14 +133,12 @@ TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheW
     PickPoints();
     SetScaleIndex(*state, views, 4); // 2:1
     views = FakeViews{};
-    const QImage before = state->Pics.Clean;
+    const WorkSnapshot before = Snapshot(*state);
     const QString noPicture = LoadMessage(state->Messages, QStringLiteral("msgMessaga14"));
     EXPECT_FALSE(ClipboardPreview(*state, host).has_value());
     PastePicture(*state, host, views, QImage());
     EXPECT_EQ(host.Shown, (QStringList{noPicture, noPicture}));
-    EXPECT_EQ(state->Pics.PictureFileName, QStringLiteral("/charts/chart.bmp"));
-    EXPECT_EQ(state->Pics.Clean, before);
-    EXPECT_EQ(state->Main.ViewScale, 2);
+    EXPECT_EQ(Snapshot(*state), before);
     EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
     EXPECT_EQ(views.TableChanges + views.PictureRepaints + views.ScaleChanges, 0);
     EXPECT_TRUE(views.Status.empty());

@@ -39,23 +39,10 @@ protected:
     QString Message(const char* key) const {
         return LoadMessage(state->Messages, QString::fromLatin1(key));
     }
-
-    // Everything a dropped tool must leave as it was.
-    struct Snapshot {
-        QImage Clean, Working;
-        RefPoints Points;
-        int Width, Height, Curve1, Curve2;
-        bool operator==(const Snapshot&) const = default;
-    };
-    Snapshot Take() const {
-        return {state->Pics.Clean.copy(), state->Pics.Working.copy(), Ref(*state),
-                state->Pics.PictureWidth, state->Pics.PictureHeight,  Points(*state, 1),
-                Points(*state, 2)};
-    }
 };
 
 TEST_F(PictureTools, RotationDroppedAtEitherQuestionLeavesPictureCalibrationAndCurves) {
-    const Snapshot before = Take();
+    const WorkSnapshot before = Snapshot(*state);
     host.Answers = {Answer::No, Answer::Yes, Answer::No};
     RotateToXAxis(*state, host, views);
     RotateToXAxis(*state, host, views);
@@ -63,7 +50,7 @@ TEST_F(PictureTools, RotationDroppedAtEitherQuestionLeavesPictureCalibrationAndC
                                        Message("msgMessaga25")}));
     EXPECT_GT(host.ProgressCalls, 0);
     EXPECT_FALSE(host.ProgressOpen);
-    EXPECT_EQ(Take(), before);
+    EXPECT_EQ(Snapshot(*state), before);
 }
 
 TEST_F(PictureTools, RotationKeptBecomesThePictureWithAFreshLevelCalibrationAndNoCurves) {
@@ -90,19 +77,19 @@ TEST_F(PictureTools, RotationKeptBecomesThePictureWithAFreshLevelCalibrationAndN
 TEST_F(PictureTools, RotationFailingHalfwayClosesTheProgressAndKeepsThePicture) {
     FailingProgressHost failing;
     failing.Answers = {Answer::Yes};
-    const Snapshot before = Take();
+    const WorkSnapshot before = Snapshot(*state);
     EXPECT_THROW(RotateToXAxis(*state, failing, views), CalcError);
     EXPECT_FALSE(failing.ProgressOpen);
-    EXPECT_EQ(Take(), before);
+    EXPECT_EQ(Snapshot(*state), before);
 }
 
 TEST_F(PictureTools, CleaningAtOneToOneKeptOrDropped) {
     SetScaleIndex(*state, views, 3);
-    const Snapshot before = Take();
+    WorkSnapshot before = Snapshot(*state);
+    before.ScaleIndex = kScaleOneToOne; // even when the cleaning is dropped
     host.Answers = {Answer::No};
     CleanPictureSpecks(*state, host, views);
-    EXPECT_EQ(Take(), before);
-    EXPECT_EQ(state->Main.ScaleIndex, kScaleOneToOne);
+    EXPECT_EQ(Snapshot(*state), before);
 
     host.Answers = {Answer::Yes};
     CleanPictureSpecks(*state, host, views);

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace lineora::test {
 namespace {
 
@@ -57,22 +55,6 @@ protected:
     ScriptedHost host;
     FakeViews views;
 };
-
-TEST_F(SetupEffects, AScaleKindTakesEffectAtTheNextConversion) {
-    ASSERT_TRUE(AppendPoint(state->Store, 1, 300, 200));
-    RefreshAll(*state, views);
-    ASSERT_DOUBLE_EQ(static_cast<double>(state->Store.PointValues[1][1].ValX), 5.0);
-
-    state->Setup.ScaleX = kScaleChoices[1];
-    // The stored values follow at the next refresh.
-    EXPECT_DOUBLE_EQ(static_cast<double>(state->Store.PointValues[1][1].ValX), 5.0);
-    RefreshAll(*state, views);
-    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[1][1].ValX), 1e5, 1e-6);
-
-    state->Setup.ScaleY = kScaleChoices[2];
-    RefreshAll(*state, views);
-    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[1][1].ValY), std::exp(2.0), 1e-12);
-}
 
 TEST_F(SetupEffects, ActivationEndsStepXAndTakesItsCrosshairOffButLeavesAutocorrection) {
     const QImage before = state->Pics.Working.copy();

@@ -3,9 +3,9 @@
 #include "core/commands/CommandTestSupport.h"
 #include "core/commands/Commands.h"
 #include "core/common/Errors.h"
-#include "core/picture/DrawnPictures.h"
 #include "core/picture/Overlay.h"
 #include "core/picture/StraightenGuide.h"
+#include "support/DrawnPictures.h"
 
 #include <gtest/gtest.h>
 

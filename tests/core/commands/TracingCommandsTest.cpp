@@ -5,17 +5,10 @@
 #include "core/commands/PictureMouse.h"
 #include "core/common/Color.h"
 
-#include <QPainter>
-
 #include <gtest/gtest.h>
 
 namespace lineora::test {
 namespace {
-
-void FillBox(QImage& picture, QRect box, QColor colour = Qt::black) {
-    QPainter painter(&picture);
-    painter.fillRect(box, colour);
-}
 
 // A mark at (x, y): its centre black and its circle, somewhere in its box, in `colour`.
 bool MarkedAt(const QImage& picture, int x, int y, TColor colour) {
@@ -109,16 +102,14 @@ class RefusedTrace : public TracingCommands, public ::testing::WithParamInterfac
 TEST_P(RefusedTrace, KeepsTheCurveAndSaysWhy) {
     StoreThreePoints();
     FillBox(state->Pics.Working, {100, 200, 400, 1});
-    const QImage before = state->Pics.Working.copy();
+    const WorkSnapshot before = Snapshot(*state);
     TraceFields fields;
     fields.Criterion = GetParam().criterion;
     fields.PointsText = QString::fromLatin1(GetParam().points);
     fields.NeighboursText = QString::fromLatin1(GetParam().neighbours);
 
     EXPECT_FALSE(TraceFromFields(*state, host, views, fields));
-    EXPECT_EQ(Points(*state), 3);
-    EXPECT_EQ(PointAt(*state, 2), (PicturePoint{250, 300}));
-    EXPECT_EQ(state->Pics.Working, before);
+    EXPECT_EQ(Snapshot(*state), before);
     ASSERT_EQ(host.Shown.size(), 1);
     EXPECT_TRUE(host.Shown.front().contains(QString::fromLatin1(
         fields.PointsText == QLatin1String("20") ? GetParam().neighbours : GetParam().points)));
@@ -168,15 +159,12 @@ protected:
 };
 
 TEST_F(AutoDigitizing, NoChangesNothing) {
-    const RefPoints refs = Ref(*state);
-    const QImage before = state->Pics.Working.copy();
+    const WorkSnapshot before = Snapshot(*state);
     host.Answers.push_back(Host::Answer::No);
     EXPECT_FALSE(AutoDigitizeAfterQuestion(*state, host, views, 3));
     EXPECT_EQ(host.Shown, QStringList{LoadMessage(state->Messages, "msgMessaga10") + "2\n" +
                                       LoadMessage(state->Messages, "msgMessaga11")});
-    EXPECT_EQ(Ref(*state), refs);
-    EXPECT_EQ(Points(*state, 2), 1);
-    EXPECT_EQ(state->Pics.Working, before);
+    EXPECT_EQ(Snapshot(*state), before);
 }
 
 TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) {

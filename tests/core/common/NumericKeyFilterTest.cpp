@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     OtherKeys, NumericKeys,
     ::testing::Values(KeyCase{"12", u'9', '.', kEmpty, Verdict::Insert, u'9'},
+                      KeyCase{"12", u'0', '.', kEmpty, Verdict::Insert, u'0'},
                       KeyCase{"12", 8, '.', kEmpty, Verdict::Erase, 0},
                       KeyCase{"12", 13, '.', kEmpty, Verdict::Enter, 0},
                       KeyCase{"12", u'e', '.', kEmpty, Verdict::Refuse, 0},

@@ -10,13 +10,12 @@ namespace {
 
 TEST(ExportText, CurvesFollowEachOtherWithTheirYInAColumnOfTheirOwn) {
     // CR LF after the last line too.
-    EXPECT_EQ(BuildExportText(test::TwoCurves(), NumberFormat::Standard, SeparatorChoice::Point)
-                  .toStdString(),
-              std::string("  1.5000\t -2.0000\r\n"
-                          "  2.5000\t  0.2500\r\n"
-                          " 12.5000\t\t100000.0000\r\n"
-                          " 13.0000\t\t  0.0000\r\n"
-                          " 14.0000\t\t    1E20\r\n"));
+    EXPECT_EQ(BuildExportText(test::TwoCurves(), NumberFormat::Standard, SeparatorChoice::Point),
+              QStringLiteral("  1.5000\t -2.0000\r\n"
+                             "  2.5000\t  0.2500\r\n"
+                             " 12.5000\t\t100000.0000\r\n"
+                             " 13.0000\t\t  0.0000\r\n"
+                             " 14.0000\t\t    1E20\r\n"));
 }
 
 // The values are taken as they stand, whatever else the row holds: a refresh leaves them

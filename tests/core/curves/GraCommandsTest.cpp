@@ -5,8 +5,8 @@
 #include "core/common/Errors.h"
 #include "core/common/Messages.h"
 #include "core/curves/GraFile.h"
-#include "core/picture/DrawnPictures.h"
 #include "core/picture/Pictures.h"
+#include "support/DrawnPictures.h"
 #include "support/WorkedExample.h"
 
 #include <QDir>
@@ -37,17 +37,6 @@ public:
         return ScriptedHost::InputBox(caption, prompt, proposal);
     }
 };
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The worked example's calibration (X 0..10 over 400 px, Y 0..3 over 300 px) as a file.
 GraData CalibratedWork(const QString& pictureName) {
@@ -135,17 +124,6 @@ TEST_F(GraCommands, NothingIsWrittenForWorkTheFileCannotHold) {
     EXPECT_TRUE(state->Main.GraFileName.isEmpty());
 }
 
-TEST_F(GraCommands, CurveOfAThousandPointsIsSavedAndOpensAgain) {
-    for (int i = 0; i < 1000; ++i) {
-        ASSERT_TRUE(AppendPoint(state->Store, 2, i, i / 2));
-    }
-    SaveGraWithPicture(*state, host, views);
-    auto opened = CalibratedState();
-    opened->Main.AppDir = appDir.path();
-    OpenGraPath(*opened, views, DataFile(QStringLiteral("chart.gra")));
-    EXPECT_EQ(Positions(opened->Store, 2), Positions(state->Store, 2));
-}
-
 // The picture is written first; a graph data file that cannot be written takes it back: a
 // picture that was there is as it was, one that was not is gone again.
 TEST_F(GraCommands, FailedSaveLeavesEveryFileAsItWas) {
@@ -205,20 +183,6 @@ TEST_F(GraCommands, SavedWorkOpensAgainAsItWas) {
     EXPECT_NEAR(static_cast<double>(opened->Store.PointValues[1][1].ValY), std::exp(2.0), 1e-12);
 }
 
-TEST_F(GraCommands, ScaleLinesTwoAndOneTurnOnLog10XAndLinearY) {
-    state->Setup.ScaleX = ScaleKind::Ln;
-    state->Setup.ScaleY = ScaleKind::Ln;
-    GraData data = CalibratedWork(QStringLiteral("chart.bmp"));
-    data.ScaleXCode = 2;
-    data.ScaleYCode = 1;
-    OpenGraPath(*state, views, WriteWork(data));
-
-    EXPECT_EQ(state->Setup.ScaleX, ScaleKind::Log10);
-    EXPECT_EQ(state->Setup.ScaleY, ScaleKind::Linear);
-    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[2][1].ValX), 1e5, 1e-6);
-    EXPECT_NEAR(static_cast<double>(state->Store.PointValues[2][1].ValY), 2.0, 1e-12);
-}
-
 TEST_F(GraCommands, AxisTextsFollowTheSeparatorOfThisMachine) {
     for (const auto& [written, system, shown] :
          {std::tuple{"0,5", '.', "0.5"}, std::tuple{"0.5", ',', "0,5"}}) {
@@ -253,7 +217,7 @@ TEST_P(DamagedWorkIsRefused, AndTheCurrentWorkStaysUntouched) {
     state->Texts.MinX = QStringLiteral("0.25");
     RefreshAll(*state, views);
     RedrawPicture(*state, views);
-    const auto before = std::make_unique<State>(*state);
+    const WorkSnapshot before = Snapshot(*state);
     const FakeViews viewsBefore = views;
 
     QByteArray bytes = WriteGraText(CalibratedWork(QStringLiteral("chart.bmp")));
@@ -263,25 +227,10 @@ TEST_P(DamagedWorkIsRefused, AndTheCurrentWorkStaysUntouched) {
     const QString path = elsewhere.filePath(QStringLiteral("damaged.gra"));
     WriteBytes(path, bytes);
 
-    try {
-        OpenGraPath(*state, views, path);
-        FAIL() << "opened";
-    } catch (const FileError& error) {
-        const std::string message = error.what();
-        EXPECT_NE(message.find(path.toStdString()), std::string::npos) << message;
-        EXPECT_NE(message.find(GetParam().Expected), std::string::npos) << message;
-    }
-    for (int c = 1; c <= kCurveCount; ++c) {
-        EXPECT_EQ(Positions(state->Store, c), Positions(before->Store, c));
-    }
-    EXPECT_EQ(state->Store.PointValues[1][1].ValX, before->Store.PointValues[1][1].ValX);
-    EXPECT_EQ(state->Main.ToolMode, Tool::Eraser);
-    EXPECT_EQ(state->Main.GraFileName, before->Main.GraFileName);
-    EXPECT_EQ(state->Setup.ScaleY, ScaleKind::Log10);
-    EXPECT_EQ(state->Texts.MinX, before->Texts.MinX);
-    EXPECT_EQ(state->Cal.ZeroPointX, before->Cal.ZeroPointX);
-    EXPECT_EQ(state->Pics.Clean, before->Pics.Clean);
-    EXPECT_EQ(state->Pics.Working, before->Pics.Working);
+    const std::string message = ErrorOf<FileError>([&] { OpenGraPath(*state, views, path); });
+    EXPECT_TRUE(Mentions(message, path.toStdString()));
+    EXPECT_TRUE(Mentions(message, GetParam().Expected));
+    EXPECT_EQ(Snapshot(*state), before);
     EXPECT_EQ(views.Caption, viewsBefore.Caption);
     EXPECT_EQ(views.TableChanges, viewsBefore.TableChanges);
 }
@@ -297,8 +246,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamagedWork{"NotAnInteger", [](auto& b, auto&) { ReplaceLine(b, 7, "4OO"); },
                     "line 7: \"4OO\" is not an integer"},
-        DamagedWork{"AxisTextNoNumber", [](auto& b, auto&) { ReplaceLine(b, 3, "ten"); },
-                    "line 3: "},
         // Quoted briefly and escaped, the reason kept behind a NUL.
         DamagedWork{"AxisTextWithNulAndAThousandCharacters",
                     [](auto& b, auto&) {
@@ -306,8 +253,6 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "line 3: \"t\\x00nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn...\" is "
                     "not a valid number"},
-        DamagedWork{"PointAtInt32Max", [](auto& b, auto&) { ReplaceLine(b, 16, "2147483647"); },
-                    "line 16: a point's x is 2147483647, outside"},
         DamagedWork{"MissingPicture", [](auto&, auto& name) { name = QStringLiteral("x.bmp"); },
                     "chart.bmp"},
         DamagedWork{"PictureNotAPicture", [](auto& b, auto&) { ReplaceLine(b, 1, "damaged.gra"); },
@@ -352,10 +297,9 @@ TEST_F(GraCommands, CancelledOpenDialogChangesNothingAndAChosenFileResetsTheTool
     AppendPoint(state->Store, 1, 150, 350);
     state->Main.ToolMode = Tool::Eraser;
     state->Main.GraFileName = QStringLiteral("/old/work.gra");
+    const WorkSnapshot before = Snapshot(*state);
     OpenGraFile(*state, host, views);
-    EXPECT_EQ(Points(*state), 1);
-    EXPECT_EQ(state->Main.ToolMode, Tool::Eraser);
-    EXPECT_EQ(state->Main.GraFileName, QStringLiteral("/old/work.gra"));
+    EXPECT_EQ(Snapshot(*state), before);
 
     const QString path = WriteWork(CalibratedWork(QStringLiteral("chart.bmp")));
     host.FileNames = {path};

@@ -2,6 +2,7 @@
 
 #include "core/common/Errors.h"
 #include "core/common/FileReading.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,17 +123,12 @@ TEST_P(DamagedGraText, IsRefusedWithTheFileTheLineAndTheReason) {
     lines.removeLast(); // the empty rest behind the last line end
     GetParam().Apply(lines);
     const QByteArray bytes = lines.isEmpty() ? QByteArray() : lines.join('\n') + '\n';
-    try {
-        ReadGraText(bytes, QStringLiteral("/data/work.gra"));
-        FAIL() << "accepted";
-    } catch (const FileError& error) {
-        const std::string message = error.what();
-        EXPECT_NE(message.find("/data/work.gra"), std::string::npos) << message;
-        EXPECT_NE(message.find("line " + std::to_string(GetParam().Line) + ":"), std::string::npos)
-            << message;
-        EXPECT_NE(message.find(GetParam().Reason), std::string::npos) << message;
-        EXPECT_LT(message.size(), 200U);
-    }
+    const std::string message =
+        test::ErrorOf<FileError>([&] { ReadGraText(bytes, QStringLiteral("/data/work.gra")); });
+    EXPECT_TRUE(test::Mentions(message, "/data/work.gra"));
+    EXPECT_TRUE(test::Mentions(message, "line " + std::to_string(GetParam().Line) + ":"));
+    EXPECT_TRUE(test::Mentions(message, GetParam().Reason));
+    EXPECT_LT(message.size(), 200U);
 }
 
 void Set(QByteArrayList& lines, int line, const QByteArray& text) {
@@ -173,18 +169,12 @@ TEST(GraFiles, SaveAndLoadKeepTheBytesAndNameAnUnreadableFile) {
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("work.gra"));
     SaveGraFile(path, SampleWorkBytes());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), SampleWorkBytes());
+    EXPECT_EQ(test::ReadBytes(path), SampleWorkBytes());
     EXPECT_EQ(LoadGraFile(path), SampleWork());
 
     const QString missing = folder.filePath(QStringLiteral("none.gra"));
-    try {
-        LoadGraFile(missing);
-        FAIL() << "read a missing file";
-    } catch (const FileError& error) {
-        EXPECT_NE(std::string(error.what()).find(missing.toStdString()), std::string::npos);
-    }
+    EXPECT_TRUE(test::Mentions(test::ErrorOf<FileError>([&] { LoadGraFile(missing); }),
+                               missing.toStdString()));
 }
 
 // A pipe would make the read wait forever and a device like /dev/zero never end.
@@ -203,12 +193,7 @@ TEST(GraFiles, OnlyRegularFilesOfAtMost16MegabytesAreRead) {
         {folder.path(), "not a regular file"},
         {big.fileName(), "too large: more than 16 MB"}};
     for (const auto& [path, reason] : cases) {
-        try {
-            LoadGraFile(path);
-            ADD_FAILURE() << "read " << path.toStdString();
-        } catch (const FileError& error) {
-            EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
-        }
+        EXPECT_TRUE(test::Mentions(test::ErrorOf<FileError>([&] { LoadGraFile(path); }), reason));
     }
 }
 

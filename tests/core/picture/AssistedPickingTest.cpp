@@ -1,8 +1,8 @@
 #include "core/picture/AssistedPicking.h"
 
-#include "DrawnPictures.h"
 #include "core/curves/PointStore.h"
 #include "core/picture/Overlay.h"
+#include "support/DrawnPictures.h"
 #include "support/WorkedExample.h" // prints picture points
 
 #include <gtest/gtest.h>

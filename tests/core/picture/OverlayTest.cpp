@@ -1,7 +1,7 @@
 #include "core/picture/Overlay.h"
 
-#include "DrawnPictures.h"
 #include "core/curves/PointStore.h"
+#include "support/DrawnPictures.h"
 #include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +32,7 @@ constexpr TColor kPureBlue = 0x00FF0000;
 // Zero point (50, 150), X-max (150, 150), Y-max (50, 50) on a 200 x 200 picture.
 Calibration SquareAxes() {
     Calibration cal;
-    cal.ZeroPointX = 50;
-    cal.ZeroPointY = 150;
-    cal.XMaxPointX = 150;
-    cal.XMaxPointY = 150;
-    cal.YMaxPointX = 50;
-    cal.YMaxPointY = 50;
+    test::PlaceReferences(cal, {{{50, 150}, {150, 150}, {50, 50}}});
     return cal;
 }
 
@@ -119,7 +114,7 @@ struct LookCase {
     bool MetkaX;
     bool Extensions; // (20, 150) on the X axis continued backwards, (50, 170) below zero
     bool EndCircle;  // (45, 50): left edge of the circle around Y-max
-    bool Letter;     // (165, 165): on the X beside X-max
+    bool Letter;     // (165, 165) and (170, 160): on the X beside X-max
 };
 
 class OverlayAxesLook : public ::testing::TestWithParam<LookCase> {};
@@ -138,6 +133,7 @@ TEST_P(OverlayAxesLook, DrawsTheFiguresOfTheChosenLook) {
     EXPECT_EQ(drawn(180, 150), param.Extensions);
     EXPECT_EQ(drawn(45, 50), param.EndCircle);
     EXPECT_EQ(drawn(165, 165), param.Letter);
+    EXPECT_EQ(drawn(170, 160), param.Letter);
     EXPECT_TRUE(drawn(100, 150));
 }
 
@@ -156,12 +152,7 @@ TEST(OverlayPolarAxes, CirclesAreEvenlySpacedOutToTheXMaxPoint) {
     settings.AxesColor = kBlack;
     settings.MetkaX = false;
     Calibration cal;
-    cal.ZeroPointX = 100;
-    cal.ZeroPointY = 100;
-    cal.XMaxPointX = 190;
-    cal.XMaxPointY = 100;
-    cal.YMaxPointX = 100;
-    cal.YMaxPointY = 40;
+    test::PlaceReferences(cal, {{{100, 100}, {190, 100}, {100, 40}}});
     DrawAxes(picture, cal, settings);
 
     EXPECT_EQ(ColorAt(picture, 15, 100), kBlack); // the diameter along X, both halves
@@ -274,12 +265,7 @@ TEST(OverlayFarPositions, MarksOffThePictureAreSkippedAndLinesClippedToIt) {
     EXPECT_EQ(ColorAt(picture, 10, 20), kWhite);
 
     Calibration cal;
-    cal.ZeroPointX = kMin;
-    cal.ZeroPointY = 10;
-    cal.XMaxPointX = kMax;
-    cal.XMaxPointY = 10;
-    cal.YMaxPointX = kMin;
-    cal.YMaxPointY = kMin;
+    test::PlaceReferences(cal, {{{kMin, 10}, {kMax, 10}, {kMin, kMin}}});
     settings.AxesInvert = false;
     settings.AxesColor = kBlack;
     QImage axes = WhitePicture(60, 60);

@@ -1,8 +1,9 @@
 #include "core/picture/Pictures.h"
 
-#include "DrawnPictures.h"
 #include "core/common/Errors.h"
 #include "core/picture/Overlay.h"
+#include "support/DrawnPictures.h"
+#include "support/Files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -28,15 +29,9 @@ public:
     QString PathOf(const QString& name) const { return dir_.filePath(name); }
 
     void WriteBytes(const QString& name, const QByteArray& bytes) const {
-        QFile file(PathOf(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        test::WriteBytes(PathOf(name), bytes);
     }
-
-    QByteArray ReadBytes(const QString& name) const {
-        QFile file(PathOf(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray ReadBytes(const QString& name) const { return test::ReadBytes(PathOf(name)); }
 
 private:
     QTemporaryDir dir_;
@@ -78,29 +73,51 @@ QByteArray BmpHeader(qint32 width, qint32 height, int bits = 24, int compression
     return header;
 }
 
+// An OS/2 BMP: its shorter header gives the size in 16-bit fields; 24-bit grey rows.
+QByteArray Os2Bmp(int width, int height) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    QByteArray file = QByteArray("BM") + QByteArray(8, '\0') + QByteArray::fromHex("1a000000") +
+                      QByteArray::fromHex("0c000000");
+    for (const int value : {width, height, 1, 24}) {
+        file += static_cast<char>(value & 0xFF) + QByteArray(1, static_cast<char>(value >> 8));
+    }
+    for (int i = 0; i < rowBytes * height; ++i) {
+        file += static_cast<char>(i * 5);
+    }
+    return file;
+}
+
 // Qt writes no run-length BMP: a 4 x 2 one with four colours, written by hand. The last
-// row ends with an end-of-row mark and the picture with its end mark.
-QByteArray RunLengthBmp(bool fourBits) {
+// row ends with an end-of-row mark and the picture with its end mark. The odd one's literal
+// run of three pixels, ending in colour 0, takes a padding byte.
+enum class Rle { FourBits, EightBits, EightBitsOddRun };
+QByteArray RunLengthBmp(Rle kind) {
+    const bool fourBits = kind == Rle::FourBits;
     QByteArray file = BmpHeader(4, 2, fourBits ? 4 : 8, fourBits ? 2 : 1, 4);
     file += QByteArray::fromHex("0000ff00"
                                 "00ff0000"
                                 "ff000000"
                                 "80808000");
-    file += fourBits ? QByteArray::fromHex("0412"
-                                           "0000"
-                                           "00043012"
-                                           "0000"
-                                           "0001")
-                     : QByteArray::fromHex("0401"
-                                           "0000"
-                                           "000402030203"
-                                           "0000"
-                                           "0001");
-    return file;
+    const char* pixels[] = {"0412"
+                            "0000"
+                            "00043012"
+                            "0000"
+                            "0001",
+                            "0401"
+                            "0000"
+                            "000402030203"
+                            "0000"
+                            "0001",
+                            "000301020000"
+                            "0103"
+                            "0000"
+                            "0401"
+                            "0001"};
+    return file + QByteArray::fromHex(pixels[static_cast<int>(kind)]);
 }
 
 // Qt writes no GIF either: a grey one whose pixels are all plain codes, with a clear code
-// every 250 of them so that every code stays 9 bits wide.
+// every 250 of them so that every code stays 9 bits wide, after a frame-timing extension.
 QByteArray GreyGif(int width, int height) {
     QByteArray file("GIF89a");
     auto put16 = [&](int value) { file += char(value & 0xFF) + QByteArray(1, char(value >> 8)); };
@@ -110,7 +127,7 @@ QByteArray GreyGif(int width, int height) {
     for (int grey = 0; grey < 256; ++grey) {
         file += QByteArray(3, static_cast<char>(grey));
     }
-    file += ',';
+    file += QByteArray::fromHex("21f904000a000000") + ',';
     put16(0);
     put16(0);
     put16(width);
@@ -230,8 +247,10 @@ TEST_F(PictureFiles, RefusesDamagedFilesNamingTheFileAndTheReason) {
         {QStringLiteral("idat-past-end.png"), PngWith(10, 10, "IDAT", "x", 1000), "cut short", {}},
     };
     AddCuts(files, QStringLiteral("gif"), GreyGif(40, 30));
-    AddCuts(files, QStringLiteral("rle8"), RunLengthBmp(false));
-    AddCuts(files, QStringLiteral("rle4"), RunLengthBmp(true));
+    AddCuts(files, QStringLiteral("rle8"), RunLengthBmp(Rle::EightBits));
+    AddCuts(files, QStringLiteral("rle8-odd"), RunLengthBmp(Rle::EightBitsOddRun));
+    AddCuts(files, QStringLiteral("os2"), Os2Bmp(13, 9));
+    AddCuts(files, QStringLiteral("rle4"), RunLengthBmp(Rle::FourBits));
     AddCuts(files, QStringLiteral("jpeg"), jpeg);
     AddCuts(files, QStringLiteral("progressive"), Encoded(photo, "jpg", true));
     AddCuts(files, QStringLiteral("png"), Encoded(photo, "png"));
@@ -247,9 +266,8 @@ TEST_F(PictureFiles, RefusesDamagedFilesNamingTheFileAndTheReason) {
             EXPECT_FALSE(file.whole.isNull()) << file.name.toStdString() << " was read";
             EXPECT_EQ(read, file.whole) << file.name.toStdString() << " has made-up pixels";
         } catch (const FileError& error) {
-            const std::string message = error.what();
-            EXPECT_NE(message.find(path.toStdString()), std::string::npos) << message;
-            EXPECT_NE(message.find(file.reason), std::string::npos) << message;
+            EXPECT_TRUE(test::Mentions(error.what(), path.toStdString()));
+            EXPECT_TRUE(test::Mentions(error.what(), file.reason));
         }
     }
     EXPECT_LT(opened, 10); // only cuts of end marks the decoders never need
@@ -261,7 +279,7 @@ TEST_F(PictureFiles, RefusesWhatIsNotAFileAndReadsWholeHandMadeFiles) {
         EXPECT_THROW(ReadPictureFile(PathOf(QLatin1String(name))), FileError) << name;
     }
     // The whole hand-made files the cuts above come from read as they were drawn.
-    WriteBytes(QStringLiteral("rle4.bmp"), RunLengthBmp(true));
+    WriteBytes(QStringLiteral("rle4.bmp"), RunLengthBmp(Rle::FourBits));
     const QImage rle = ReadPictureFile(PathOf(QStringLiteral("rle4.bmp")));
     EXPECT_EQ(rle.pixel(0, 1), qRgb(0, 255, 0)); // the bottom row comes first
     EXPECT_EQ(rle.pixel(1, 1), qRgb(0, 0, 255));
@@ -282,14 +300,16 @@ TEST_F(PictureFiles, RefusesWhatIsNotAFileAndReadsWholeHandMadeFiles) {
 TEST_F(PictureFiles, DecoderWarningsAreCaughtOnlyWhileReadingAndTheHandlerIsRestored) {
     static QStringList seen;
     seen.clear();
-    const QtMessageHandler before = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { seen << text; });
+    const QtMessageHandler mine = [](QtMsgType, const QMessageLogContext&, const QString& text) {
+        seen << text;
+    };
+    const QtMessageHandler before = qInstallMessageHandler(mine);
     const QByteArray jpeg = Encoded(PatternPicture(64, 48), "jpg");
     WriteBytes(QStringLiteral("hole.jpg"),
                jpeg.left(jpeg.size() / 2) + QByteArray::fromHex("ffd9"));
     EXPECT_THROW(ReadPictureFile(PathOf(QStringLiteral("hole.jpg"))), FileError);
     qWarning("after");
-    qInstallMessageHandler(before);
+    EXPECT_EQ(qInstallMessageHandler(before), mine);
     EXPECT_EQ(seen, QStringList{QStringLiteral("after")});
 }
 

@@ -1,7 +1,8 @@
 #include "core/picture/Pictures.h"
 
-#include "DrawnPictures.h"
 #include "core/common/Errors.h"
+#include "core/picture/Magnifier.h"
+#include "support/DrawnPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,23 @@ TEST(PictureRestore, CopiesIntoTheBufferTheWorkingImageAlreadyHasAndFollowsANewS
     EXPECT_TRUE(pictures.Working.isNull());
 }
 
+// A clean copy around foreign memory pads its rows differently from the working buffer.
+TEST(PictureRestore, CopiesThePixelsOfRowsPaddedDifferently) {
+    const QImage pattern = PatternPicture(7, 10);
+    std::vector<uchar> memory(10 * 36);
+    QImage foreign(memory.data(), 7, 10, 36, QImage::Format_RGB32);
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            foreign.setPixel(x, y, pattern.pixel(x, y));
+        }
+    }
+    Pictures pictures;
+    pictures.Clean = foreign;
+    pictures.Working = WhitePicture(7, 10);
+    RestorePicture(pictures);
+    EXPECT_EQ(pictures.Working, pattern);
+}
+
 TEST(PictureRestore, NeverWritesThroughAnImageSharedWithTheWorkingOne) {
     Pictures pictures = LoadedPattern(20, 10);
     pictures.Working = WhitePicture(20, 10);
@@ -124,6 +142,20 @@ TEST(PictureLoad, AnEmptyPictureChangesNothing) {
     EXPECT_THROW(LoadPicture(pictures, QImage(), QStringLiteral("/x/empty.bmp")), FileError);
     EXPECT_EQ(pictures.PictureFileName, QStringLiteral("/charts/p.bmp"));
     EXPECT_EQ(pictures.PictureWidth, 8);
+}
+
+// Each picture pixel of the 31 around the mouse becomes a block of three or four; beyond the
+// picture the magnifier shows white.
+TEST(PictureMagnifier, ReplicatesThePixelsAroundTheMouse) {
+    const QImage picture = PatternPicture(100, 80);
+    QImage target;
+    DrawMagnifier(picture, 50, 40, target);
+    ASSERT_EQ(target.size(), QSize(kMagnifierSize, kMagnifierSize));
+    EXPECT_EQ(target.pixel(0, 0), picture.pixel(35, 25));
+    EXPECT_EQ(target.pixel(119, 3), picture.pixel(65, 25)); // 119 * 31 / 120 is 30
+    EXPECT_EQ(target.pixel(59, 59), picture.pixel(50, 40));
+    DrawMagnifier(picture, 5, 5, target);
+    EXPECT_EQ(target.pixel(0, 0), qRgb(255, 255, 255));
 }
 
 TEST(PictureBlackAndWhite, ThresholdsAtMidGreyWithoutDithering) {

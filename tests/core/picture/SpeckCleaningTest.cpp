@@ -1,6 +1,6 @@
 #include "core/picture/SpeckCleaning.h"
 
-#include "DrawnPictures.h"
+#include "support/DrawnPictures.h"
 
 #include <gtest/gtest.h>
 

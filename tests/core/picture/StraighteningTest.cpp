@@ -1,9 +1,9 @@
 #include "core/picture/Straightening.h"
 
-#include "DrawnPictures.h"
 #include "core/common/Errors.h"
 #include "core/picture/PixelAccess.h"
 #include "core/picture/StraightenGuide.h"
+#include "support/DrawnPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -174,9 +174,21 @@ TEST(StraightenGuide, ArcsBulgeLeftOfTheAxisInPureBlueAndASecondDrawingRemovesTh
         EXPECT_LE(p.x(), 101) << p.x() << "," << p.y();
         EXPECT_EQ(picture.pixel(p), qRgb(0, 0, 255));
     }
-    for (int n = 1; n <= 3; ++n) { // each arc's leftmost pixel, 11 left of the axis
-        EXPECT_EQ(picture.pixel(89, strips.Strips[n].CentreY), qRgb(0, 0, 255)) << n;
+    for (int n = 1; n <= 3; ++n) { // each arc's leftmost pixel, 11 left of the axis, and ends
+        const Strip& strip = strips.Strips[n];
+        EXPECT_EQ(picture.pixel(89, strip.CentreY), qRgb(0, 0, 255)) << n;
+        for (const int end : {strip.Top, strip.Bottom}) {
+            const QImage corner = picture.copy(99, end - 1, 3, 3);
+            EXPECT_NE(corner, test::WhitePicture(3, 3)) << n << " at " << end;
+        }
     }
+    // Strips of no height: both ends in one direction close the circle.
+    const StripGeometry flat = ComputeStrips(Axis(100, 400, 348), 26, 100);
+    ASSERT_EQ(flat.Strips[2].Top, flat.Strips[2].Bottom);
+    QImage circles = test::WhitePicture(400, 450);
+    DrawStraightenGuide(circles, flat);
+    EXPECT_EQ(circles.pixel(flat.Strips[2].CentreX + flat.ArcRadius, flat.Strips[2].CentreY),
+              qRgb(0, 0, 255));
 
     QImage pattern = test::PatternPicture(300, 450);
     DrawStraightenGuide(pattern, strips);

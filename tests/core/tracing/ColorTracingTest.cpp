@@ -3,7 +3,7 @@
 #include "core/common/Color.h"
 #include "core/common/Errors.h"
 #include "core/common/Rounding.h"
-#include "core/picture/DrawnPictures.h"
+#include "support/DrawnPictures.h"
 
 #include <gtest/gtest.h>
 

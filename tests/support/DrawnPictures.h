@@ -49,6 +49,11 @@ inline void FillRows(QImage& picture, int fromY, int toY, QColor color = Qt::bla
     painter.fillRect(0, fromY, picture.width(), toY - fromY + 1, color);
 }
 
+inline void FillBox(QImage& picture, QRect box, QColor color = Qt::black) {
+    QPainter painter(&picture);
+    painter.fillRect(box, color);
+}
+
 inline std::vector<QPoint> ChangedPixels(const QImage& before, const QImage& after) {
     std::vector<QPoint> changed;
     for (int y = 0; y < before.height(); ++y) {
