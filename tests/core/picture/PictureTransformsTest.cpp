@@ -74,6 +74,7 @@ TEST(RotationFrame, IsTheBoundingBoxOfTheTurnedPictureAndRefusesALeftPointingAxi
     EXPECT_THROW(RotatedFrameOf(100, 50, 1.6), CalcError);
     EXPECT_THROW(RotatedFrameOf(100, 50, -3.0), CalcError);
     EXPECT_THROW(RotatedFrameOf(0, 50, 0.1), CalcError);
+    EXPECT_THROW(RotatedFrameOf(100, 0, 0.1), CalcError);
 }
 
 // Sixths and quarters of a half turn put many values on or next to a half. The last is tall
