@@ -1,13 +1,20 @@
+// The shell's small helpers, without a window of the program: file filters, message boxes,
+// keys, the splash, the build date, the cursors and the glyphs.
+
 #include "core/commands/StraightenCommands.h"
+#include "ui/app/Cursors.h"
+#include "ui/app/Glyphs.h"
 #include "ui/app/KeyPreFilter.h"
 #include "ui/app/QtHost.h"
 #include "ui/app/Splash.h"
+#include "ui/app/Startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSet>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -17,19 +24,23 @@
 namespace lineora::test {
 namespace {
 
-TEST(FileFilterTest, PairsBecomeQtFilterEntries) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp)"},
-        {"Txt File|*.txt|All|*.*", "Txt File (*.txt);;All (*.*)"},
-        {"Pictures|*.bmp;*.png", "Pictures (*.bmp *.png)"},
-        {"Text (*.txt)", "Text (*.txt)"}};
-    for (const auto& [given, qt] : cases) {
+TEST(ShellHelpers, FileFiltersAndBuildDatesAreRewritten) {
+    for (const auto& [given, qt] :
+         {std::pair{"Txt File|*.txt|All|*.*", "Txt File (*.txt);;All (*.*)"},
+          {"Pictures|*.bmp;*.png", "Pictures (*.bmp *.png)"},
+          {"Text (*.txt)", "Text (*.txt)"}}) {
         EXPECT_EQ(QtFileFilter(QString::fromLatin1(given)), QString::fromLatin1(qt)) << given;
+    }
+    for (const auto& [compiler, shown] : {std::pair{"Oct 24 2001", "24/10/2001 "},
+                                          {"Jan  1 2025", "01/01/2025 "},
+                                          {"Foo 12 2020", "Foo 12 2020"},
+                                          {"garbage", "garbage"}}) {
+        EXPECT_EQ(BuildDateText(compiler), QString::fromLatin1(shown)) << compiler;
     }
 }
 
 // The straightener's question breaks its line with a lone CR, which a Qt box would not show.
-TEST(MessageBoxTest, ShowsEveryLineOfAQuestion) {
+TEST(ShellHelpers, MessageBoxShowsEveryLineOfAQuestion) {
     QString shown;
     QTimer::singleShot(0, [&shown] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -43,17 +54,16 @@ TEST(MessageBoxTest, ShowsEveryLineOfAQuestion) {
     EXPECT_FALSE(shown.contains(QLatin1Char('\r')));
 }
 
-TEST(KeyMappingTest, QtKeyBecomesTheProgramsKey) {
-    const std::pair<int, Key> cases[] = {
-        {Qt::Key_Q, Key::Q},       {Qt::Key_Up, Key::Up},        {Qt::Key_Down, Key::Down},
-        {Qt::Key_Left, Key::Left}, {Qt::Key_Right, Key::Right},  {Qt::Key_Space, Key::Space},
-        {Qt::Key_W, Key::Other},   {Qt::Key_Return, Key::Other}, {Qt::Key_PageUp, Key::Other}};
-    for (const auto& [qtKey, key] : cases) {
+TEST(ShellHelpers, KeysMapAndOnlyMenuKeysPassThePreFilter) {
+    for (const auto& [qtKey, key] : {std::pair{Qt::Key_Q, Key::Q},
+                                     {Qt::Key_Up, Key::Up},
+                                     {Qt::Key_Down, Key::Down},
+                                     {Qt::Key_Left, Key::Left},
+                                     {Qt::Key_Right, Key::Right},
+                                     {Qt::Key_Space, Key::Space},
+                                     {Qt::Key_W, Key::Other}}) {
         EXPECT_EQ(KeyOfQtKey(qtKey), key) << qtKey;
     }
-}
-
-TEST(PreFilterTest, MenuKeysPassAndEverythingElseIsTaken) {
     const auto taken = [](int key, Qt::KeyboardModifiers modifiers) {
         return IsPreFilteredKey(QKeyEvent(QEvent::KeyPress, key, modifiers));
     };
@@ -63,17 +73,67 @@ TEST(PreFilterTest, MenuKeysPassAndEverythingElseIsTaken) {
     EXPECT_FALSE(taken(Qt::Key_F10, Qt::NoModifier));
 }
 
-TEST(SplashTest, WaitsOnlyWhenAsked) {
+TEST(ShellHelpers, SplashWaitsOnlyWhenAsked) {
     SplashWindow waiting(QStringLiteral("v 2.10"), QStringLiteral("24/10/2001 "), true);
     EXPECT_TRUE(waiting.TimerRunning());
-    EXPECT_EQ(waiting.LabelVersion->text(), QStringLiteral("v 2.10"));
     EXPECT_EQ(waiting.LabelDate->text(), QStringLiteral("24/10/2001 "));
-
     SplashWindow quick(QStringLiteral("v 2.10"), QString(), false);
     quick.show();
     EXPECT_FALSE(quick.TimerRunning());
     quick.WaitAndClose();
     EXPECT_FALSE(quick.isVisible());
+}
+
+// Remembers the image's pixels; false when an image with the same pixels was seen before.
+bool IsNew(const QImage& image, QSet<QByteArray>& seen) {
+    const auto before = seen.size();
+    seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+    return seen.size() > before;
+}
+
+int OpaquePixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST(ShellHelpers, DrawnCursorsAreDistinctAndTheRestTheSystemArrow) {
+    QSet<QByteArray> seen;
+    for (int id = -1; id <= kCursorCount; ++id) {
+        if (id <= 0 || id == 9 || id == kCursorCount) {
+            EXPECT_TRUE(CursorImage(id).isNull()) << id;
+            EXPECT_EQ(PictureCursor(id).shape(), Qt::ArrowCursor) << id;
+            continue;
+        }
+        const QPoint hot = CursorHotSpot(id);
+        EXPECT_EQ(PictureCursor(id).hotSpot(), hot) << id; // a bitmap cursor: none is at (0, 0)
+        for (const int ratio : {1, 2}) {
+            const QImage image = CursorImage(id, ratio).toImage();
+            ASSERT_EQ(image.size(), QSize(32, 32) * ratio) << id;
+            EXPECT_TRUE(IsNew(image, seen)) << id;
+            // Upright crosshairs cross through the pixel a click acts on, at either ratio.
+            if (id == 2 || id == 4 || (id >= 11 && id <= 13)) {
+                EXPECT_LT(qGray(image.pixel(hot.x() * ratio, 2 * ratio)), 40) << id;
+                EXPECT_LT(qGray(image.pixel(2 * ratio, hot.y() * ratio)), 40) << id;
+            }
+        }
+    }
+}
+
+TEST(ShellHelpers, EveryGlyphIsDrawnAtItsSizeAndNoTwoAreAlike) {
+    QSet<QByteArray> seen;
+    for (int g = 0; g <= static_cast<int>(Glyph::Program); ++g) {
+        const auto glyph = static_cast<Glyph>(g);
+        const QImage image = DrawGlyph(glyph).toImage();
+        EXPECT_EQ(image.size(), glyph == Glyph::NoTool ? QSize(7, 20) : QSize(22, 22)) << g;
+        EXPECT_GT(OpaquePixels(image), 20) << g;
+        EXPECT_TRUE(IsNew(image, seen)) << g;
+        EXPECT_EQ(GlyphIcon(glyph).pixmap(image.size(), 2.0).size(), image.size() * 2) << g;
+    }
 }
 
 } // namespace

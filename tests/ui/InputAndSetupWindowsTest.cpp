@@ -1,10 +1,17 @@
+// The axis-value input, the nudge and the setup windows: their controls reach the commands and
+// show the state. Which keys a field takes and what a setting does is the core's business.
+
 #include "ui/WindowTestSupport.h"
 
+#include "core/common/Color.h"
 #include "support/DecimalCharGuard.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace lineora::test {
@@ -16,7 +23,6 @@ protected:
         MainWindowTest::SetUp();
         input = windows.FormInput.get();
         Press(main->SpeedButtonShowInput);
-        ASSERT_TRUE(input->isVisible());
         // Keys typed while the main window is active belong to the picture.
         input->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(input));
@@ -32,25 +38,15 @@ protected:
     TFormInput* input = nullptr;
 };
 
-// Which keys a field takes is decided by the numeric key filter; here only that the fields use
-// it, see the text without the selection it replaces, and pass what they hold on.
-TEST_F(AxisInputWindow, FieldsTypeOnlyWhatCanBecomeANumber) {
+TEST_F(AxisInputWindow, FieldsTypeOnlyWhatCanBecomeANumberAndShowTextsReplacedBehindThem) {
     const DecimalCharGuard comma(QLatin1Char(','));
     Retype(input->EditMaxX, QStringLiteral("1.5.,"));
     EXPECT_EQ(input->EditMaxX->text(), QStringLiteral("1,5"));
     EXPECT_EQ(state->Texts.MaxX, QStringLiteral("1,5"));
 
-    Retype(input->EditMinY, QStringLiteral("5-"));
-    EXPECT_EQ(input->EditMinY->text(), QStringLiteral("5"));
-    input->EditMinY->selectAll();
-    QTest::keyClicks(input->EditMinY, QStringLiteral("-7a +E"));
-    EXPECT_EQ(state->Texts.MinY, QStringLiteral("-7"));
-    QTest::keyClick(input->EditMinY, Qt::Key_Backspace);
-    EXPECT_EQ(state->Texts.MinY, QStringLiteral("-"));
-    // Shortcuts stay the edit's: Ctrl+A selects the text, which the next digit replaces.
-    QTest::keyClick(input->EditMinY, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(input->EditMinY, QStringLiteral("3"));
-    EXPECT_EQ(state->Texts.MinY, QStringLiteral("3"));
+    state->Texts.MaxY = QStringLiteral("2,5");
+    Press(main->ButtonSetPoint);
+    EXPECT_EQ(input->EditMaxY->text(), QStringLiteral("2,5"));
 }
 
 TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRoundUnlessOneIsNoNumber) {
@@ -61,51 +57,35 @@ TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRoundUnlessOneIsNoN
                                                        {input->EditMaxX, input->EditMinX}};
     input->EditMinX->setFocus();
     for (const auto& [from, to] : order) {
-        ASSERT_EQ(QApplication::focusWidget(), from) << from->objectName().toStdString();
         QTest::keyClick(from, Qt::Key_Return);
         EXPECT_EQ(QApplication::focusWidget(), to) << from->objectName().toStdString();
     }
     EXPECT_EQ(state->Cal.AxisXMax, 40.0);
     EXPECT_TRUE(host.Shown.isEmpty());
 
-    Retype(input->EditMaxX, QStringLiteral("50"));
     Retype(input->EditMinY, QStringLiteral("-"));
     input->EditMinX->setFocus();
     QTest::keyClick(input->EditMinX, Qt::Key_Return);
-    ASSERT_EQ(host.Shown.size(), 1);
-    EXPECT_TRUE(host.Shown.front().contains(QLatin1Char('-')));
+    EXPECT_EQ(host.Shown.size(), 1);
     EXPECT_EQ(QApplication::focusWidget(), input->EditMinX);
-    // MaxX comes before MinY in the reading order, so it is applied.
-    EXPECT_EQ(state->Cal.AxisXMax, 50.0);
 }
 
 TEST_F(AxisInputWindow, TheChartKindButtonsSwitchTheFieldsAndEnterTakesThePolarRadius) {
     TFormSetup& setup = *windows.FormSetup;
     setup.RadioButtonCircleCurve->click();
-    EXPECT_TRUE(input->EditMinX->isHidden());
     EXPECT_TRUE(input->EditMaxY->isHidden());
-    ASSERT_FALSE(input->EditPolarMaxX->isHidden());
-
     Retype(input->EditPolarMaxX, QStringLiteral("7.5"));
     input->EditPolarMaxX->setFocus();
     QTest::keyClick(input->EditPolarMaxX, Qt::Key_Return);
     EXPECT_EQ(state->Cal.AxisPolarMax, 7.5L);
-    EXPECT_EQ(QApplication::focusWidget(), input->EditPolarMaxX);
 
     setup.RadioButtonNormalCurve->click();
-    EXPECT_FALSE(input->EditMinX->isHidden());
     EXPECT_FALSE(input->EditMaxY->isHidden());
     EXPECT_TRUE(input->EditPolarMaxX->isHidden());
 }
 
-TEST_F(AxisInputWindow, FieldsShowTextsReplacedBehindThem) {
-    state->Texts.MaxY = QStringLiteral("2,5");
-    Press(main->ButtonSetPoint);
-    EXPECT_EQ(input->EditMaxY->text(), QStringLiteral("2,5"));
-}
-
 // The nudge window, opened modally by a Shift-click on a point of the current curve; OK and
-// Escape both end it. What a step does is the nudge commands' business.
+// Escape both end it.
 TEST_F(MainWindowTest, ShiftClickNudgesThePointAndOkOrEscapeEndsIt) {
     ASSERT_TRUE(AppendPoint(state->Store, 1, 100, 100));
     TFormMoviPoint& nudge = *windows.FormMoviPoint;
@@ -120,7 +100,6 @@ TEST_F(MainWindowTest, ShiftClickNudgesThePointAndOkOrEscapeEndsIt) {
     Click(view, {101, 99}, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(wasModalOnTop);
     EXPECT_FALSE(nudge.isVisible());
-    EXPECT_FALSE(state->Store.PointSelected);
     EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{99, 99}));
 
     bool closedByEscape = false;
@@ -130,14 +109,75 @@ TEST_F(MainWindowTest, ShiftClickNudgesThePointAndOkOrEscapeEndsIt) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&nudge));
         QTest::keyClick(&nudge, Qt::Key_Escape);
         closedByEscape = !nudge.isVisible();
-        if (!closedByEscape) {
-            nudge.hide(); // ends the modal loop, so a failure cannot hang the run
-        }
+        nudge.hide(); // ends the modal loop, so a failure cannot hang the run
     });
     Click(view, {99, 99}, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(closedByEscape);
     EXPECT_FALSE(state->Store.PointSelected);
     EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{100, 99}));
+}
+
+class SetupWindow : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        setup = windows.FormSetup.get();
+    }
+
+    TFormSetup* setup = nullptr;
+};
+
+TEST_F(SetupWindow, ShownOnTopAndActivatingItReleasesStepX) {
+    Press(main->ButtonStepX);
+    main->menuShowSetup->trigger();
+    EXPECT_TRUE(setup->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    setup->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(setup));
+    EXPECT_FALSE(state->Main.StepXOn);
+    EXPECT_FALSE(main->ButtonStepX->isChecked());
+}
+
+TEST_F(SetupWindow, OnlyGoToMainLeavesAndItRepaintsTheLineButtons) {
+    Press(main->ButtonViewSetup);
+    QTest::keyClick(setup, Qt::Key_Escape);
+    EXPECT_TRUE(setup->isVisible());
+    host.Colors = {TColor{0x00FF00}, TColor{0xFF0000}};
+    QTest::mouseClick(setup->ButtonSetColor[0], Qt::LeftButton);
+    QTest::mouseClick(setup->ButtonSetColor[4], Qt::LeftButton);
+    EXPECT_EQ(setup->MetkaShape[4]->property("color").value<QColor>(), QColor(0, 0, 255));
+
+    QTest::mouseClick(setup->ButtonGoToMain, Qt::LeftButton);
+    EXPECT_EQ(main->SpeedButtonLine1->palette().color(QPalette::ButtonText), QColor(0, 255, 0));
+    EXPECT_EQ(main->SpeedButtonLine5->palette().color(QPalette::ButtonText), QColor(0, 0, 255));
+    EXPECT_FALSE(setup->isVisible());
+    EXPECT_FALSE(setup->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+// One control of each kind.
+TEST_F(SetupWindow, ControlsWriteTheSettingsAndFollowThemWhenChangedElsewhere) {
+    setup->RadioButtonScalaX[1]->click();
+    setup->CheckBoxData_Point->click();
+    setup->SpinEditDiametr->setValue(5);
+    EXPECT_EQ(state->Setup.ScaleX, ScaleKind::Log10);
+    EXPECT_FALSE(state->Setup.DataPoint);
+    EXPECT_EQ(state->Store.MarkRadius, 5);
+
+    state->Setup.ScaleX = ScaleKind::None; // no button of the group
+    state->Setup.ScaleY = ScaleKind::Ln;
+    state->Setup.StepXText = QStringLiteral("0,5");
+    main->ControlsChanged();
+    EXPECT_FALSE(setup->RadioButtonScalaX[1]->isChecked());
+    EXPECT_TRUE(setup->RadioButtonScalaY[2]->isChecked());
+    EXPECT_EQ(setup->EditStepX->text(), QStringLiteral("0,5"));
+    EXPECT_EQ(state->Setup.ScaleX, ScaleKind::None); // showing them changed nothing back
+}
+
+TEST_F(SetupWindow, ALanguageButtonTranslatesTheWindows) {
+    state->Main.AppDir = QStringLiteral(LINEORA_RESOURCES);
+    setup->RadioButtonSetEnglish->click();
+    EXPECT_EQ(setup->ButtonGoToMain->text(), QStringLiteral("Back to the main window"));
+    setup->RadioButtonSetRussian->click();
+    EXPECT_EQ(setup->ButtonGoToMain->text(), QStringLiteral("Идти к основному окну"));
 }
 
 } // namespace
