@@ -1,31 +1,148 @@
-// The tool windows around the picture: table, text output, paste, zoom, help, straightener and
-// tracing. Their buttons reach the commands and show the results; what a command computes is
-// the core's business.
+// The windows around the picture: axis values, nudge, setup, table, text output, paste, zoom,
+// help, straightener and tracing. Their controls reach the commands and show the state; what
+// a command computes, and which keys a field takes, is the core's business.
 
 #include "ui/WindowTestSupport.h"
 
+#include "core/common/Color.h"
+#include "support/DecimalCharGuard.h"
 #include "support/Files.h"
-
 #include "ui/app/FormHelp.h"
 #include "ui/curves/FormClipboard.h"
 #include "ui/curves/FormTable.h"
 #include "ui/photometry/FormOutText.h"
 #include "ui/tracing/FormSwatch.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTextBrowser>
-#include <QTimer>
-
 namespace lineora::test {
 namespace {
+
+class AxisInputWindow : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        input = windows.FormInput.get();
+        Press(main->SpeedButtonShowInput);
+        // Keys typed while the main window is active belong to the picture.
+        input->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    }
+
+    // Types into a field as the keyboard would, replacing whatever it held.
+    void Retype(QLineEdit* field, const QString& keys) {
+        field->selectAll();
+        field->del();
+        QTest::keyClicks(field, keys);
+    }
+
+    TFormInput* input = nullptr;
+};
+
+TEST_F(AxisInputWindow, FieldsTypeOnlyWhatCanBecomeANumberAndShowTextsReplacedBehindThem) {
+    const DecimalCharGuard comma(QLatin1Char(','));
+    Retype(input->EditMaxX, QStringLiteral("1.5.,"));
+    EXPECT_EQ(state->Texts.MaxX, QStringLiteral("1,5"));
+
+    state->Texts.MaxY = QStringLiteral("2,5");
+    Press(main->ButtonSetPoint);
+    EXPECT_EQ(input->EditMaxY->text(), QStringLiteral("2,5"));
+}
+
+TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRoundUnlessOneIsNoNumber) {
+    Retype(input->EditMaxX, QStringLiteral("40"));
+    QLineEdit* const round[] = {input->EditMinX, input->EditMaxY, input->EditMinY, input->EditMaxX,
+                                input->EditMinX};
+    input->EditMinX->setFocus();
+    for (int k = 0; k < 4; ++k) {
+        QTest::keyClick(round[k], Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), round[k + 1]) << k;
+    }
+    EXPECT_EQ(state->Cal.AxisXMax, 40.0);
+
+    Retype(input->EditMinY, QStringLiteral("-"));
+    input->EditMinX->setFocus();
+    QTest::keyClick(input->EditMinX, Qt::Key_Return);
+    EXPECT_EQ(host.Shown.size(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), input->EditMinX);
+}
+
+TEST_F(AxisInputWindow, TheChartKindButtonsSwitchTheFieldsAndEnterTakesThePolarRadius) {
+    windows.FormSetup->RadioButtonCircleCurve->click();
+    EXPECT_TRUE(input->EditMaxY->isHidden());
+    Retype(input->EditPolarMaxX, QStringLiteral("7.5"));
+    QTest::keyClick(input->EditPolarMaxX, Qt::Key_Return);
+    EXPECT_EQ(state->Cal.AxisPolarMax, 7.5L);
+    windows.FormSetup->RadioButtonNormalCurve->click();
+    EXPECT_TRUE(input->EditPolarMaxX->isHidden());
+}
+
+// The nudge window, opened modally by a Shift-click on a point of the current curve.
+TEST_F(MainWindowTest, ShiftClickNudgesThePointAndOkEndsIt) {
+    ASSERT_TRUE(AppendPoint(state->Store, 1, 100, 100));
+    TFormMoviPoint& nudge = *windows.FormMoviPoint;
+    bool wasModal = false;
+    QTimer::singleShot(0, &nudge, [&] {
+        wasModal = QApplication::activeModalWidget() == &nudge;
+        QTest::mouseClick(nudge.BitBtnUp, Qt::LeftButton);
+        QTest::mouseClick(nudge.BitBtnLeft, Qt::LeftButton);
+        QTest::mouseClick(nudge.BitBtnClose, Qt::LeftButton);
+    });
+    Click(view, {101, 99}, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(state->Store.PointSelected);
+    EXPECT_EQ(StoredPoint(1, 1), (PicturePoint{99, 99}));
+}
+
+class SetupWindow : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        setup = windows.FormSetup.get();
+    }
+
+    TFormSetup* setup = nullptr;
+};
+
+TEST_F(SetupWindow, OnTopReleasingStepXAndOnlyGoToMainLeavesRepaintingTheLineButtons) {
+    Press(main->ButtonStepX);
+    Press(main->ButtonViewSetup);
+    EXPECT_TRUE(setup->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    setup->activateWindow(); // releases step X
+    ASSERT_TRUE(QTest::qWaitForWindowActive(setup));
+    EXPECT_FALSE(main->ButtonStepX->isChecked());
+    QTest::keyClick(setup, Qt::Key_Escape);
+    EXPECT_TRUE(setup->isVisible());
+    host.Colors = {TColor{0x00FF00}, TColor{0xFF0000}};
+    QTest::mouseClick(setup->ButtonSetColor[0], Qt::LeftButton);
+    QTest::mouseClick(setup->ButtonSetColor[4], Qt::LeftButton);
+    EXPECT_EQ(setup->MetkaShape[4]->property("color").value<QColor>(), QColor(0, 0, 255));
+    QTest::mouseClick(setup->ButtonGoToMain, Qt::LeftButton);
+    EXPECT_EQ(main->SpeedButtonLine1->palette().color(QPalette::ButtonText), QColor(0, 255, 0));
+    EXPECT_EQ(main->SpeedButtonLine5->palette().color(QPalette::ButtonText), QColor(0, 0, 255));
+    EXPECT_FALSE(setup->isVisible());
+}
+
+// One control of each kind.
+TEST_F(SetupWindow, ControlsWriteTheSettingsAndFollowThemWhenChangedElsewhere) {
+    setup->RadioButtonScalaX[1]->click();
+    setup->SpinEditDiametr->setValue(5);
+    EXPECT_EQ(state->Setup.ScaleX, ScaleKind::Log10);
+    EXPECT_EQ(state->Store.MarkRadius, 5);
+
+    state->Setup.ScaleX = ScaleKind::None; // no button of the group
+    state->Setup.ScaleY = ScaleKind::Ln;
+    main->ControlsChanged();
+    EXPECT_FALSE(setup->RadioButtonScalaX[1]->isChecked());
+    EXPECT_TRUE(setup->RadioButtonScalaY[2]->isChecked());
+    EXPECT_EQ(state->Setup.ScaleX, ScaleKind::None); // showing them changed nothing back
+}
+
+TEST_F(SetupWindow, ALanguageButtonTranslatesTheWindows) {
+    state->Main.AppDir = QStringLiteral(LINEORA_RESOURCES);
+    setup->RadioButtonSetEnglish->click();
+    EXPECT_EQ(setup->ButtonGoToMain->text(), QStringLiteral("Back to the main window"));
+    setup->RadioButtonSetRussian->click();
+    EXPECT_EQ(setup->ButtonGoToMain->text(), QStringLiteral("Идти к основному окну"));
+}
 
 TEST_F(MainWindowTest, AClickShowsInTheTableAndTheTextOutputWhoseEditedTextCopyExports) {
     state->Setup.Separator = SeparatorChoice::Point;
@@ -131,7 +248,6 @@ TEST_F(MainWindowTest, StraightenerArrowsAndButtonsReachTheirCommands) {
 
 class TracingWindows : public MainWindowTest {
 protected:
-    // Puts a drawing on the clean copy and shows it.
     void Draw(QRect box, QColor colour = Qt::black) {
         FillBox(state->Pics.Clean, box, colour);
         RedrawPicture(*state, *main);

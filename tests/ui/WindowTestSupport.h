@@ -8,10 +8,9 @@
 #include "ui/app/PictureView.h"
 #include "ui/app/Windows.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QTest>
-#include <QToolButton>
+// Every Qt widget and the test library: the window tests use a good part of them.
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
