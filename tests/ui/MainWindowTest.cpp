@@ -1,6 +1,3 @@
-// The main window: its layout, its toolbar and menus reaching their commands and showing the
-// state, and the mouse and keys on the picture. What the commands do is the core's business.
-
 #include "ui/WindowTestSupport.h"
 
 #include "core/commands/PictureMouse.h"
@@ -12,7 +9,7 @@
 namespace lineora::test {
 namespace {
 
-TEST_F(MainWindowTest, ResizingKeepsTheMinimumClientAreaAndGivesThePictureBoxTheRest) {
+TEST_F(MainWindowTest, LayoutKeepsTheMinimumClientAreaAndRoomForTheLongestTexts) {
     main->ResizeClient({900, 700});
     QApplication::processEvents();
     EXPECT_EQ(main->ScrollBox1->geometry(), QRect(0, 56, 900, 613));
@@ -20,10 +17,8 @@ TEST_F(MainWindowTest, ResizingKeepsTheMinimumClientAreaAndGivesThePictureBoxThe
     QApplication::processEvents();
     EXPECT_EQ(main->ClientSize(), QSize(780, 580));
     EXPECT_EQ(main->ScrollBox1->size(), QSize(780, 493));
-}
 
-// Long values, as a polar chart or a wide range gives them, must not be cut off.
-TEST_F(MainWindowTest, StatusPanelsAndTableColumnsHoldTheirLongestTexts) {
+    // Long values, as a polar chart or a wide range gives them, must not be cut off.
     state->Cal.AxisAngleX = -std::numbers::pi_v<Extended> * 179.999 / 180;
     state->Cal.PointAngle = state->Cal.AxisAngleX;
     state->Main.StepXOn = true;
@@ -76,13 +71,7 @@ TEST_F(MainWindowTest, EachToolButtonTakesItsModeAndIsShownForIt) {
     EXPECT_EQ(state->Store.CurrentLine, 3);
 }
 
-TEST_F(MainWindowTest, ScaleItemResizesThePictureAndCaptionsTheButton) {
-    main->mastab7->trigger();
-    EXPECT_EQ(view->size(), QSize(67, 67)); // 200 / 3 = 66.67
-    EXPECT_EQ(main->BTNZOOM->text(), QStringLiteral("1:3"));
-}
-
-TEST_F(MainWindowTest, ToggleButtonsAndMenuItemsShowTheirState) {
+TEST_F(MainWindowTest, ToggleButtonsAndMenuItemsShowTheirStateAndScaleItemsResize) {
     Press(main->SpeedButtonAxis90);
     Press(main->SpeedButtonDrawLine); // releases the button but keeps its mode
     EXPECT_FALSE(main->SpeedButtonAxis90->isChecked());
@@ -96,6 +85,10 @@ TEST_F(MainWindowTest, ToggleButtonsAndMenuItemsShowTheirState) {
 
     main->Strela->trigger();
     EXPECT_FALSE(main->Diag->isChecked());
+
+    main->mastab7->trigger();
+    EXPECT_EQ(view->size(), QSize(67, 67)); // 200 / 3 = 66.67
+    EXPECT_EQ(main->BTNZOOM->text(), QStringLiteral("1:3"));
 }
 
 TEST_F(MainWindowTest, AtTwoToOneThePictureIsPaintedAndReadPixelForPixel) {
@@ -114,8 +107,6 @@ TEST_F(MainWindowTest, DoubleClickInPointModeAddsExactlyOnePoint) {
     QSignalSpy downs(view, &PictureView::MouseDown);
     const ulong t = NextTimestamp();
     const QPoint at(60, 70);
-    // What the window system delivers for a double click: the second press comes with a
-    // double-click event of its own.
     SendMouse(view, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, {}, t);
     SendMouse(view, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, {}, t + 40);
     SendMouse(view, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, {}, t + 120);
@@ -139,8 +130,7 @@ TEST_F(MainWindowTest, RightDragMovesThePictureLikeAGrabbedSheet) {
     SendMouse(view, QEvent::MouseButtonPress, {400, 300}, Qt::RightButton, Qt::RightButton);
     MoveTo(view, {380, 290}, Qt::RightButton);
     SendMouse(view, QEvent::MouseButtonRelease, {380, 290}, Qt::RightButton, Qt::NoButton);
-    // Four and two picture pixels to the upper left at 5:1.
-    EXPECT_EQ(main->ScrollBox1->horizontalScrollBar()->value(), 20);
+    EXPECT_EQ(main->ScrollBox1->horizontalScrollBar()->value(), 20); // 4 pixels at 5:1
     EXPECT_EQ(main->ScrollBox1->verticalScrollBar()->value(), 10);
     EXPECT_EQ(PointCount(state->Store, 1), 0);
 }
@@ -157,27 +147,26 @@ protected:
     }
 };
 
-TEST_F(MainWindowTest, EveryKeyIsConsumedWhileTheMainWindowIsActiveAndOnlyThen) {
+TEST_F(MainWindowTest, EveryKeyIsConsumedWhileTheMainWindowIsActiveAndQAsksToClose) {
+    QSignalSpy closed(main, &TFormLineora::Closed);
     KeyPressCounter counter;
     main->installEventFilter(&counter);
-    for (Qt::Key key : {Qt::Key_A, Qt::Key_F1, Qt::Key_Escape, Qt::Key_Up, Qt::Key_Delete}) {
+    host.Answers = {Host::Answer::No, Host::Answer::Yes};
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_F1, Qt::Key_Escape, Qt::Key_Up, Qt::Key_Q}) {
         QTest::keyClick(main, key);
     }
     EXPECT_EQ(counter.presses, 0);
+    EXPECT_EQ(host.Shown.size(), 1); // the question, answered No
     windows.FormAbout->show();
     windows.FormAbout->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(windows.FormAbout.get()));
     QTest::keyClick(main, Qt::Key_Q);
     main->removeEventFilter(&counter);
     EXPECT_EQ(counter.presses, 1);
-}
+    EXPECT_EQ(closed.count(), 0);
 
-TEST_F(MainWindowTest, QAsksToCloseAndOnlyYesCloses) {
-    QSignalSpy closed(main, &TFormLineora::Closed);
-    host.Answers = {Host::Answer::No, Host::Answer::Yes};
-    QTest::keyClick(main, Qt::Key_Q);
-    EXPECT_EQ(host.Shown.size(), 1);
-    EXPECT_TRUE(main->isVisible());
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, Qt::Key_Q);
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(closed.count(), 1);

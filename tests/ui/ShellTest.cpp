@@ -1,6 +1,3 @@
-// The shell: the start with a file named on the command line, the language files, and the
-// small helpers (file filters, message boxes, keys, build date, cursors and glyphs).
-
 #include "core/commands/StraightenCommands.h"
 #include "core/common/IniFile.h"
 #include "core/curves/GraFile.h"
@@ -140,15 +137,6 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, LanguageFiles,
                              return std::string(info.param).substr(0, 7); // without ".ini"
                          });
 
-TEST_F(LanguageFiles, AMissingOneKeepsTheTextsThereAre) {
-    const QString message = LoadMessage(state->Messages, "msgMessaga1");
-    state->Setup.LanguageRussian = false;
-    state->Setup.LanguageEnglish = true;
-    ApplyLanguage(*state, folder.path(), TranslationOrder(windows));
-    EXPECT_EQ(LoadMessage(state->Messages, "msgMessaga1"), message);
-    EXPECT_EQ(state->Main.HelpFileName, "lineora2_e.html");
-}
-
 TEST(ShellHelpers, FileFiltersAndBuildDatesAreRewritten) {
     for (const auto& [given, qt] :
          {std::pair{"Txt File|*.txt|All|*.*", "Txt File (*.txt);;All (*.*)"},
@@ -212,7 +200,6 @@ TEST(ShellHelpers, DrawnCursorsAreDistinctAndTheRestTheSystemArrow) {
             continue;
         }
         const QPoint hot = CursorHotSpot(id);
-        EXPECT_EQ(PictureCursor(id).hotSpot(), hot) << id; // a bitmap cursor: none is at (0, 0)
         for (const int ratio : {1, 2}) {
             const QImage image = CursorImage(id, ratio).toImage();
             ASSERT_EQ(image.size(), QSize(32, 32) * ratio) << id;

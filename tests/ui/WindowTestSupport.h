@@ -8,7 +8,6 @@
 #include "ui/app/PictureView.h"
 #include "ui/app/Windows.h"
 
-// Every Qt widget and the test library: the window tests use a good part of them.
 #include <QtTest>
 #include <QtWidgets>
 
