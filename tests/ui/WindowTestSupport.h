@@ -8,10 +8,8 @@
 #include "ui/app/PictureView.h"
 #include "ui/app/Windows.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QTest>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
