@@ -4,8 +4,6 @@
 #include "core/common/Rounding.h"
 #include "core/picture/Overlay.h"
 
-#include <functional>
-
 namespace lineora::test {
 namespace {
 
@@ -138,74 +136,57 @@ TEST_P(StepXAtScale, StoresTheCrosshairsPicturePosition) {
 
 INSTANTIATE_TEST_SUITE_P(EveryScale, StepXAtScale, ::testing::Range(1, 8));
 
-// What a redraw would leave: clean copy, axes, marks and the crosshair where the record says
-// it stands, which must then be the live one.
-QImage RedrawnOverlay(const State& state) {
-    QImage picture = state.Pics.Clean.copy();
-    Calibration cal = state.Cal;
-    DrawAxes(picture, cal, state.Setup);
-    RedrawMarks(picture, state.Store, state.Setup);
-    if (const auto at = state.Pics.CrosshairOnWorking) {
-        EXPECT_TRUE(StepCrosshairLive(state));
-        EXPECT_EQ(*at, (PicturePoint{state.Cal.SnapPicX, state.Cal.SnapPicY}));
-        DrawStepCrosshair(picture, at->X, at->Y);
-    }
-    return picture;
-}
-
-struct CrosshairCase {
-    std::string Name;
-    std::function<void(State&, ScriptedHost&, FakeViews&)> Act;
-    bool CrosshairAfter; // the live crosshair is on the picture at the end
-    friend void PrintTo(const CrosshairCase& c, std::ostream* out) { *out << c.Name; }
-};
-
-class StepCrosshair : public PictureMouse, public ::testing::WithParamInterface<CrosshairCase> {
+// Only the live crosshair stays on the picture: it equals what a redraw would leave, the clean
+// copy, axes, marks and the crosshair where the record says it stands.
+class StepCrosshair : public PictureMouse {
 protected:
-    void SetUp() override {
+    void Start() {
+        state = CalibratedState();
         state->Pics.Clean = PatternPicture(600, 500);
         RedrawPicture(*state, views);
         state->Setup.StepX = 1;
         SwitchStepX(*state, host, views, true);
         Move(0, 217, 250); // the crosshair at (220, 250)
     }
+
+    void ExpectOnlyTheLiveCrosshair(bool live) {
+        QImage picture = state->Pics.Clean.copy();
+        Calibration cal = state->Cal;
+        DrawAxes(picture, cal, state->Setup);
+        RedrawMarks(picture, state->Store, state->Setup);
+        ASSERT_EQ(state->Pics.CrosshairOnWorking.has_value(), live);
+        if (live) {
+            EXPECT_TRUE(StepCrosshairLive(*state));
+            EXPECT_EQ(*state->Pics.CrosshairOnWorking,
+                      (PicturePoint{state->Cal.SnapPicX, state->Cal.SnapPicY}));
+            DrawStepCrosshair(picture, state->Cal.SnapPicX, state->Cal.SnapPicY);
+        }
+        EXPECT_EQ(ChangedPixels(picture, state->Pics.Working).size(), 0U);
+    }
 };
 
-TEST_P(StepCrosshair, OnlyTheLiveCrosshairStaysOnThePicture) {
-    GetParam().Act(*state, host, views);
-    EXPECT_EQ(state->Pics.CrosshairOnWorking.has_value(), GetParam().CrosshairAfter);
-    EXPECT_EQ(ChangedPixels(RedrawnOverlay(*state), state->Pics.Working).size(), 0U);
-}
+TEST_F(StepCrosshair, AfterAPointUnderItAnotherToolOrAnotherPicture) {
+    Start();
+    Click(300, 300); // stored under the crosshair
+    Move(0, 337, 260);
+    ExpectOnlyTheLiveCrosshair(true);
 
-void ClickThenMove(State& state, ScriptedHost& host, FakeViews& views) {
-    PictureMouseDown(state, host, views, Shift::Left, 300, 300); // stored under the crosshair
-    PictureMouseUp(state, views);
-    PictureMouseMove(state, host, views, 0, 337, 260);
-}
+    Start();
+    SetToolMode(*state, views, Tool::Eraser, CursorId::Eraser);
+    SetPointMode(*state, views);
+    Move(0, 337, 260);
+    ExpectOnlyTheLiveCrosshair(true);
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StepCrosshair,
-    ::testing::Values(CrosshairCase{"PointAddedUnderItThenMovedOn", ClickThenMove, true},
-                      CrosshairCase{"BackToPointMode",
-                                    [](State& s, ScriptedHost& h, FakeViews& v) {
-                                        SetToolMode(s, v, Tool::Eraser, CursorId::Eraser);
-                                        SetPointMode(s, v);
-                                        PictureMouseMove(s, h, v, 0, 337, 260);
-                                    },
-                                    true},
-                      CrosshairCase{"PastedPicture",
-                                    [](State& s, ScriptedHost& h, FakeViews& v) {
-                                        PastePicture(s, h, v, PatternPicture(600, 500).mirrored());
-                                    },
-                                    false},
-                      CrosshairCase{"StepXOffInAnotherTool",
-                                    [](State& s, ScriptedHost& h, FakeViews& v) {
-                                        SetToolMode(s, v, Tool::Eraser, CursorId::Eraser);
-                                        RedrawPicture(s, v);
-                                        SwitchStepX(s, h, v, false);
-                                    },
-                                    false}),
-    [](const ::testing::TestParamInfo<CrosshairCase>& info) { return info.param.Name; });
+    Start();
+    SetToolMode(*state, views, Tool::Eraser, CursorId::Eraser);
+    RedrawPicture(*state, views);
+    SwitchStepX(*state, host, views, false);
+    ExpectOnlyTheLiveCrosshair(false);
+
+    Start();
+    PastePicture(*state, host, views, PatternPicture(600, 500).mirrored());
+    ExpectOnlyTheLiveCrosshair(false);
+}
 
 TEST_F(PictureMouse, DeletingAPointRefreshesTheMagnifier) {
     state->Main.ShowZoom = true;

