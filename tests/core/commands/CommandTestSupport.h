@@ -38,6 +38,14 @@ inline std::unique_ptr<State> CalibratedState() {
     return state;
 }
 
+// The calibrated state, a host that answers from queues and views that count.
+class CommandTest : public ::testing::Test {
+protected:
+    std::unique_ptr<State> state = CalibratedState();
+    ScriptedHost host;
+    FakeViews views;
+};
+
 inline int Points(const State& state, int curve = 1) {
     return state.Store.LineNext[curve] - 1;
 }

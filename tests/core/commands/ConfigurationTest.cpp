@@ -2,20 +2,17 @@
 
 #include "CommandTestSupport.h"
 #include "core/commands/Commands.h"
+#include "core/commands/SetupCommands.h"
+#include "core/common/Color.h"
 #include "core/common/Errors.h"
 #include "core/common/Messages.h"
 
 #include <QDir>
-#include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include <functional>
-#include <string>
 
 namespace lineora::test {
 namespace {
@@ -25,9 +22,7 @@ class ConfigViews : public FakeViews {
 public:
     State* state = nullptr;
     FormPlacements Where;
-    int Placed = 0;
-    int Captured = 0;
-    int Shown = 0;
+    int Placed = 0, Captured = 0, Shown = 0;
 
     void ApplyWindowPlacements() override { ++Placed; }
     void CaptureWindowPlacements() override {
@@ -64,9 +59,7 @@ TEST_F(Configuration, FirstRunWithoutFileStartsFromTheDefaults) {
     ConfigValues defaults;
     defaults.StepX = true; // "BolStepX" defaults to on and is read last
     EXPECT_EQ(CollectConfigValues(*state), defaults);
-    EXPECT_EQ(Ref(*state), (RefPoints{{{20, 100}, {200, 100}, {20, 20}}}));
     EXPECT_EQ(state->Setup.StepX, 10);
-    EXPECT_EQ(state->Main.StepFromX, 0);
     EXPECT_EQ(state->Pics.PictureDir, QDir::homePath() + QLatin1Char('/'));
     EXPECT_EQ(views.Placed, 1);
     EXPECT_GE(views.Shown, 1);
@@ -142,13 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "[Forms]\nTableStyle=0\n",
                  [](State& s) { s.Cal.AxisXMax = 4; },
                  [](const State& s) {
-                     EXPECT_EQ(s.Texts.MinX, "");
                      EXPECT_EQ(s.Texts.MaxX, "-");
                      EXPECT_EQ(s.Cal.AxisXMax, 4);
                      EXPECT_EQ(s.Cal.AxisYMax, 2.5);
                      EXPECT_EQ(s.Cal.AxisPolarMax, 7);
                      EXPECT_TRUE(s.Setup.LanguageEnglish);
-                     EXPECT_FALSE(s.Main.ShowTable);
                  },
                  '.',
                  {"Xmin", "Xmax"}},
@@ -160,25 +151,18 @@ INSTANTIATE_TEST_SUITE_P(
                                (Colours{0, 0x0000FF, 0xFF0000, 0x00FF00, 0xFF00FF, 0x008CFF}));
                      EXPECT_EQ(s.Setup.AxesColor, 0x0000FFu);
                  }},
-        LoadCase{"NoLanguage", "[Setup]\nLanguageRussian=0\nLanguageEnglish=0\n", nullptr,
-                 [](const State& s) {
-                     EXPECT_FALSE(s.Setup.LanguageRussian);
-                     EXPECT_FALSE(s.Setup.LanguageEnglish);
-                 }},
         LoadCase{"EnglishUnchecksRussianWhateverTheLetterCase",
                  "[SETUP]\nlanguageenglish=TRUE\n[forms]\nTABLESTYLE=0\nmainleft=123\n", nullptr,
                  [](const State& s) {
                      EXPECT_FALSE(s.Setup.LanguageRussian);
                      EXPECT_TRUE(s.Setup.LanguageEnglish);
                      EXPECT_FALSE(s.Main.ShowTable);
-                     EXPECT_TRUE(s.Main.ShowZoom);
                      EXPECT_EQ(s.Setup.Forms.MainLeft, 123);
                  }},
         LoadCase{"CommaTextsWithAPointInUse",
                  "[Axes]\nXmin=1,5\n[StepByX]\nStepXDelta=0,5\nStepFromX=1,25\n", nullptr,
                  [](const State& s) {
                      EXPECT_EQ(s.Texts.MinX, "1.5");
-                     EXPECT_EQ(s.Setup.StepXText, "0.5");
                      EXPECT_EQ(s.Setup.StepX, 0.5L);
                      EXPECT_EQ(s.Main.StepFromX, 1.25L);
                  }},
@@ -199,17 +183,12 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(s.Setup.ScaleX, ScaleKind::Ln);
                      EXPECT_EQ(s.Setup.ScaleY, ScaleKind::None);
                  }},
+        // The rest of the keys are applied in the round trip of a written state below.
         LoadCase{"StepSwitchOfTheSecondSectionWins",
                  "[Rezim]\nStepX=1\nAvtoCorrect=1\n[StepByX]\nBolStepX=0\n", nullptr,
                  [](const State& s) {
                      EXPECT_FALSE(s.Main.StepXOn);
                      EXPECT_TRUE(s.Main.AvtoCorrectOn);
-                 }},
-        // The rest of the keys are applied in the round trip of a written state below.
-        LoadCase{"SavingSwitchedOff", "[Setup]\nSaveConfig=0\nSaveScalaKoord=0\n", nullptr,
-                 [](const State& s) {
-                     EXPECT_FALSE(s.Setup.AutoSave);
-                     EXPECT_FALSE(s.Setup.SaveScalaKoord);
                  }}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
@@ -235,7 +214,6 @@ TEST_F(Configuration, UnreadableFileIsReportedAndTheDefaultsUsed) {
         EXPECT_TRUE(Mentions(host.Shown[0], QString::fromLatin1(reason)));
         EXPECT_EQ(state->Store.MarkRadius, 3);
         EXPECT_TRUE(state->Setup.LanguageRussian);
-        EXPECT_EQ(Ref(*state)[0], (PicturePoint{20, 100}));
     }
     QFile::remove(Path());
     WriteBytes(Path(), damaged);
@@ -247,6 +225,7 @@ TEST_F(Configuration, UnreadableFileIsReportedAndTheDefaultsUsed) {
 void ChangeEverything(State& s) {
     s.Main.StepXOn = false;
     s.Main.AvtoCorrectOn = true;
+    s.Setup.AutoSave = false;
     s.Pics.PictureDir = QStringLiteral("/srv/графики/");
     s.Setup.LineColors = {0, 1, 2, 3, 4, 5};
     s.Setup.AxesColor = 6;
@@ -280,33 +259,19 @@ TEST_F(Configuration, WrittenStateLoadsBackTheSame) {
     ChangeEverything(*state);
     views.Where = FormPlacements{1, 2, 300, 400, 5, 6, 7, 8, 9, 10, 110, 120, 13, 14, 15, 16};
     WriteConfig(*state, views);
-    EXPECT_EQ(views.Captured, 1);
     const ConfigValues written = CollectConfigValues(*state);
     EXPECT_EQ(written.TableHeight, 120); // captured before it was written
 
     auto loaded = std::make_unique<State>();
-    ConfigViews otherViews;
-    LoadConfig(*loaded, otherViews, host, folder.path());
+    LoadConfig(*loaded, views, host, folder.path());
     EXPECT_TRUE(host.Shown.isEmpty());
     EXPECT_EQ(CollectConfigValues(*loaded), written);
     EXPECT_EQ(loaded->Setup.StepX, 0.25L);
     EXPECT_EQ(loaded->Main.StepFromX, 2.5L);
 }
 
-TEST_F(Configuration, UnsavedReferencePointsAndForeignKeysStayInTheFile) {
-    WriteBytes(Path(), "[Axes]\nEkran0_X=77\n[Other]\nKey=kept\n");
-    state->Setup.SaveScalaKoord = false;
-    state->Cal.ZeroPointX = 5;
-    WriteConfig(*state, views);
-
-    const IniFile written = IniFile::Parse(ReadBytes(Path()));
-    EXPECT_EQ(written.Value("Axes", "Ekran0_X"), "77");
-    EXPECT_EQ(written.Value("Other", "Key"), "kept");
-    EXPECT_EQ(written.Value("Setup", "SaveScalaKoord"), "0");
-}
-
-TEST_F(Configuration, FailedWritesThrowAndLeaveWhatWasThere) {
-    const QByteArray old = "[Setup]\nCursorKind=3\n";
+TEST_F(Configuration, FailedWritesLeaveTheFileAndWritesKeepItsForeignKeys) {
+    const QByteArray old = "[Other]\nKey=kept\n";
     WriteBytes(Path(), old);
     {
         FileSizeLimit full(64);
@@ -315,6 +280,8 @@ TEST_F(Configuration, FailedWritesThrowAndLeaveWhatWasThere) {
     EXPECT_EQ(ReadBytes(Path()), old);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"lineora3.Ini"});
 
+    WriteConfig(*state, views);
+    EXPECT_EQ(IniFile::Parse(ReadBytes(Path())).Value("Other", "Key"), "kept");
     state->Main.AppDir.clear(); // the program folder unknown
     EXPECT_THROW(WriteConfig(*state, views), FileError);
 }
@@ -330,15 +297,93 @@ TEST_F(Configuration, CloseAlwaysAsksAndWritesFirstOnlyWhenSaving) {
     EXPECT_FALSE(CloseQuery(*state, host, views));
     EXPECT_EQ(host.Shown, (QStringList{CloseQuestion(), CloseQuestion()}));
     EXPECT_TRUE(ReadBytes(Path()).startsWith("[Rezim]\nStepX="));
-}
 
-TEST_F(Configuration, FailedWriteAtCloseIsReportedAndTheUserMayStillLeave) {
+    // A failed write is reported and the user may still leave.
+    QFile::remove(Path());
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("lineora3.Ini")));
-    host.Answers.push_back(Host::Answer::Yes);
+    host.Shown.clear();
+    host.Answers = {Host::Answer::Yes};
     EXPECT_TRUE(CloseQuery(*state, host, views));
     ASSERT_EQ(host.Shown.size(), 2);
     EXPECT_TRUE(Mentions(host.Shown[0], Path()));
-    EXPECT_EQ(host.Shown[1], CloseQuestion());
+}
+
+TEST(SetupColour, EachButtonTakesTheChosenColourAndKeepsItOnCancel) {
+    for (int button = 1; button <= kAxesColorButton; ++button) {
+        Settings settings;
+        ScriptedHost host;
+        const TColor& colour = button == kAxesColorButton
+                                   ? settings.AxesColor
+                                   : settings.LineColors[static_cast<std::size_t>(button)];
+        const TColor before = colour;
+        host.Colors = {std::nullopt, TColor{0x123456}};
+        EXPECT_FALSE(ChooseSetupColor(settings, host, button));
+        EXPECT_EQ(colour, before) << button;
+        EXPECT_TRUE(ChooseSetupColor(settings, host, button));
+        EXPECT_EQ(colour, TColor{0x123456}) << button;
+    }
+}
+
+TEST(StepXText, KeepsTheTextAndTakesOnlyANumber) {
+    struct Case {
+        const char* text;
+        char separator;
+        double stepAfter; // StepX starts at 10; 0 when the text is refused
+    };
+    for (const Case& c : {Case{"2,5", ',', 2.5}, Case{"", '.', 10}, Case{"-", '.', 0},
+                          Case{",", ',', 0}, Case{"2,5", '.', 0}}) {
+        const DecimalCharGuard separator(QLatin1Char(c.separator));
+        Settings settings;
+        settings.StepX = 10;
+        const QString text = QString::fromLatin1(c.text);
+        if (c.stepAfter == 0) {
+            EXPECT_THROW(SetStepXText(settings, text), FormatError) << c.text;
+        } else {
+            SetStepXText(settings, text);
+        }
+        EXPECT_EQ(settings.StepXText, text);
+        EXPECT_EQ(settings.StepX, c.stepAfter == 0 ? 10 : c.stepAfter) << c.text;
+    }
+}
+
+using SetupEffects = CommandTest;
+
+TEST_F(SetupEffects, ActivationEndsStepXAndTakesItsCrosshairOffButLeavesAutocorrection) {
+    const QImage before = state->Pics.Working.copy();
+    ReleaseStepX(*state, views); // step X off: nothing to do
+    EXPECT_EQ(state->Pics.Working, before);
+    state->Cal.SnapPicX = 200;
+    state->Cal.SnapPicY = 300;
+    SwitchStepX(*state, host, views, true);
+    ASSERT_NE(state->Pics.Working, before);
+    ReleaseStepX(*state, views);
+    EXPECT_FALSE(state->Main.StepXOn);
+    EXPECT_EQ(state->Pics.Working, before);
+    SwitchAutoCorrect(*state, views, true);
+    ReleaseStepX(*state, views);
+    EXPECT_TRUE(state->Main.AvtoCorrectOn);
+}
+
+TEST_F(SetupEffects, LeavingRereadsTheAxisFieldsAndRedrawsInTheNewColours) {
+    ASSERT_TRUE(AppendPoint(state->Store, 1, 300, 200));
+    state->Setup.LineColors[1] = 0x00FF00;
+    state->Texts.MinX = QStringLiteral("-");
+    EXPECT_THROW(LeaveSetup(*state, views), FormatError);
+    EXPECT_EQ(views.PictureRepaints, 0); // a bad field redraws nothing
+
+    state->Texts.MinX = QStringLiteral("0");
+    state->Texts.MaxX = QStringLiteral("20");
+    LeaveSetup(*state, views);
+    EXPECT_EQ(state->Cal.AxisXMax, 20.0);
+    EXPECT_EQ(state->Pics.Working.pixel(301, 200), ToQRgb(0x00FF00));
+}
+
+TEST_F(SetupEffects, PolarCirclesNeverDropBelowOne) {
+    StepPolarCircles(*state, views, +1);
+    EXPECT_EQ(state->Setup.PolarCircleCount, 2);
+    StepPolarCircles(*state, views, -1);
+    StepPolarCircles(*state, views, -1);
+    EXPECT_EQ(state->Setup.PolarCircleCount, 1);
 }
 
 } // namespace

@@ -12,21 +12,13 @@ namespace lineora::test {
 // Records what the commands asked of the windows.
 class FakeViews : public Views {
 public:
-    int PictureRepaints = 0;
-    int AreaRepaints = 0;
-    int ScaleChanges = 0;
-    int TableChanges = 0;
-    int Nudges = 0;
-    int Closes = 0;
+    int PictureRepaints = 0, AreaRepaints = 0, ScaleChanges = 0, TableChanges = 0;
+    int Nudges = 0, Closes = 0, MagnifierUpdates = 0, PipetteHovers = 0, PipettePicks = 0;
     int LastCursor = -1;
-    QPoint Scrolled;
-    QPoint PointerMoved;
-    int MagnifierUpdates = 0;
+    QPoint Scrolled, PointerMoved;
     std::map<int, QString> Status;
     QString Caption;
     TColor PipetteColour = 0;
-    int PipetteHovers = 0;
-    int PipettePicks = 0;
 
     void PictureChanged() override { ++PictureRepaints; }
     void PictureAreaChanged(const QRect&) override { ++AreaRepaints; }

@@ -1,11 +1,12 @@
 #include "CommandTestSupport.h"
 #include "core/commands/Commands.h"
+#include "core/commands/StraightenCommands.h"
 #include "core/common/Errors.h"
+#include "core/picture/Overlay.h"
 #include "core/picture/Rotation.h"
+#include "core/picture/StraightenGuide.h"
 
 #include <QPainter>
-
-#include <gtest/gtest.h>
 
 namespace lineora::test {
 namespace {
@@ -18,12 +19,8 @@ public:
     void AdvanceProgress(int) override { throw CalcError("progress failed"); }
 };
 
-class PictureTools : public ::testing::Test {
+class PictureTools : public CommandTest {
 protected:
-    std::unique_ptr<State> state = CalibratedState();
-    ScriptedHost host;
-    FakeViews views;
-
     void SetUp() override {
         state->Cal.XMaxPointY = 380; // the X axis rises 20 pixels over 400
         QPainter painter(&state->Pics.Clean);
@@ -41,15 +38,20 @@ protected:
     }
 };
 
-TEST_F(PictureTools, RotationDroppedAtEitherQuestionLeavesPictureCalibrationAndCurves) {
+TEST_F(PictureTools, RotationDroppedAtEitherQuestionOrFailingHalfwayKeepsTheWork) {
     const WorkSnapshot before = Snapshot(*state);
     host.Answers = {Answer::No, Answer::Yes, Answer::No};
     RotateToXAxis(*state, host, views);
     RotateToXAxis(*state, host, views);
     EXPECT_EQ(host.Shown, QStringList({Message("msgMessaga26"), Message("msgMessaga26"),
                                        Message("msgMessaga25")}));
-    EXPECT_GT(host.ProgressCalls, 0);
     EXPECT_FALSE(host.ProgressOpen);
+    EXPECT_EQ(Snapshot(*state), before);
+
+    FailingProgressHost failing;
+    failing.Answers = {Answer::Yes};
+    EXPECT_THROW(RotateToXAxis(*state, failing, views), CalcError);
+    EXPECT_FALSE(failing.ProgressOpen);
     EXPECT_EQ(Snapshot(*state), before);
 }
 
@@ -58,29 +60,17 @@ TEST_F(PictureTools, RotationKeptBecomesThePictureWithAFreshLevelCalibrationAndN
     const RotatedFrame frame = RotatedFrameOf(600, 500, theta);
     QImage expected(frame.Width, frame.Height, QImage::Format_RGB32);
     RotatePicture(state->Pics.Clean, theta, frame, expected);
-    const int tableChanges = views.TableChanges;
 
     host.Answers = {Answer::Yes, Answer::Yes};
     RotateToXAxis(*state, host, views);
 
     EXPECT_EQ(state->Pics.Clean, expected);
-    EXPECT_EQ(state->Pics.PictureHeight, frame.Height);
     EXPECT_EQ(
         Ref(*state),
         (RefPoints{{{50, frame.Height - 50}, {frame.Width - 50, frame.Height - 50}, {50, 50}}}));
     EXPECT_EQ(state->Cal.AxisAngleX, 0);
     EXPECT_TRUE(state->Main.Axis90Mode);
     EXPECT_EQ(Points(*state, 1) + Points(*state, 2), 0);
-    EXPECT_GT(views.TableChanges, tableChanges);
-}
-
-TEST_F(PictureTools, RotationFailingHalfwayClosesTheProgressAndKeepsThePicture) {
-    FailingProgressHost failing;
-    failing.Answers = {Answer::Yes};
-    const WorkSnapshot before = Snapshot(*state);
-    EXPECT_THROW(RotateToXAxis(*state, failing, views), CalcError);
-    EXPECT_FALSE(failing.ProgressOpen);
-    EXPECT_EQ(Snapshot(*state), before);
 }
 
 TEST_F(PictureTools, CleaningAtOneToOneKeptOrDropped) {
@@ -94,13 +84,120 @@ TEST_F(PictureTools, CleaningAtOneToOneKeptOrDropped) {
     host.Answers = {Answer::Yes};
     CleanPictureSpecks(*state, host, views);
     EXPECT_EQ(host.Shown, QStringList({Message("msgMessaga13"), Message("msgMessaga13")}));
-    EXPECT_FALSE(host.ProgressOpen);
     QImage withoutSpeck = before.Clean.copy();
     withoutSpeck.setPixel(400, 100, qRgb(255, 255, 255));
     EXPECT_EQ(state->Pics.Clean, withoutSpeck);
     const QImage shown = state->Pics.Working.copy();
     RedrawPicture(*state, views);
     EXPECT_EQ(state->Pics.Working, shown); // axes and marks are back on the cleaned picture
+}
+
+// The worked example over a patterned picture, with the axes drawn, as the straightener finds
+// it when it opens.
+class Straightener : public CommandTest {
+protected:
+    void SetUp() override {
+        state->Pics.Clean = PatternPicture(600, 500);
+        RedrawPicture(*state, views);
+        shown = state->Pics.Working;
+    }
+
+    // Opening draws the axes once more: with the inverting axes pen that takes them away.
+    QImage Opened() const {
+        QImage picture = shown;
+        DrawAxes(picture, state->Cal, state->Setup);
+        return picture;
+    }
+
+    // The picture plus exactly the guide of the settings now in force.
+    QImage WithGuide(QImage picture) const {
+        const StraightenerState& s = state->Straightener;
+        DrawStraightenGuide(picture, ComputeStrips(state->Cal, s.StripGap, s.StraightenRadius));
+        return picture;
+    }
+
+    QImage shown;
+};
+
+TEST_F(Straightener, ShowingDrawsTheGuideAndClosingLeavesThePictureAsItWas) {
+    ShowStraightenGuide(*state, views);
+    EXPECT_EQ(state->Pics.Working, WithGuide(Opened()));
+    HideStraightenGuide(*state, views);
+    EXPECT_EQ(state->Pics.Working, shown);
+
+    // A redraw while the window is open (a point added, say) keeps the guide, so closing still
+    // erases it instead of leaving a stray copy.
+    ShowStraightenGuide(*state, views);
+    RedrawPicture(*state, views);
+    HideStraightenGuide(*state, views);
+    EXPECT_EQ(state->Pics.Working, Opened());
+}
+
+struct ArrowCase {
+    const char* Name;
+    void (*Press)(State&, Views&);
+    std::int32_t Gap, Radius;                 // before
+    std::int32_t ExpectedGap, ExpectedRadius; // after
+};
+
+class StraightenerArrows : public Straightener, public ::testing::WithParamInterface<ArrowCase> {};
+
+// Each arrow erases the guide it drew and draws the new one, so the picture shows one guide.
+TEST_P(StraightenerArrows, ChangeTheSettingAndRedrawTheGuide) {
+    const ArrowCase& c = GetParam();
+    state->Straightener.StripGap = c.Gap;
+    state->Straightener.StraightenRadius = c.Radius;
+    ShowStraightenGuide(*state, views);
+    c.Press(*state, views);
+    EXPECT_EQ(state->Straightener.StripGap, c.ExpectedGap);
+    EXPECT_EQ(state->Straightener.StraightenRadius, c.ExpectedRadius);
+    EXPECT_EQ(state->Pics.Working, WithGuide(Opened()));
+}
+
+constexpr auto CurvatureDown = [](State& s, Views& v) {
+    ChangeCurvature(s, v, CurvatureArrow::Down);
+};
+constexpr auto CurvatureUp = [](State& s, Views& v) { ChangeCurvature(s, v, CurvatureArrow::Up); };
+constexpr auto GapDown = [](State& s, Views& v) { ChangeStripGap(s, v, -1); };
+
+INSTANTIATE_TEST_SUITE_P(
+    Arrows, StraightenerArrows,
+    ::testing::Values(ArrowCase{"CurvatureDownFlattens", CurvatureDown, 26, 560, 26, 570},
+                      ArrowCase{"CurvatureUpRounds", CurvatureUp, 26, 560, 26, 550},
+                      ArrowCase{"CurvatureUpStopsAtOne", CurvatureUp, 26, 8, 26, 1},
+                      ArrowCase{"GapBelowZero", GapDown, 0, 560, -1, 560}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Straightener, ArcsTooRoundAreRefusedWithNothingChanged) {
+    state->Straightener.StraightenRadius = 10;
+    ShowStraightenGuide(*state, views);
+    const QImage working = state->Pics.Working;
+    EXPECT_THROW(RunStraightening(*state, host, views), CalcError);
+    EXPECT_EQ(state->Pics.Working, working);
+    EXPECT_EQ(state->Pics.Clean, PatternPicture(600, 500));
+}
+
+// Radius 155 (sqrt(150^2 + 42^2)): the centre rows move 4 + 2 pixels right. Yes keeps the wider
+// picture; No brings the picture and its size back, with the guide on the clean picture.
+TEST_F(Straightener, RunKeptOrDropped) {
+    state->Straightener.StraightenRadius = 150;
+    ShowStraightenGuide(*state, views);
+    const StripGeometry strips = ComputeStrips(state->Cal, 26, 150);
+    QImage straightened;
+    StraightenRows(state->Pics.Clean, strips, BuildRowShift(strips, 500), straightened);
+
+    host.Answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(RunStraightening(*state, host, views));
+    EXPECT_EQ(state->Pics.Clean, PatternPicture(600, 500));
+    EXPECT_EQ(state->Pics.PictureWidth, 600);
+    EXPECT_EQ(state->Pics.Working, WithGuide(state->Pics.Clean));
+    EXPECT_FALSE(host.ProgressOpen);
+
+    EXPECT_TRUE(RunStraightening(*state, host, views));
+    EXPECT_EQ(host.Shown.back(), QStringLiteral("Выпрямление выполнено.\rЗапомнить исправления"));
+    EXPECT_EQ(state->Pics.Clean, straightened);
+    EXPECT_EQ(state->Pics.PictureWidth, 600 + 4 + 2);
+    EXPECT_EQ(state->Pics.Working, WithGuide(straightened));
 }
 
 } // namespace

@@ -1,21 +1,18 @@
-// Whole pieces of work as a user meets them: a graph data file with its picture is opened and
-// the text output window's text, which copy and save export, is compared byte for byte with a
-// text made by hand. Each case is a folder under tests/workflows: work.gra, its picture, and
-// the expected texts.
+// Whole pieces of work as a user meets them: each folder under tests/workflows holds a work.gra,
+// its picture and the text the text output window must show once the file is opened.
 
 #include "core/commands/FakeViews.h"
 #include "core/commands/GraCommands.h"
 #include "core/commands/State.h"
 #include "support/DecimalCharGuard.h"
+#include "support/Files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 namespace lineora::test {
 namespace {
@@ -28,19 +25,9 @@ struct WorkflowCase {
     const char* Expected;
 };
 
-void PrintTo(const WorkflowCase& workflow, std::ostream* out) {
-    *out << workflow.Folder << " -> " << workflow.Expected;
-}
-
 QString CaseFile(const char* folder, const char* name) {
     return QDir(QStringLiteral(LINEORA_WORKFLOWS))
         .filePath(QLatin1String(folder) + QLatin1Char('/') + QLatin1String(name));
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
 }
 
 using Workflow = ::testing::TestWithParam<WorkflowCase>;
@@ -58,9 +45,9 @@ TEST_P(Workflow, OpeningTheWorkGivesTheExpectedExportText) {
     FakeViews views;
 
     OpenGraPath(*state, views, CaseFile(workflow.Folder, "work.gra"));
-    // What the text output window holds, and so what copy and save export.
-    EXPECT_EQ(state->Output.MemoText.toUtf8(),
-              ReadBytes(CaseFile(workflow.Folder, workflow.Expected)));
+    const QByteArray expected = ReadBytes(CaseFile(workflow.Folder, workflow.Expected));
+    ASSERT_FALSE(expected.isEmpty()) << workflow.Folder;
+    EXPECT_EQ(state->Output.MemoText.toUtf8(), expected);
 }
 
 using F = NumberFormat;
