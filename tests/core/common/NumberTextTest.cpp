@@ -205,14 +205,14 @@ std::vector<Extended> RandomValues(int count, Extended lowPower, Extended highPo
 }
 
 TEST_F(NumberTextTest, GeneralFormMatchesReference) {
-    auto values = RandomValues(5000, -30, 30, 11);
+    auto values = RandomValues(50000, -30, 30, 11);
     for (const Extended boundary : {1e-5L, 1e15L, 1e-6L, 1e14L}) {
         for (int step = -3; step <= 3; ++step) {
             values.push_back(boundary * (1 + step * 1e-16L));
         }
     }
     std::mt19937_64 random(3);
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         values.push_back(static_cast<Extended>(random() % 10'000'000'000'000'000ULL));
     }
     for (const Extended value : values) {
