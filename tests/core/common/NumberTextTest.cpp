@@ -1,6 +1,7 @@
 #include "core/common/NumberText.h"
 #include "core/common/Errors.h"
 #include "support/DecimalCharGuard.h"
+#include "support/Files.h"
 #include "support/ScriptedHost.h"
 
 #include <gtest/gtest.h>
@@ -34,19 +35,12 @@ struct GeneralCase {
 };
 
 TEST_F(NumberTextTest, GeneralFormTable) {
+    // The plain/exponent boundaries are compared with a reference below; these are the rest.
     const GeneralCase cases[] = {
         {-0.0L, kPoint, "0"},
-        {-1234.5L, kPoint, "-1234.5"},
-        {1.5L, kComma, "1,5"},
-        {0.1L + 0.2L, kPoint, "0.3"},
         {-2.0L / 3, kComma, "-0,666666666666667"},
-        {0.00001L, kPoint, "0.00001"},
-        {0.000009L, kPoint, "9E-6"},
         {9.999999999999999e-6L, kPoint, "0.00001"}, // carries into plain range
-        {1.5e-7L, kComma, "1,5E-7"},
-        {999999999999999.0L, kPoint, "999999999999999"},
         {999999999999999.9L, kPoint, "1E15"},
-        {-1.25e-300L, kPoint, "-1.25E-300"},
         {1e4000L, kPoint, "1E4000"},
         // 18 digits first: ...0049999 becomes ...00500 and then rounds up at 15 digits.
         {1.000000000000004999L, kPoint, "1.00000000000001"},
@@ -72,16 +66,12 @@ TEST_F(NumberTextTest, FixedAndScientificFormTable) {
     const PaddedCase cases[] = {
         {false, 2.5L, 8, 4, kComma, "  2,5000"},
         {false, -9.99995L, 8, 4, kPoint, "-10.0000"},
-        {false, -0.00004L, 8, 4, kPoint, "  0.0000"},
         {false, -0.00005L, 8, 4, kPoint, " -0.0001"},
         {false, 123456789.123456L, 8, 4, kPoint, "123456789.1235"},
         {false, 1e20L, 8, 4, kPoint, "    1E20"},
         {false, 2.5L, 0, 0, kPoint, "3"},
         {false, 1.0L / 3, 0, 20, kPoint, "0.333333333333333333"},
-        {false, kNaN, 8, 4, kPoint, "     NAN"},
-        {true, 1234.5678L, 15, 4, kComma, "     1,235E+003"},
-        {true, -0.0L, 15, 4, kPoint, "     0.000E+000"},
-        {true, -0.00012L, 15, 4, kPoint, "    -1.200E-004"},
+        {true, -0.00012L, 15, 4, kComma, "    -1,200E-004"},
         {true, 9.9995L, 15, 4, kPoint, "     1.000E+001"},
         {true, -1e4000L, 15, 4, kPoint, "   -1.000E+4000"},
         {true, 1.5L, 0, 0, kPoint, "2E+000"},
@@ -95,18 +85,10 @@ TEST_F(NumberTextTest, FixedAndScientificFormTable) {
     }
 }
 
-TEST_F(NumberTextTest, TheProcessSeparatorIsTheDefault) {
-    SetDecimalChar(kComma);
-    EXPECT_EQ(FormatExport(2.5L, NumberFormat::Standard), "  2,5000");
-    EXPECT_EQ(FormatGeneral(1.5L), "1,5");
-    EXPECT_EQ(FormatPattern("%f", {1}), "1,00");
-}
-
 TEST_F(NumberTextTest, PatternTable) {
     const std::pair<QString, const char*> cases[] = {
         {FormatPattern(" (%f, %f)", {1.5L, -2}, kComma), " (1,50, -2,00)"},
         {FormatPattern(" (%3.6f)", {-12.3456789L}, kPoint), " (-12.345679)"},
-        {FormatPattern("%8.2f|%6.2f", {3.14159L, 2.71828L}, kPoint), "    3.14|  2.72"},
         {FormatPattern("%e", {1234.5L}, kPoint), "1.23450000000000E+003"},
         {FormatPattern("%10.3E", {0.5L}, kPoint), " 5.00E-001"},
         {FormatPattern("100%% of %f", {7}, kPoint), "100% of 7.00"},
@@ -118,7 +100,7 @@ TEST_F(NumberTextTest, PatternTable) {
 }
 
 TEST_F(NumberTextTest, PatternRefusesMalformedSpecifiersAndMissingValues) {
-    for (const char* pattern : {"%d", "%", "abc %", "%5", "%.f", "%-5f", "%s", "%1000f"}) {
+    for (const char* pattern : {"%d", "abc %", "%5", "%.f", "%-5f", "%1000f"}) {
         EXPECT_THROW(FormatPattern(pattern, {1}), FormatError) << pattern;
     }
     EXPECT_THROW(FormatPattern("%f %f", {1}), FormatError);
@@ -126,7 +108,6 @@ TEST_F(NumberTextTest, PatternRefusesMalformedSpecifiersAndMissingValues) {
 }
 
 TEST_F(NumberTextTest, PadLeftTable) {
-    EXPECT_EQ(PadLeft(42, 4, QLatin1Char('0')), "0042");
     EXPECT_EQ(PadLeft(12345, 4, QLatin1Char('0')), "12345");
     EXPECT_EQ(PadLeft(7, 3, QLatin1Char(' ')), "  7");
     EXPECT_EQ(PadLeft(-42, 4, QLatin1Char('0')), "-042");
@@ -139,9 +120,9 @@ TEST_F(NumberTextTest, ParseAccepts) {
         Extended expected;
     };
     const Case cases[] = {
-        {"  -2.5  ", kPoint, -2.5L}, {"+3", kPoint, 3},      {"1,5", kComma, 1.5L},
-        {"1.5E-3", kPoint, 1.5e-3L}, {"-.5", kPoint, -0.5L}, {"5.", kPoint, 5},
-        {"\t42\t", kPoint, 42},      {"1e-5000", kPoint, 0}, {"1e4000", kPoint, 1e4000L},
+        {"\t-2.5  ", kPoint, -2.5L}, {"+3", kPoint, 3},           {"1,5", kComma, 1.5L},
+        {"1.5E-3", kPoint, 1.5e-3L}, {"-.5", kPoint, -0.5L},      {"5.", kPoint, 5},
+        {"1e-5000", kPoint, 0},      {"1e4000", kPoint, 1e4000L},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseNumber(c.text, c.separator), c.expected) << c.text;
@@ -154,32 +135,24 @@ TEST_F(NumberTextTest, ParseRefuses) {
         EXPECT_THROW(ParseNumber(text, kPoint), FormatError) << text;
     }
     EXPECT_THROW(ParseNumber("1.5", kComma), FormatError);
-    try {
-        ParseNumber("abc", kPoint);
-        FAIL();
-    } catch (const FormatError& error) {
-        EXPECT_STREQ(error.what(), "\"abc\" is not a valid number");
-    }
+    EXPECT_EQ(test::ErrorOf<FormatError>([] { ParseNumber("abc", kPoint); }),
+              "\"abc\" is not a valid number");
 }
 
-TEST_F(NumberTextTest, SeparatorAdaptation) {
-    SetDecimalChar(kComma);
-    EXPECT_EQ(AdaptDecimalSeparator("1.5.3"), "1,5.3");
-    EXPECT_EQ(AdaptDecimalSeparator("1,5"), "1,5");
-    // DotDecimal ignores the system separator.
-    EXPECT_EQ(DotDecimal("1,5,3"), "1.5,3");
-    SetDecimalChar(kPoint);
-    EXPECT_EQ(AdaptDecimalSeparator("1,5,3"), "1.5,3");
-}
-
-TEST_F(NumberTextTest, SystemSeparatorIsReadFromHost) {
+// The host's separator becomes the process default of every form and of the adaptation.
+TEST_F(NumberTextTest, SystemSeparatorIsReadFromHostAndIsTheDefault) {
     test::ScriptedHost host;
     host.Separator = kComma;
     ReadSystemDecimalChar(host);
-    EXPECT_EQ(DecimalChar(), kComma);
+    EXPECT_EQ(FormatExport(2.5L, NumberFormat::Standard), "  2,5000");
+    EXPECT_EQ(FormatGeneral(1.5L), "1,5");
+    EXPECT_EQ(FormatPattern("%f", {1}), "1,00");
+    EXPECT_EQ(AdaptDecimalSeparator("1.5.3"), "1,5.3");
+    EXPECT_EQ(DotDecimal("1,5,3"), "1.5,3"); // whatever the system's separator
     host.Separator = QChar();
     ReadSystemDecimalChar(host);
     EXPECT_EQ(DecimalChar(), kPoint);
+    EXPECT_EQ(AdaptDecimalSeparator("1,5,3"), "1.5,3");
 }
 
 // The general form built another way: the exact value's first 18 digits as an integer,
@@ -224,7 +197,6 @@ std::vector<Extended> RandomValues(int count, Extended lowPower, Extended highPo
     std::uniform_real_distribution<double> power(static_cast<double>(lowPower),
                                                  static_cast<double>(highPower));
     std::vector<Extended> values;
-    values.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const Extended magnitude = std::pow(10.0L, static_cast<Extended>(power(random)));
         values.push_back((random() & 1U) != 0 ? -magnitude : magnitude);
@@ -250,7 +222,7 @@ TEST_F(NumberTextTest, GeneralFormMatchesReference) {
 
 TEST_F(NumberTextTest, GeneralFormReadsBackWithinFifteenDigits) {
     int n = 0;
-    for (const Extended value : RandomValues(20000, -30, 30, 5)) {
+    for (const Extended value : RandomValues(2000, -30, 30, 5)) {
         const QChar separator = (++n % 2 == 0) ? kComma : kPoint;
         const QString text = FormatGeneral(value, separator);
         const Extended back = ParseNumber(text, separator);

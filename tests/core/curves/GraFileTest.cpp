@@ -43,26 +43,14 @@ QByteArray SampleWorkBytes() {
     return lines.join("\r\n") + "\r\n";
 }
 
-TEST(GraText, WritesTheFormatByteForByte) {
-    const QByteArray written = WriteGraText(SampleWork());
-    EXPECT_EQ(written, SampleWorkBytes());
-    // The curve header is the single byte 0xB9 for the numero sign.
-    EXPECT_TRUE(written.contains(QByteArray::fromHex("4C696E6520B920310D0A310D0A")));
-}
-
-TEST(GraText, ReadsBackEveryPositionAndText) {
+// The curve header's numero sign is the single byte 0xB9.
+TEST(GraText, WritesTheFormatByteForByteAndReadsItBack) {
+    EXPECT_EQ(WriteGraText(SampleWork()), SampleWorkBytes());
     EXPECT_EQ(ReadGraText(SampleWorkBytes(), QStringLiteral("work.gra")), SampleWork());
-}
-
-TEST(GraText, ReadsLineFeedOnlyFilesAndAMissingLastLineEnd) {
-    QByteArray lf = SampleWorkBytes();
-    lf.replace("\r\n", "\n");
-    EXPECT_EQ(ReadGraText(lf, QStringLiteral("lf.gra")), SampleWork());
-    lf.chop(1);
-    EXPECT_EQ(ReadGraText(lf, QStringLiteral("lf.gra")), SampleWork());
-    // An old Mac file: lone CRs end its lines.
+    // An old Mac file, lone CRs ending its lines and the last one missing.
     QByteArray cr = SampleWorkBytes();
     cr.replace("\r\n", "\r");
+    cr.chop(1);
     EXPECT_EQ(ReadGraText(cr, QStringLiteral("cr.gra")), SampleWork());
 }
 
@@ -75,7 +63,6 @@ TEST(GraText, TextsAreWrittenInWindows1251WhenTheyFitElseInUtf8) {
         QByteArray Lead = {}; // before the name, on the file's first line only
     } cases[] = {
         {u"кривая №2.bmp", "\xEA\xF0\xE8\xE2\xE0\xFF \xB9\x32.bmp"},
-        {u"曲线.bmp", "\xE6\x9B\xB2\xE7\xBA\xBF.bmp"},
         // Its code-page bytes DF B9 are valid UTF-8 of another letter, so it goes as UTF-8.
         {u"Я№", "\xD0\xAF\xE2\x84\x96"},
         // Names whose first bytes read as a byte order mark keep them behind a real one.
@@ -95,12 +82,9 @@ TEST(GraText, TextsAreWrittenInWindows1251WhenTheyFitElseInUtf8) {
 }
 
 TEST(GraText, WorkTheFileCannotHoldIsNotWritten) {
-    GraData data;
-    for (std::size_t c = 1; c <= kCurveCount; ++c) {
-        data = SampleWork();
-        data.Curves[c].assign(1001, PicturePoint{1, 1});
-        EXPECT_THROW(WriteGraText(data), FileError) << "curve " << c;
-    }
+    GraData data = SampleWork();
+    data.Curves[kCurveCount].assign(1001, PicturePoint{1, 1});
+    EXPECT_THROW(WriteGraText(data), FileError);
     data = SampleWork();
     data.YMaxPointY = -1000001;
     EXPECT_THROW(WriteGraText(data), FileError);
@@ -137,31 +121,27 @@ void Set(QByteArrayList& lines, int line, const QByteArray& text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedGraText,
-    ::testing::Values(
-        Damage{"LetterInACoordinate", [](auto& l) { Set(l, 7, "41O"); }, 7, "not an integer"},
-        Damage{"BeyondInt32", [](auto& l) { Set(l, 6, "2147483648"); }, 6, "not an integer"},
-        Damage{"Count1002", [](auto& l) { Set(l, 15, "1002"); }, 15, "1002"},
-        Damage{"PointAtInt32Max", [](auto& l) { Set(l, 2028, "2147483647"); }, 2028,
-               "2147483647, outside -1000000 to 1000000"},
-        Damage{"ReferenceBeyondTheBound", [](auto& l) { Set(l, 11, "-1000001"); }, 11, "outside"},
-        // A quoted line stops at 40 characters; a NUL or control character is shown escaped
-        // and the reason still follows.
-        Damage{"NulInANumber",
-               [](auto& l) {
-                   Set(l, 7,
-                       QByteArray("4\0\x1b"
-                                  "1",
-                                  4));
-               },
-               7, "\"4\\x00\\x1b1\" is not an integer"},
-        Damage{"LongLine", [](auto& l) { Set(l, 8, QByteArray(3 << 20, '7') + 'x'); }, 8,
-               "\"7777777777777777777777777777777777777777...\" is not an integer"},
-        Damage{"CountZero", [](auto& l) { Set(l, 21, "0"); }, 21, "count line 0"},
-        Damage{"ScaleCode4", [](auto& l) { Set(l, 12, "4"); }, 12, "scale code 4"},
-        Damage{"ScaleCode0", [](auto& l) { Set(l, 13, "0"); }, 13, "scale code 0"},
-        Damage{"EmptyFile", [](auto& l) { l.clear(); }, 1, "ends"},
-        Damage{"EndsInsideAPoint", [](auto& l) { l = l.mid(0, 22); }, 23, "ends"},
-        Damage{"LastCurveCut", [](auto& l) { l.removeLast(); }, 2029, "ends"}),
+    ::testing::Values(Damage{"Count1002", [](auto& l) { Set(l, 15, "1002"); }, 15, "1002"},
+                      Damage{"PointAtInt32Max", [](auto& l) { Set(l, 2028, "2147483647"); }, 2028,
+                             "2147483647, outside -1000000 to 1000000"},
+                      // A quoted line stops at 40 characters; a NUL or control character is shown
+                      // escaped and the reason still follows.
+                      Damage{"NulInANumber",
+                             [](auto& l) {
+                                 Set(l, 7,
+                                     QByteArray("4\0\x1b"
+                                                "1",
+                                                4));
+                             },
+                             7, "\"4\\x00\\x1b1\" is not an integer"},
+                      Damage{"LongLine", [](auto& l) { Set(l, 8, QByteArray(3 << 20, '7') + 'x'); },
+                             8,
+                             "\"7777777777777777777777777777777777777777...\" is not an integer"},
+                      Damage{"CountZero", [](auto& l) { Set(l, 21, "0"); }, 21, "count line 0"},
+                      Damage{"ScaleCode4", [](auto& l) { Set(l, 12, "4"); }, 12, "scale code 4"},
+                      Damage{"ScaleCode0", [](auto& l) { Set(l, 13, "0"); }, 13, "scale code 0"},
+                      Damage{"EmptyFile", [](auto& l) { l.clear(); }, 1, "ends"},
+                      Damage{"LastCurveCut", [](auto& l) { l.removeLast(); }, 2029, "ends"}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(GraFiles, SaveAndLoadKeepTheBytesAndNameAnUnreadableFile) {

