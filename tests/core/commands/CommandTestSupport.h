@@ -73,11 +73,8 @@ struct WorkSnapshot {
     QString GraFileName, PictureFileName;
     bool operator==(const WorkSnapshot&) const = default;
     friend void PrintTo(const WorkSnapshot& w, std::ostream* os) {
-        for (std::size_t c = 1; c < w.Curves.size(); ++c) {
-            *os << "curve " << c << ": " << ::testing::PrintToString(w.Curves[c]) << "\n";
-        }
-        *os << ::testing::PrintToString(std::tuple{w.Refs, w.Texts, w.Clean, w.Working, w.Width,
-                                                   w.Height, w.ScaleIndex, w.GraFileName,
+        *os << ::testing::PrintToString(std::tuple{w.Curves, w.Refs, w.Texts, w.Clean, w.Working,
+                                                   w.Width, w.Height, w.ScaleIndex, w.GraFileName,
                                                    w.PictureFileName});
     }
 };

@@ -8,6 +8,14 @@
 namespace lineora::test {
 namespace {
 
+TraceFields Fields(TraceCriterion criterion, const char* points, const char* neighbours) {
+    TraceFields fields;
+    fields.Criterion = criterion;
+    fields.PointsText = QString::fromLatin1(points);
+    fields.NeighboursText = QString::fromLatin1(neighbours);
+    return fields;
+}
+
 // A mark at (x, y): its centre black and its circle, somewhere in its box, in `colour`.
 bool MarkedAt(const QImage& picture, int x, int y, TColor colour) {
     bool ring = false;
@@ -64,18 +72,11 @@ TEST_F(TracingCommands, SecondColourComesFromTheSettingsAndOnlyItReadsTheThresho
     state->Setup.Special2Color = kSecond;
     FillBox(state->Pics.Clean, {100, 200, 400, 1});
     FillBox(state->Pics.Clean, {100, 250, 400, 3}, QColor::fromRgb(ToQRgb(kSecond)));
-    TraceFields fields;
-    fields.Criterion = TraceCriterion::Color2;
-    fields.PointsText = QStringLiteral("2");
-    fields.NeighboursText = QStringLiteral("8");
-    ASSERT_TRUE(TraceFromFields(*state, host, views, fields));
+    ASSERT_TRUE(TraceFromFields(*state, host, views, Fields(TraceCriterion::Color2, "2", "8")));
     ASSERT_EQ(Points(*state), 2);
     EXPECT_EQ(PointAt(*state, 1), (PicturePoint{104, 251})); // the middle row of the band
 
-    fields.Criterion = TraceCriterion::Black;
-    fields.PointsText = QStringLiteral("20");
-    fields.NeighboursText = QStringLiteral("x");
-    EXPECT_TRUE(TraceFromFields(*state, host, views, fields));
+    EXPECT_TRUE(TraceFromFields(*state, host, views, Fields(TraceCriterion::Black, "20", "x")));
     EXPECT_EQ(Points(*state), 20);
     EXPECT_TRUE(host.Shown.isEmpty());
 }
@@ -92,10 +93,7 @@ TEST_F(TracingCommands, BadFieldsKeepTheCurveAndSayWhy) {
                           Case{TraceCriterion::Black, "1001", "3", "1001"},
                           Case{TraceCriterion::Color2, "20", "9", "9"}}) {
         host.Shown.clear();
-        TraceFields fields;
-        fields.Criterion = c.Criterion;
-        fields.PointsText = QString::fromLatin1(c.Points);
-        fields.NeighboursText = QString::fromLatin1(c.Neighbours);
+        const TraceFields fields = Fields(c.Criterion, c.Points, c.Neighbours);
         EXPECT_FALSE(TraceFromFields(*state, host, views, fields)) << c.Points;
         EXPECT_EQ(Snapshot(*state), before);
         ASSERT_EQ(host.Shown.size(), 1);

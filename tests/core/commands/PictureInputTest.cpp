@@ -4,12 +4,202 @@
 #include "core/commands/PictureMouse.h"
 #include "core/common/Color.h"
 #include "core/common/Errors.h"
+#include "core/common/Rounding.h"
 #include "core/picture/Overlay.h"
 
 #include <QPainter>
 
 namespace lineora::test {
 namespace {
+
+class PictureMouse : public CommandTest {
+protected:
+    void Down(std::uint32_t shift, int x, int y) {
+        PictureMouseDown(*state, host, views, shift, x, y);
+    }
+    void Move(std::uint32_t shift, int x, int y) {
+        PictureMouseMove(*state, host, views, shift, x, y);
+    }
+    void Up() { PictureMouseUp(*state, views); }
+    void Click(int x, int y, std::uint32_t shift = Shift::Left) {
+        Down(shift, x, y);
+        Up();
+    }
+};
+
+TEST_F(PictureMouse, ThreeClickCalibrationIgnoresAPanInBetween) {
+    SetToolMode(*state, views, Tool::ThreeClick, CursorId::ZeroPoint);
+    Click(50, 450);
+    EXPECT_EQ(views.LastCursor, CursorId::XMaxPoint);
+    Down(Shift::Right, 300, 300);
+    Move(Shift::Right, 320, 300);
+    Up();
+    EXPECT_EQ(views.Scrolled, QPoint(-20, 0));
+    EXPECT_EQ(state->Main.ThreeClickStep, 2);
+    Click(550, 450);
+    Click(50, 150);
+    EXPECT_EQ(Ref(*state), (RefPoints{{{50, 450}, {550, 450}, {50, 150}}}));
+    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
+}
+
+// The eraser reaches 9 pixels either way.
+TEST_F(PictureMouse, EraserTakesThreeNeighboursInItsTwoPasses) {
+    for (int x : {193, 196, 203, 212}) {
+        Click(x, 200);
+    }
+    ASSERT_EQ(Points(*state), 4);
+    SetToolMode(*state, views, Tool::Eraser, CursorId::Eraser);
+    Click(203, 200);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1).X, 193);
+}
+
+TEST_F(PictureMouse, CtrlClickErasesOnlyWithinOnePixel) {
+    Click(200, 200);
+    Click(204, 200);
+    Click(200, 200, Shift::Ctrl | Shift::Left); // 4 pixels from the second point
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1).X, 204);
+    Click(205, 201, Shift::Ctrl | Shift::Left);
+    EXPECT_EQ(Points(*state), 0);
+}
+
+TEST_F(PictureMouse, StepXIsRefusedOnALogarithmicAxis) {
+    state->Setup.ScaleY = ScaleKind::Log10;
+    SwitchStepX(*state, host, views, true);
+    EXPECT_FALSE(state->Main.StepXOn);
+    EXPECT_EQ(host.Shown, QStringList{QStringLiteral("Logarifm axis not supported")});
+}
+
+TEST_F(PictureMouse, ZonePaintingAddsACircleEveryElevenPixels) {
+    SetToolMode(*state, views, Tool::Zone, CursorId::ZoneBrush);
+    state->ZoneList.ZoneLastX = 100;
+    state->ZoneList.ZoneLastY = 100;
+    for (int x = 105; x <= 160; x += 5) {
+        Move(Shift::Left, x, 100);
+    }
+    Move(0, 200, 100); // no button: no circle
+    // Distances 5, 10, 15 from the last circle: one circle on every third move.
+    EXPECT_EQ(state->ZoneList.ZoneCount - 1, 4);
+}
+
+TEST_F(PictureMouse, NoToolExplainsItself) {
+    state->Messages.Texts[QStringLiteral("msgMessaga1")] = QStringLiteral("Choose a tool");
+    SetToolMode(*state, views, Tool::None, CursorId::Diag);
+    Click(200, 200);
+    EXPECT_EQ(host.Shown, QStringList{QStringLiteral("Choose a tool")});
+    EXPECT_EQ(Points(*state), 0);
+}
+
+TEST_F(PictureMouse, ZoomClicksStepThroughTheScales) {
+    SetToolMode(*state, views, Tool::Zoom, CursorId::Zoom);
+    Click(10, 10);
+    EXPECT_EQ(state->Main.ViewScale, 2);
+    Click(10, 10, Shift::Ctrl | Shift::Left);
+    Click(10, 10, Shift::Ctrl | Shift::Left);
+    EXPECT_EQ(state->Main.ScaleIndex, 6);
+}
+
+TEST_F(PictureMouse, MovesWithoutACalibrationShowNoBox) {
+    state->Cal.XMaxPointX = state->Cal.ZeroPointX; // the X axis has no length
+    state->Cal.XMaxPointY = state->Cal.ZeroPointY;
+    Move(0, 120, 45);
+    EXPECT_TRUE(host.Shown.isEmpty());
+    EXPECT_EQ(views.Status[0], QStringLiteral(" (-, -)"));
+    // The user can still mend it by clicking a reference point.
+    SetToolMode(*state, views, Tool::XMaxPoint, CursorId::XMaxPoint);
+    Click(500, 400);
+    EXPECT_EQ(state->Cal.XMaxPointX, 500);
+}
+
+TEST_F(PictureMouse, StatusBarShowsValuesPositionAndColour) {
+    state->Pics.Clean.setPixel(300, 250, qRgb(1, 2, 3));
+    Move(0, 300, 250);
+    EXPECT_EQ(views.Status[0], QStringLiteral(" (5.00, 1.50)"));
+    EXPECT_EQ(views.Status[1], QStringLiteral("X 0300  Y 0250"));
+    EXPECT_EQ(views.Status[4], QStringLiteral("Color 000197121 R 001 G 002 B 003"));
+    EXPECT_EQ(views.Status[3], QStringLiteral("A  (0.000) B  (36.870)"));
+}
+
+// Step-X with a step of 3 picture pixels (X 0.075 at 40 pixels a unit): the grid columns are
+// 100 + 3k, so at 1:2 and 1:3 most of them have no screen pixel of their own.
+class StepXAtScale : public PictureMouse, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StepXAtScale, StoresTheCrosshairsPicturePosition) {
+    state->Setup.StepX = 0.075L;
+    SwitchStepX(*state, host, views, true);
+    SetScaleIndex(*state, views, GetParam());
+    const Extended scale = state->Main.ViewScale;
+    Move(0, RoundHalfEven(222 * scale), RoundHalfEven(200 * scale));
+    const PicturePoint crosshair{state->Cal.SnapPicX, state->Cal.SnapPicY};
+    ASSERT_EQ(state->Pics.CrosshairOnWorking, crosshair);
+    ASSERT_EQ((crosshair.X - 100) % 3, 0);
+    Click(5, 5);
+    ASSERT_EQ(Points(*state), 1);
+    EXPECT_EQ(PointAt(*state, 1), crosshair);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScale, StepXAtScale, ::testing::Range(1, 8));
+
+// Only the live crosshair stays on the picture: it equals what a redraw would leave, the clean
+// copy, axes, marks and the crosshair where the record says it stands.
+class StepCrosshair : public PictureMouse {
+protected:
+    void Start() {
+        state = CalibratedState();
+        state->Pics.Clean = PatternPicture(600, 500);
+        RedrawPicture(*state, views);
+        state->Setup.StepX = 1;
+        SwitchStepX(*state, host, views, true);
+        Move(0, 217, 250); // the crosshair at (220, 250)
+    }
+
+    void ExpectOnlyTheLiveCrosshair(bool live) {
+        QImage picture = state->Pics.Clean.copy();
+        Calibration cal = state->Cal;
+        DrawAxes(picture, cal, state->Setup);
+        RedrawMarks(picture, state->Store, state->Setup);
+        ASSERT_EQ(state->Pics.CrosshairOnWorking.has_value(), live);
+        if (live) {
+            EXPECT_TRUE(StepCrosshairLive(*state));
+            EXPECT_EQ(*state->Pics.CrosshairOnWorking,
+                      (PicturePoint{state->Cal.SnapPicX, state->Cal.SnapPicY}));
+            DrawStepCrosshair(picture, state->Cal.SnapPicX, state->Cal.SnapPicY);
+        }
+        EXPECT_EQ(ChangedPixels(picture, state->Pics.Working).size(), 0U);
+    }
+};
+
+TEST_F(StepCrosshair, AfterAPointUnderItOrAnotherTool) {
+    Start();
+    Click(300, 300); // stored under the crosshair
+    Move(0, 337, 260);
+    ExpectOnlyTheLiveCrosshair(true);
+
+    Start();
+    SetToolMode(*state, views, Tool::Eraser, CursorId::Eraser);
+    SetPointMode(*state, views);
+    Move(0, 337, 260);
+    ExpectOnlyTheLiveCrosshair(true);
+
+    Start();
+    SetToolMode(*state, views, Tool::Eraser, CursorId::Eraser);
+    RedrawPicture(*state, views);
+    SwitchStepX(*state, host, views, false);
+    ExpectOnlyTheLiveCrosshair(false);
+}
+
+TEST_F(PictureMouse, DeletingAPointRefreshesTheMagnifier) {
+    state->Main.ShowZoom = true;
+    Click(200, 200);
+    Move(0, 200, 200);
+    const int before = views.MagnifierUpdates;
+    Down(Shift::Ctrl | Shift::Left, 200, 200); // no move follows in this test
+    ASSERT_EQ(Points(*state), 0);
+    EXPECT_GT(views.MagnifierUpdates, before);
+}
+
+// Keys, zones and the nudge window ---------------------------------------------------------
 
 class KeysAndZones : public CommandTest {
 protected:
@@ -196,19 +386,13 @@ TEST_F(Nudge, PastANeighbourChangesPlacesAtOkOnlyWhenSorting) {
     }
 }
 
-TEST_F(Nudge, WithoutASelectionNothingMoves) {
+TEST_F(Nudge, NothingMovesWithoutASelectionAndABadAxisFieldAtOkStillEndsIt) {
     Store(300, 200);
     const QImage before = state->Pics.Working.copy();
-    const int tableBefore = views.TableChanges;
     Press(1, 0);
     FinishNudge(*state, views);
     EXPECT_EQ(PointAt(*state, 1), (PicturePoint{300, 200}));
     EXPECT_EQ(state->Pics.Working, before);
-    EXPECT_EQ(views.TableChanges, tableBefore);
-}
-
-TEST_F(Nudge, ABadAxisFieldAtOkStillEndsTheSelection) {
-    Store(300, 200);
     Grab(300, 200);
     Press(1, 0);
     state->Texts.MinY = QStringLiteral("-");
