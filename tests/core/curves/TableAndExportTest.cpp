@@ -153,7 +153,7 @@ TEST(ExportText, SeparatorIsForcedOrKeptAsTheSettingSays) {
         {',', SeparatorChoice::None, NumberFormat::Standard, -0.25L, " -0,2500"},
         {',', SeparatorChoice::Point, NumberFormat::Scientific, 100000, "     1.000E+005"}};
     for (const auto& [system, choice, format, value, shown] : cases) {
-        const DecimalCharGuard separator(QLatin1Char(system));
+        const DecimalCharGuard separator{QLatin1Char(system)};
         PointStore store;
         PutPoint(store, 1, value, value);
         const QString x = QLatin1String(shown);
