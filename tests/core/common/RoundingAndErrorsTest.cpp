@@ -10,29 +10,25 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 namespace lineora::test {
 namespace {
 
-struct RoundCase {
-    Extended value;
-    std::int32_t halfEven;
-    std::int32_t trunc;
-};
-
-class RoundingCases : public ::testing::TestWithParam<RoundCase> {};
-
-TEST_P(RoundingCases, RoundsTiesToEvenAndTruncatesTowardZero) {
-    EXPECT_EQ(RoundHalfEven(GetParam().value), GetParam().halfEven);
-    EXPECT_EQ(TruncToInt32(GetParam().value), GetParam().trunc);
+TEST(Rounding, RoundsTiesToEvenAndTruncatesTowardZero) {
+    const std::tuple<Extended, std::int32_t, std::int32_t> cases[] = {
+        {2.5L, 2, 2},
+        {3.5L, 4, 3},
+        {-3.5L, -4, -3},
+        {2.5000001L, 3, 2},
+        {-0.6L, -1, 0},
+        {2147483647.4L, 2147483647, 2147483647},
+        {-2147483648.5L, -2147483648, -2147483648}};
+    for (const auto& [value, halfEven, trunc] : cases) {
+        EXPECT_EQ(std::pair(RoundHalfEven(value), TruncToInt32(value)), std::pair(halfEven, trunc))
+            << static_cast<double>(value);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, RoundingCases,
-                         ::testing::Values(RoundCase{2.5L, 2, 2}, RoundCase{3.5L, 4, 3},
-                                           RoundCase{-3.5L, -4, -3}, RoundCase{2.5000001L, 3, 2},
-                                           RoundCase{-0.6L, -1, 0},
-                                           RoundCase{2147483647.4L, 2147483647, 2147483647},
-                                           RoundCase{-2147483648.5L, -2147483648, -2147483648}));
 
 TEST(Rounding, RefusesWhatIsNoInt32) {
     const Extended refused[] = {std::numeric_limits<Extended>::quiet_NaN(),

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 namespace lineora::test {
 namespace {
@@ -85,27 +86,18 @@ TEST_F(Table, RowsPastTheLastTableRowAreNotListed) {
     EXPECT_EQ(SourceOfRow(layout, 0).Curve, 0);
 }
 
-struct StepCase {
-    Extended x, step;
-    const char* shown;
-};
-
-class StepRounding : public Table, public ::testing::WithParamInterface<StepCase> {};
-
-TEST_P(StepRounding, XIsShownOnTheStepWhileStepXIsOn) {
-    const StepCase& c = GetParam();
-    store = PointStore{};
-    PutPoint(store, 1, c.x, 3.25L);
-    options = {true, true, c.step};
-    EXPECT_EQ(RowAt(1), (Row{"1", c.shown, "3.25", "", "", "", ""}));
-    options.StepXOn = false;
-    EXPECT_EQ(RowAt(1)[1], FormatGeneral(c.x));
+TEST_F(Table, XIsShownOnTheStepHalfToEvenWhileStepXIsOn) {
+    const std::tuple<Extended, Extended, const char*> cases[] = {
+        {25, 10, "20"}, {-35, 10, "-40"}, {-4, 10, "0"}, {1.26L, 0.5L, "1.5"}, {7.5L, 0, "7.5"}};
+    for (const auto& [x, step, shown] : cases) {
+        store = PointStore{};
+        PutPoint(store, 1, x, 3.25L);
+        options = {true, true, step};
+        EXPECT_EQ(RowAt(1), (Row{"1", shown, "3.25", "", "", "", ""}));
+        options.StepXOn = false;
+        EXPECT_EQ(RowAt(1)[1], FormatGeneral(x));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(HalfToEven, StepRounding,
-                         ::testing::Values(StepCase{25, 10, "20"}, StepCase{-35, 10, "-40"},
-                                           StepCase{-4, 10, "0"}, StepCase{1.26L, 0.5L, "1.5"},
-                                           StepCase{7.5L, 0, "7.5"}));
 
 // Qt's checks of the model contract run at every reset, as points come, options change and a
 // curve is cleared; in Fatal mode a breach ends the run.
@@ -154,34 +146,20 @@ TEST(ExportText, UsesEveryStoredRowUpToLineNext) {
               QStringLiteral("  1.0000\t\t\t\t\t  2.0000\r\n"));
 }
 
-struct SeparatorCase {
-    char system;
-    SeparatorChoice choice;
-    NumberFormat format;
-    Extended value;
-    const char* expected; // the X column of the line
-};
-
-class ExportSeparator : public ::testing::TestWithParam<SeparatorCase> {};
-
-TEST_P(ExportSeparator, ForcedOrKeptAsTheSettingSays) {
-    const SeparatorCase& c = GetParam();
-    const DecimalCharGuard system(QLatin1Char(c.system));
-    PointStore store;
-    PutPoint(store, 1, c.value, c.value);
-    const QString text = BuildExportText(store, c.format, c.choice);
-    const QString expected = QLatin1String(c.expected);
-    EXPECT_EQ(text, expected + QLatin1Char('\t') + expected + QStringLiteral("\r\n"));
+TEST(ExportText, SeparatorIsForcedOrKeptAsTheSettingSays) {
+    const std::tuple<char, SeparatorChoice, NumberFormat, Extended, const char*> cases[] = {
+        {'.', SeparatorChoice::Comma, NumberFormat::Standard, 2.5L, "  2,5000"},
+        {',', SeparatorChoice::Point, NumberFormat::Standard, 2.5L, "  2.5000"},
+        {',', SeparatorChoice::None, NumberFormat::Standard, -0.25L, " -0,2500"},
+        {',', SeparatorChoice::Point, NumberFormat::Scientific, 100000, "     1.000E+005"}};
+    for (const auto& [system, choice, format, value, shown] : cases) {
+        const DecimalCharGuard separator{QLatin1Char(system)};
+        PointStore store;
+        PutPoint(store, 1, value, value);
+        const QString x = QLatin1String(shown);
+        EXPECT_EQ(BuildExportText(store, format, choice), x + '\t' + x + "\r\n");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    BothSystems, ExportSeparator,
-    ::testing::Values(
-        SeparatorCase{'.', SeparatorChoice::Comma, NumberFormat::Standard, 2.5L, "  2,5000"},
-        SeparatorCase{',', SeparatorChoice::Point, NumberFormat::Standard, 2.5L, "  2.5000"},
-        SeparatorCase{',', SeparatorChoice::None, NumberFormat::Standard, -0.25L, " -0,2500"},
-        SeparatorCase{',', SeparatorChoice::Point, NumberFormat::Scientific, 100000,
-                      "     1.000E+005"}));
 
 } // namespace
 } // namespace lineora::test
