@@ -74,8 +74,8 @@ TEST_F(PictureForms, AutoDigitizingFindsTheAxesAndSamplesTheCurve) {
     const lineora::GraData work = lineora::LoadGraFile(Path("work.gra"));
     EXPECT_EQ(work.PictureName, QStringLiteral("work.bmp"));
     EXPECT_EQ(QImage(Path("work.bmp")).size(), chart.size());
-    EXPECT_EQ(work.ZeroPointX, 40);
-    EXPECT_EQ(work.ZeroPointY, 250);
+    EXPECT_EQ(work.Points.ZeroPointX, 40);
+    EXPECT_EQ(work.Points.ZeroPointY, 250);
     ASSERT_EQ(work.Curves[1].size(), 30u);
     for (std::size_t k = 0; k < 30; ++k) {
         EXPECT_EQ(work.Curves[1][k].X, 40 + 35 + 15 * static_cast<int>(k));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calibration/ReferencePoints.h"
 #include "core/common/Settings.h"
 #include "core/common/Types.h"
 
@@ -10,11 +11,7 @@ namespace lineora {
 
 // Ties the picture to the chart drawn on it: three reference points, the axis values that
 // belong to them, and what the conversions derive from them. One record for the whole run.
-struct Calibration {
-    std::int32_t ZeroPointX = 0, ZeroPointY = 0;
-    std::int32_t XMaxPointX = 0, XMaxPointY = 0;
-    std::int32_t YMaxPointX = 0, YMaxPointY = 0;
-
+struct Calibration : ReferencePoints {
     // On a logarithmic axis these are exponents of the chart value at the reference point.
     double AxisXMin = 0, AxisXMax = 0, AxisYMin = 0, AxisYMax = 0;
     // Polar charts: the radius that belongs to the zero point's distance to the X-max point.

@@ -61,12 +61,7 @@ AxisTexts AdaptedTexts(const GraData& data, const QString& fileName, AxisTexts t
 GraWork MakeGraWork(const GraData& data, const QString& fileName, const AxisTexts& texts,
                     const Calibration& cal, const Settings& setup) {
     GraWork work{AdaptedTexts(data, fileName, texts), cal, setup, PointStore{}};
-    work.Cal.ZeroPointX = data.ZeroPointX;
-    work.Cal.ZeroPointY = data.ZeroPointY;
-    work.Cal.XMaxPointX = data.XMaxPointX;
-    work.Cal.XMaxPointY = data.XMaxPointY;
-    work.Cal.YMaxPointX = data.YMaxPointX;
-    work.Cal.YMaxPointY = data.YMaxPointY;
+    work.Cal.Points() = data.Points;
     work.Setup.ScaleX = ScaleOfCode(data.ScaleXCode);
     work.Setup.ScaleY = ScaleOfCode(data.ScaleYCode);
     for (int c = 1; c <= kCurveCount; ++c) {
@@ -120,12 +115,7 @@ GraData GraDataOf(const State& state, const QString& pictureName) {
     data.MaxX = state.Texts.MaxX;
     data.MinY = state.Texts.MinY;
     data.MaxY = state.Texts.MaxY;
-    data.ZeroPointX = state.Cal.ZeroPointX;
-    data.ZeroPointY = state.Cal.ZeroPointY;
-    data.XMaxPointX = state.Cal.XMaxPointX;
-    data.XMaxPointY = state.Cal.XMaxPointY;
-    data.YMaxPointX = state.Cal.YMaxPointX;
-    data.YMaxPointY = state.Cal.YMaxPointY;
+    data.Points = state.Cal.Points();
     data.ScaleXCode = CodeOfScale(state.Setup.ScaleX);
     data.ScaleYCode = CodeOfScale(state.Setup.ScaleY);
     for (int c = 1; c <= kCurveCount; ++c) {
@@ -180,12 +170,7 @@ void ApplyGraWork(State& state, Views& views, const QString& graPath, const GraD
         }
     }
     state.Texts = work.Texts;
-    state.Cal.ZeroPointX = data.ZeroPointX;
-    state.Cal.ZeroPointY = data.ZeroPointY;
-    state.Cal.XMaxPointX = data.XMaxPointX;
-    state.Cal.XMaxPointY = data.XMaxPointY;
-    state.Cal.YMaxPointX = data.YMaxPointX;
-    state.Cal.YMaxPointY = data.YMaxPointY;
+    state.Cal.Points() = data.Points;
     state.Setup.ScaleX = work.Setup.ScaleX;
     state.Setup.ScaleY = work.Setup.ScaleY;
     state.Main.GraFileName = graPath;

@@ -53,12 +53,12 @@ void ShowStoredSize(State& state, Views& views) {
 // belong to the old picture.
 void KeepRotation(State& state, Views& views, const RotatedFrame& frame) {
     Calibration& cal = state.Cal;
-    cal.ZeroPointX = 50;
-    cal.ZeroPointY = frame.Height - 50;
-    cal.XMaxPointX = frame.Width - 50;
-    cal.XMaxPointY = frame.Height - 50;
-    cal.YMaxPointX = 50;
-    cal.YMaxPointY = 50;
+    cal.Points() = {.ZeroPointX = 50,
+                    .ZeroPointY = frame.Height - 50,
+                    .XMaxPointX = frame.Width - 50,
+                    .XMaxPointY = frame.Height - 50,
+                    .YMaxPointX = 50,
+                    .YMaxPointY = 50};
     cal.AxisAngleX = 0;
     views.ShowStatus(3, FormatPattern(QStringLiteral(" (%3.6f)"),
                                       {cal.AxisAngleX * 180 / std::numbers::pi_v<Extended>}));

@@ -102,7 +102,7 @@ TEST(GraText, WorkTheFileCannotHoldIsNotWritten) {
         EXPECT_THROW(WriteGraText(data), FileError) << "curve " << c;
     }
     data = SampleWork();
-    data.YMaxPointY = -1000001;
+    data.Points.YMaxPointY = -1000001;
     EXPECT_THROW(WriteGraText(data), FileError);
 }
 
