@@ -31,11 +31,12 @@ TEST(CursorTest, DrawnOnesAreDistinctAndTheRestTheSystemArrow) {
     for (int id = -1; id <= kCursorCount; ++id) {
         if (id <= 0 || id == 9 || id == kCursorCount) {
             EXPECT_TRUE(CursorImage(id).isNull()) << id;
-            EXPECT_EQ(PictureCursor(id).shape(), Qt::ArrowCursor) << id;
+            EXPECT_EQ(PictureCursor(static_cast<CursorId>(id)).shape(), Qt::ArrowCursor) << id;
             continue;
         }
         const QPoint hot = CursorHotSpot(id);
-        EXPECT_EQ(PictureCursor(id).hotSpot(), hot) << id; // a bitmap cursor: none is at (0, 0)
+        const CursorId cursor = static_cast<CursorId>(id);
+        EXPECT_EQ(PictureCursor(cursor).hotSpot(), hot) << id; // a bitmap cursor: none is at (0, 0)
         EXPECT_TRUE(QRect(0, 0, 32, 32).contains(hot)) << id;
         for (const int ratio : {1, 2}) {
             const QImage image = CursorImage(id, ratio).toImage();

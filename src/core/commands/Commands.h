@@ -48,7 +48,7 @@ void GrabPointAtClick(State& state, Views& views);
 void EraseAtClick(State& state, Views& views, int tolerance, int passes);
 
 void SetPointMode(State& state, Views& views);
-void SetToolMode(State& state, Views& views, int toolMode, int cursor);
+void SetToolMode(State& state, Views& views, Tool toolMode, CursorId cursor);
 void ResetWorkState(State& state, Views& views);
 void NewPictureDefaults(State& state, Views& views);
 
@@ -57,7 +57,7 @@ void SetScaleIndex(State& state, Views& views, int index);
 void SetCursorKind(State& state, Views& views, int kind);
 
 // Reference points from the working position, then redraw and refresh.
-void SetReferencePoint(State& state, Views& views, int toolMode);
+void SetReferencePoint(State& state, Views& views, Tool toolMode);
 
 // The step-X and autocorrection switches exclude each other.
 void SwitchStepX(State& state, Host& host, Views& views, bool buttonDown);

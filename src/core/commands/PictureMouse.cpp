@@ -190,7 +190,7 @@ void PictureMouseMove(State& state, Host& /*host*/, Views& views, std::uint32_t 
     }
     state.Main.PixelColor = ReadPixelColor(state.Pics, hover.X, hover.Y);
 
-    int cursor = state.Main.CurrentCursor;
+    CursorId cursor = state.Main.CurrentCursor;
     if (state.Main.ToolMode == Tool::SetPoint && shift == Shift::Ctrl) {
         cursor = CursorId::Eraser;
     } else if (state.Main.ToolMode == Tool::SetPoint && shift == Shift::Shift) {

@@ -18,7 +18,7 @@ public:
     int TableChanges = 0;
     int Nudges = 0;
     int Closes = 0;
-    int LastCursor = -1;
+    CursorId LastCursor = static_cast<CursorId>(-1); // none set yet
     QPoint Scrolled;
     QPoint PointerMoved;
     int MagnifierUpdates = 0;
@@ -35,7 +35,7 @@ public:
     void ApplyWindowToggles() override {}
     void ApplyWindowPlacements() override {}
     void CaptureWindowPlacements() override {}
-    void SetPictureCursor(int id) override { LastCursor = id; }
+    void SetPictureCursor(CursorId id) override { LastCursor = id; }
     void ScrollPictureBy(int dx, int dy) override { Scrolled += QPoint(dx, dy); }
     void UpdateMagnifier(int, int) override { ++MagnifierUpdates; }
     void ShowStatus(int panel, const QString& text) override { Status[panel] = text; }
