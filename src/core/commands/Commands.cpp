@@ -3,6 +3,7 @@
 #include "core/calibration/AxisTexts.h"
 #include "core/commands/Configuration.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/picture/Overlay.h"
 #include "core/picture/StraightenGuide.h"
@@ -147,7 +148,7 @@ bool CloseQuery(State& state, Host& host, Views& views) {
             host.ShowMessage(QString::fromUtf8(error.what()));
         }
     }
-    return host.AskYesNo(LoadMessage(state.Messages, QStringLiteral("msgMessaga20")));
+    return host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseProgram));
 }
 
 } // namespace lineora

@@ -5,6 +5,7 @@
 #include "core/common/AtomicFile.h"
 #include "core/common/BriefQuote.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/NumberText.h"
 #include "core/curves/Export.h"
@@ -92,10 +93,10 @@ QString PictureProposal(const Pictures& pictures) {
     return BaseNameOf(pictures.PictureFileName);
 }
 
-QString AskName(State& state, Host& host, const char* captionKey, const QString& proposal) {
+QString AskName(State& state, Host& host, QLatin1String captionKey, const QString& proposal) {
     const std::optional<QString> typed =
-        host.InputBox(LoadMessage(state.Messages, QLatin1String(captionKey)),
-                      LoadMessage(state.Messages, QStringLiteral("msgMessaga17")), proposal);
+        host.InputBox(LoadMessage(state.Messages, captionKey),
+                      LoadMessage(state.Messages, MsgKey::GraphName), proposal);
     // A cancelled box goes on with the proposal, as does one emptied by mistake.
     const QString name = typed.has_value() ? typed->trimmed() : proposal;
     if (name.isEmpty()) {
@@ -200,11 +201,12 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
         throw FileError("There is no picture to save with the graph data.");
     }
     const QString pictureName =
-        AskName(state, host, "msgMessaga16", PictureProposal(state.Pics)) + QStringLiteral(".bmp");
+        AskName(state, host, MsgKey::SaveGraphWithPicture, PictureProposal(state.Pics)) +
+        QStringLiteral(".bmp");
     const QString dataProposal = state.Main.GraFileName.isEmpty()
                                      ? BaseNameOf(pictureName)
                                      : BaseNameOf(state.Main.GraFileName);
-    const QString dataName = AskName(state, host, "msgMessaga18", dataProposal);
+    const QString dataName = AskName(state, host, MsgKey::SaveGraphData, dataProposal);
     // Built before anything is written, so a curve the file cannot hold writes nothing.
     const QByteArray bytes = WriteGraText(GraDataOf(state, pictureName));
 
@@ -217,8 +219,7 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
     SavePictureAndGra(state.Pics, pictureFolder.filePath(pictureName), graPath, bytes);
     state.Main.GraFileName = graPath;
     views.ControlsChanged();
-    host.ShowMessage(graPath + QLatin1Char('\n') +
-                     LoadMessage(state.Messages, QStringLiteral("msgMessaga19")));
+    host.ShowMessage(graPath + QLatin1Char('\n') + LoadMessage(state.Messages, MsgKey::GraphSaved));
 }
 
 void SaveGraBeside(State& state, const QString& graPath) {

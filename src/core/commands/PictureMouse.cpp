@@ -3,6 +3,7 @@
 #include "core/commands/Commands.h"
 #include "core/commands/StatusBar.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/Rounding.h"
 #include "core/picture/Overlay.h"
@@ -86,7 +87,7 @@ void ToolClick(State& state, Host& host, Views& views, std::uint32_t shift) {
     using namespace Shift;
     switch (state.Main.ToolMode) {
     case Tool::None:
-        host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgMessaga1")));
+        host.ShowMessage(LoadMessage(state.Messages, MsgKey::NoToolChosen));
         break;
     case Tool::SetPoint:
         if (shift == Left) {
