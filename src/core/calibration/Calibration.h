@@ -45,10 +45,16 @@ void ComputeAxisLengths(Calibration& cal);
 void ComputeAxisAngles(Calibration& cal, const Settings& settings);
 void ComputePointAngle(Calibration& cal, std::int32_t px, std::int32_t py);
 
-// Picture point to the axis frame (whole pixels along the X axis and toward the Y-max point).
-// Sets PointAngle; callers keep the result in FrameX, FrameY.
-PicturePoint PictureToFrame(Calibration& cal, const Settings& settings, std::int32_t px,
-                            std::int32_t py);
+// A picture point in the axis frame (whole pixels along the X axis and toward the Y-max
+// point), with the direction from the zero point to the picture point (the record's
+// PointAngle).
+struct FramePoint {
+    PicturePoint Frame;
+    Extended Angle = 0;
+};
+
+FramePoint PictureToFrame(const Calibration& cal, const Settings& settings, std::int32_t px,
+                          std::int32_t py);
 
 // Axis frame to chart values. `doubleAxis` is given only in the double-X-axis mode; it then
 // overwrites the axis values in `cal`, as that mode requires.
@@ -56,14 +62,15 @@ ChartPoint FrameToChart(Calibration& cal, const Settings& settings, std::int32_t
                         std::int32_t fy, std::int32_t lenX, std::int32_t lenY, int line,
                         const DoubleAxisRanges* doubleAxis = nullptr);
 
-// ComputeAxisLengths, PictureToFrame into FrameX/FrameY, FrameToChart. On a CalcError the
-// record is left as it was.
+// ComputeAxisLengths, PictureToFrame into FrameX/FrameY and PointAngle, FrameToChart. The
+// lengths and the angle stay in the record for the status bar and the later conversions. On a
+// CalcError the record is left as it was.
 ChartPoint PictureToChart(Calibration& cal, const Settings& settings, std::int32_t px,
                           std::int32_t py, int line, const DoubleAxisRanges* doubleAxis = nullptr);
 
 // Chart values (linear or polar) to the picture, with AxisLenX/AxisLenY as they stand.
-// Leaves the frame point in FrameX, FrameY.
-PicturePoint ChartToPicture(Calibration& cal, const Settings& settings, Extended x, Extended y);
+PicturePoint ChartToPicture(const Calibration& cal, const Settings& settings, Extended x,
+                            Extended y);
 
 // Rounds CursorValueX to the nearest multiple of StepX (a tie goes up) and places the
 // crosshair at SnapPicX, SnapPicY; linear whatever the scale kinds.
