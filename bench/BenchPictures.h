@@ -33,12 +33,7 @@ inline QImage GridPicture() {
 // The plot area of the scan: zero (300, 3700), X-max (5700, 3700), Y-max (300, 300).
 inline Calibration PlotArea() {
     Calibration cal;
-    cal.ZeroPointX = 300;
-    cal.ZeroPointY = 3700;
-    cal.XMaxPointX = 5700;
-    cal.XMaxPointY = 3700;
-    cal.YMaxPointX = 300;
-    cal.YMaxPointY = 300;
+    cal.Points() = {300, 3700, 5700, 3700, 300, 300};
     return cal;
 }
 

@@ -66,12 +66,7 @@ std::unique_ptr<State> LargeScan(BenchViews& views) {
     LoadPicture(state->Pics, std::move(picture), QStringLiteral("/bench/scan.bmp"));
     state->Setup.XDirection = 1;
     Calibration& cal = state->Cal;
-    cal.ZeroPointX = 300;
-    cal.ZeroPointY = 3700;
-    cal.XMaxPointX = 5700;
-    cal.XMaxPointY = 3690;
-    cal.YMaxPointX = 290;
-    cal.YMaxPointY = 300;
+    cal.Points() = {300, 3700, 5700, 3690, 290, 300};
     state->Texts.MaxX = QStringLiteral("100");
     state->Texts.MaxY = QStringLiteral("10");
     for (int c = 1; c <= kCurveCount; ++c) {

@@ -39,12 +39,7 @@ struct SavedWork {
         data.MaxX = QStringLiteral("100");
         data.MinY = QStringLiteral("-1");
         data.MaxY = QStringLiteral("1");
-        data.ZeroPointX = 300;
-        data.ZeroPointY = 3700;
-        data.XMaxPointX = 5700;
-        data.XMaxPointY = 3700;
-        data.YMaxPointX = 300;
-        data.YMaxPointY = 300;
+        data.Points = {300, 3700, 5700, 3700, 300, 300};
         for (int c = 1; c <= kCurveCount; ++c) {
             for (int i = 0; i < kGraMaxPoints; ++i) {
                 const int x = 300 + i * 5400 / (kGraMaxPoints - 1);

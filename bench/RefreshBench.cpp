@@ -46,12 +46,12 @@ std::unique_ptr<State> FullState() {
     state->Setup.XDirection = 1;
     const Extended a = 1.5L * std::numbers::pi_v<Extended> / 180;
     Calibration& cal = state->Cal;
-    cal.ZeroPointX = 300;
-    cal.ZeroPointY = 3700;
-    cal.XMaxPointX = RoundHalfEven(300 + 5400 * std::cos(a));
-    cal.XMaxPointY = RoundHalfEven(3700 - 5400 * std::sin(a));
-    cal.YMaxPointX = RoundHalfEven(300 - 3400 * std::sin(a));
-    cal.YMaxPointY = RoundHalfEven(3700 - 3400 * std::cos(a));
+    cal.Points() = {300,
+                    3700,
+                    RoundHalfEven(300 + 5400 * std::cos(a)),
+                    RoundHalfEven(3700 - 5400 * std::sin(a)),
+                    RoundHalfEven(300 - 3400 * std::sin(a)),
+                    RoundHalfEven(3700 - 3400 * std::cos(a))};
     state->Texts.MaxX = QStringLiteral("100");
     state->Texts.MaxY = QStringLiteral("50");
     ReadAxisValues(state->Texts, cal);

@@ -20,12 +20,12 @@ constexpr int kPictureHeight = 4000;
 Calibration RotatedCalibration(const Settings& settings) {
     const Extended a = 1.5L * std::numbers::pi_v<Extended> / 180;
     Calibration cal;
-    cal.ZeroPointX = 300;
-    cal.ZeroPointY = 3700;
-    cal.XMaxPointX = RoundHalfEven(300 + 5400 * std::cos(a));
-    cal.XMaxPointY = RoundHalfEven(3700 - 5400 * std::sin(a));
-    cal.YMaxPointX = RoundHalfEven(300 - 3400 * std::sin(a));
-    cal.YMaxPointY = RoundHalfEven(3700 - 3400 * std::cos(a));
+    cal.Points() = {300,
+                    3700,
+                    RoundHalfEven(300 + 5400 * std::cos(a)),
+                    RoundHalfEven(3700 - 5400 * std::sin(a)),
+                    RoundHalfEven(300 - 3400 * std::sin(a)),
+                    RoundHalfEven(3700 - 3400 * std::cos(a))};
     cal.AxisXMin = 0;
     cal.AxisXMax = 100;
     cal.AxisYMin = 0;

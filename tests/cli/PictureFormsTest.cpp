@@ -53,7 +53,7 @@ TEST_F(PictureForms, AutoDigitizingWritesTheWorkBesideItsPicture) {
     Succeed({"--auto", Save(chart, "chart.png"), "-o", "@/work.gra"});
     const lineora::GraData work = lineora::LoadGraFile(Path("work.gra"));
     EXPECT_EQ(work.PictureName, QStringLiteral("work.bmp"));
-    EXPECT_EQ(std::pair(work.ZeroPointX, work.ZeroPointY), std::pair(40, 250));
+    EXPECT_EQ(std::pair(work.Points.ZeroPointX, work.Points.ZeroPointY), std::pair(40, 250));
     ASSERT_EQ(work.Curves[1].size(), 30u);
     EXPECT_EQ(work.Curves[1][0], (lineora::PicturePoint{75, 150}));
 }

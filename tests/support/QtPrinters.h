@@ -63,3 +63,29 @@ inline void PrintTo(const QImage& image, std::ostream* os) {
         << QMetaEnum::fromType<QImage::Format>().valueToKey(image.format()) << ", hash " << std::hex
         << hash << std::dec << ")";
 }
+
+#include "core/commands/ToolModes.h"
+
+namespace lineora {
+
+// Tool modes and cursors by name, so a failed comparison says which two differ.
+inline void PrintTo(Tool tool, std::ostream* os) {
+    static constexpr const char* kNames[] = {"None",      "SetPoint", "ZeroPoint", "XMaxPoint",
+                                             "YMaxPoint", "Zone",     "Eraser",    "PickColor",
+                                             "Pan",       nullptr,    "Zoom",      "ThreeClick"};
+    const auto value = static_cast<std::int32_t>(tool);
+    const bool named = value >= 0 && value < std::ssize(kNames) && kNames[value] != nullptr;
+    *os << "Tool::" << (named ? kNames[value] : "?") << " (" << value << ")";
+}
+
+inline void PrintTo(CursorId cursor, std::ostream* os) {
+    static constexpr const char* kNames[] = {
+        "Arrow",     "Diag",      "Vert",      "Handle", "Circle",   "Strela",
+        "PanHand",   "Eraser",    "Pipette",   "Movi",   "Zoom",     "ZeroPoint",
+        "XMaxPoint", "YMaxPoint", "ZoneBrush", "Test",   "MovePoint"};
+    const auto value = static_cast<std::int32_t>(cursor);
+    const bool named = value >= 0 && value < std::ssize(kNames);
+    *os << "CursorId::" << (named ? kNames[value] : "?") << " (" << value << ")";
+}
+
+} // namespace lineora

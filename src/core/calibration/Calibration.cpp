@@ -140,8 +140,8 @@ void ComputePointAngle(Calibration& cal, std::int32_t px, std::int32_t py) {
     cal.PointAngle = PointAngleOf(cal, px, py);
 }
 
-PicturePoint PictureToFrame(Calibration& cal, const Settings& settings, std::int32_t px,
-                            std::int32_t py) {
+FramePoint PictureToFrame(const Calibration& cal, const Settings& settings, std::int32_t px,
+                          std::int32_t py) {
     const Extended angle = PointAngleOf(cal, px, py);
     const Extended r =
         Distance(cal.ZeroPointX - std::int64_t{px}, cal.ZeroPointY - std::int64_t{py});
@@ -149,8 +149,7 @@ PicturePoint PictureToFrame(Calibration& cal, const Settings& settings, std::int
     const std::int32_t fx = RoundHalfEven(std::cos(static_cast<Extended>(d)) * r);
     const std::int32_t fy =
         RoundHalfEven(FrameYSign(settings) * std::sin(static_cast<Extended>(d)) * r);
-    cal.PointAngle = angle;
-    return {fx, fy};
+    return {{fx, fy}, angle};
 }
 
 ChartPoint FrameToChart(Calibration& cal, const Settings& settings, std::int32_t fx,
@@ -205,16 +204,18 @@ ChartPoint PictureToChart(Calibration& cal, const Settings& settings, std::int32
                           std::int32_t py, int line, const DoubleAxisRanges* doubleAxis) {
     Calibration next = cal;
     ComputeAxisLengths(next);
-    const PicturePoint frame = PictureToFrame(next, settings, px, py);
-    next.FrameX = frame.X;
-    next.FrameY = frame.Y;
+    const FramePoint framed = PictureToFrame(next, settings, px, py);
+    next.FrameX = framed.Frame.X;
+    next.FrameY = framed.Frame.Y;
+    next.PointAngle = framed.Angle;
     const ChartPoint value = FrameToChart(next, settings, next.FrameX, next.FrameY, next.AxisLenX,
                                           next.AxisLenY, line, doubleAxis);
     cal = next;
     return value;
 }
 
-PicturePoint ChartToPicture(Calibration& cal, const Settings& settings, Extended x, Extended y) {
+PicturePoint ChartToPicture(const Calibration& cal, const Settings& settings, Extended x,
+                            Extended y) {
     std::int32_t fx = 0;
     std::int32_t fy = 0;
     if (settings.Polar()) {
@@ -231,10 +232,7 @@ PicturePoint ChartToPicture(Calibration& cal, const Settings& settings, Extended
                                            static_cast<Extended>(cal.AxisYMax) - cal.AxisYMin,
                                            "the Y axis values are equal"));
     }
-    const PicturePoint picture = FrameToPicture(cal, settings, fx, fy);
-    cal.FrameX = fx;
-    cal.FrameY = fy;
-    return picture;
+    return FrameToPicture(cal, settings, fx, fy);
 }
 
 void SnapToStepX(Calibration& cal, const Settings& settings) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calibration/ReferencePoints.h"
 #include "core/common/Settings.h"
 #include "core/common/Types.h"
 
@@ -10,11 +11,7 @@ namespace lineora {
 
 // Ties the picture to the chart drawn on it: three reference points, the axis values that
 // belong to them, and what the conversions derive from them. One record for the whole run.
-struct Calibration {
-    std::int32_t ZeroPointX = 0, ZeroPointY = 0;
-    std::int32_t XMaxPointX = 0, XMaxPointY = 0;
-    std::int32_t YMaxPointX = 0, YMaxPointY = 0;
-
+struct Calibration : ReferencePoints {
     // On a logarithmic axis these are exponents of the chart value at the reference point.
     double AxisXMin = 0, AxisXMax = 0, AxisYMin = 0, AxisYMax = 0;
     // Polar charts: the radius that belongs to the zero point's distance to the X-max point.
@@ -48,10 +45,16 @@ void ComputeAxisLengths(Calibration& cal);
 void ComputeAxisAngles(Calibration& cal, const Settings& settings);
 void ComputePointAngle(Calibration& cal, std::int32_t px, std::int32_t py);
 
-// Picture point to the axis frame (whole pixels along the X axis and toward the Y-max point).
-// Sets PointAngle; callers keep the result in FrameX, FrameY.
-PicturePoint PictureToFrame(Calibration& cal, const Settings& settings, std::int32_t px,
-                            std::int32_t py);
+// A picture point in the axis frame (whole pixels along the X axis and toward the Y-max
+// point), with the direction from the zero point to the picture point (the record's
+// PointAngle).
+struct FramePoint {
+    PicturePoint Frame;
+    Extended Angle = 0;
+};
+
+FramePoint PictureToFrame(const Calibration& cal, const Settings& settings, std::int32_t px,
+                          std::int32_t py);
 
 // Axis frame to chart values. `doubleAxis` is given only in the double-X-axis mode; it then
 // overwrites the axis values in `cal`, as that mode requires.
@@ -59,14 +62,15 @@ ChartPoint FrameToChart(Calibration& cal, const Settings& settings, std::int32_t
                         std::int32_t fy, std::int32_t lenX, std::int32_t lenY, int line,
                         const DoubleAxisRanges* doubleAxis = nullptr);
 
-// ComputeAxisLengths, PictureToFrame into FrameX/FrameY, FrameToChart. On a CalcError the
-// record is left as it was.
+// ComputeAxisLengths, PictureToFrame into FrameX/FrameY and PointAngle, FrameToChart. The
+// lengths and the angle stay in the record for the status bar and the later conversions. On a
+// CalcError the record is left as it was.
 ChartPoint PictureToChart(Calibration& cal, const Settings& settings, std::int32_t px,
                           std::int32_t py, int line, const DoubleAxisRanges* doubleAxis = nullptr);
 
 // Chart values (linear or polar) to the picture, with AxisLenX/AxisLenY as they stand.
-// Leaves the frame point in FrameX, FrameY.
-PicturePoint ChartToPicture(Calibration& cal, const Settings& settings, Extended x, Extended y);
+PicturePoint ChartToPicture(const Calibration& cal, const Settings& settings, Extended x,
+                            Extended y);
 
 // Rounds CursorValueX to the nearest multiple of StepX (a tie goes up) and places the
 // crosshair at SnapPicX, SnapPicY; linear whatever the scale kinds.

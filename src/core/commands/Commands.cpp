@@ -3,6 +3,7 @@
 #include "core/calibration/AxisTexts.h"
 #include "core/commands/Configuration.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/picture/Overlay.h"
 #include "core/picture/StraightenGuide.h"
@@ -48,7 +49,7 @@ void DrawCurveMark(State& state, std::int32_t x, std::int32_t y, int curve) {
              state.Setup.LineColors[static_cast<std::size_t>(curve)], state.Setup.FillMetka);
 }
 
-void SetToolMode(State& state, Views& views, int toolMode, int cursor) {
+void SetToolMode(State& state, Views& views, Tool toolMode, CursorId cursor) {
     state.Main.ToolMode = toolMode;
     // Only point mode moves the crosshair; left under another tool it would never be erased.
     if (!StepCrosshairLive(state)) {
@@ -63,13 +64,13 @@ void SetToolMode(State& state, Views& views, int toolMode, int cursor) {
 }
 
 void SetPointMode(State& state, Views& views) {
-    SetToolMode(state, views, Tool::SetPoint, state.Main.CursorKind);
+    SetToolMode(state, views, Tool::SetPoint, CursorOfKind(state.Main.CursorKind));
 }
 
 void SetCursorKind(State& state, Views& views, int kind) {
     state.Main.CursorKind = kind;
-    state.Main.CurrentCursor = kind;
-    views.SetPictureCursor(kind);
+    state.Main.CurrentCursor = CursorOfKind(kind);
+    views.SetPictureCursor(state.Main.CurrentCursor);
     views.ControlsChanged();
 }
 
@@ -116,7 +117,7 @@ void SelectLine(State& state, int line) {
     }
 }
 
-void SetReferencePoint(State& state, Views& views, int toolMode) {
+void SetReferencePoint(State& state, Views& views, Tool toolMode) {
     const std::int32_t x = state.Cal.MousePicX;
     const std::int32_t y = state.Cal.MousePicY;
     switch (toolMode) {
@@ -147,7 +148,7 @@ bool CloseQuery(State& state, Host& host, Views& views) {
             host.ShowMessage(QString::fromUtf8(error.what()));
         }
     }
-    return host.AskYesNo(LoadMessage(state.Messages, QStringLiteral("msgMessaga20")));
+    return host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseProgram));
 }
 
 } // namespace lineora

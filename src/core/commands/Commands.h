@@ -48,7 +48,7 @@ void GrabPointAtClick(State& state, Views& views);
 void EraseAtClick(State& state, Views& views, int tolerance, int passes);
 
 void SetPointMode(State& state, Views& views);
-void SetToolMode(State& state, Views& views, int toolMode, int cursor);
+void SetToolMode(State& state, Views& views, Tool toolMode, CursorId cursor);
 void ResetWorkState(State& state, Views& views);
 void NewPictureDefaults(State& state, Views& views);
 
@@ -57,7 +57,7 @@ void SetScaleIndex(State& state, Views& views, int index);
 void SetCursorKind(State& state, Views& views, int kind);
 
 // Reference points from the working position, then redraw and refresh.
-void SetReferencePoint(State& state, Views& views, int toolMode);
+void SetReferencePoint(State& state, Views& views, Tool toolMode);
 
 // The step-X and autocorrection switches exclude each other.
 void SwitchStepX(State& state, Host& host, Views& views, bool buttonDown);
@@ -97,7 +97,7 @@ void CleanPictureSpecks(State& state, Host& host, Views& views);
 void RefreshTable(State& state, Views& views);
 // What the table shows: chart values or picture positions, X on the step while step-X is on.
 TableOptions TableOptionsOf(const State& state);
-// The text output window's text, edits included, to the clipboard; then msgMessaga8.
+// The text output window's text, edits included, to the clipboard; then MsgKey::DataCopied.
 void CopyExportText(State& state, Host& host);
 // The text output window's text to a text file.
 void SaveTextOutput(State& state, Host& host);
@@ -105,11 +105,12 @@ void SaveTextOutput(State& state, Host& host);
 // cancelled dialog writes nothing.
 void SaveExportText(State& state, Host& host, const QString& text);
 
-// The picture on the clipboard for the paste window's preview; without one, msgMessaga14.
+// The picture on the clipboard for the paste window's preview; without one,
+// MsgKey::NoClipboardPicture.
 std::optional<QImage> ClipboardPreview(const State& state, Host& host);
 // The picture the paste window previewed becomes the picture, with every curve emptied and
 // the scale 1:1 (the clipboard may hold something else by the time the user says so). A null
-// picture (nothing was on the clipboard) only shows msgMessaga14 and changes nothing.
+// picture (nothing was on the clipboard) only shows MsgKey::NoClipboardPicture and changes nothing.
 void PastePicture(State& state, Host& host, Views& views, QImage picture);
 
 // True when the main window may close. With auto-save on the settings are written first,

@@ -117,19 +117,14 @@ void ApplyDirectionOfX(State& state, std::int32_t direction) {
 
 void ApplyReferencePoints(Calibration& cal, const ConfigValues& values) {
     if (values.LoadScalaKoord) {
-        cal.ZeroPointX = values.Ekran0_X;
-        cal.ZeroPointY = values.Ekran0_Y;
-        cal.XMaxPointX = values.EkranXMax_X;
-        cal.XMaxPointY = values.EkranXMax_Y;
-        cal.YMaxPointX = values.EkranYMax_X;
-        cal.YMaxPointY = values.EkranYMax_Y;
+        cal.Points() = values.Points();
     } else {
-        cal.ZeroPointX = 50;
-        cal.ZeroPointY = 100;
-        cal.XMaxPointX = 100;
-        cal.XMaxPointY = 100;
-        cal.YMaxPointX = 50;
-        cal.YMaxPointY = 50;
+        cal.Points() = {.ZeroPointX = 50,
+                        .ZeroPointY = 100,
+                        .XMaxPointX = 100,
+                        .XMaxPointY = 100,
+                        .YMaxPointX = 50,
+                        .YMaxPointY = 50};
     }
 }
 
@@ -299,12 +294,7 @@ ConfigValues CollectConfigValues(const State& state) {
     values.SaveScalaKoord = setup.SaveScalaKoord;
     values.LoadScalaKoord = setup.LoadScalaKoord;
     values.DirectionOfX = setup.XDirection;
-    values.Ekran0_X = cal.ZeroPointX;
-    values.Ekran0_Y = cal.ZeroPointY;
-    values.EkranXMax_X = cal.XMaxPointX;
-    values.EkranXMax_Y = cal.XMaxPointY;
-    values.EkranYMax_X = cal.YMaxPointX;
-    values.EkranYMax_Y = cal.YMaxPointY;
+    values.SetPoints(cal);
     values.TypeOfCurve = setup.TypeOfCurve;
     return values;
 }

@@ -5,6 +5,7 @@
 #include "core/common/AtomicFile.h"
 #include "core/common/BriefQuote.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/NumberText.h"
 #include "core/curves/Export.h"
@@ -61,12 +62,7 @@ AxisTexts AdaptedTexts(const GraData& data, const QString& fileName, AxisTexts t
 GraWork MakeGraWork(const GraData& data, const QString& fileName, const AxisTexts& texts,
                     const Calibration& cal, const Settings& setup) {
     GraWork work{AdaptedTexts(data, fileName, texts), cal, setup, PointStore{}};
-    work.Cal.ZeroPointX = data.ZeroPointX;
-    work.Cal.ZeroPointY = data.ZeroPointY;
-    work.Cal.XMaxPointX = data.XMaxPointX;
-    work.Cal.XMaxPointY = data.XMaxPointY;
-    work.Cal.YMaxPointX = data.YMaxPointX;
-    work.Cal.YMaxPointY = data.YMaxPointY;
+    work.Cal.Points() = data.Points;
     work.Setup.ScaleX = ScaleOfCode(data.ScaleXCode);
     work.Setup.ScaleY = ScaleOfCode(data.ScaleYCode);
     for (int c = 1; c <= kCurveCount; ++c) {
@@ -97,10 +93,10 @@ QString PictureProposal(const Pictures& pictures) {
     return BaseNameOf(pictures.PictureFileName);
 }
 
-QString AskName(State& state, Host& host, const char* captionKey, const QString& proposal) {
+QString AskName(State& state, Host& host, QLatin1String captionKey, const QString& proposal) {
     const std::optional<QString> typed =
-        host.InputBox(LoadMessage(state.Messages, QLatin1String(captionKey)),
-                      LoadMessage(state.Messages, QStringLiteral("msgMessaga17")), proposal);
+        host.InputBox(LoadMessage(state.Messages, captionKey),
+                      LoadMessage(state.Messages, MsgKey::GraphName), proposal);
     // A cancelled box goes on with the proposal, as does one emptied by mistake.
     const QString name = typed.has_value() ? typed->trimmed() : proposal;
     if (name.isEmpty()) {
@@ -120,12 +116,7 @@ GraData GraDataOf(const State& state, const QString& pictureName) {
     data.MaxX = state.Texts.MaxX;
     data.MinY = state.Texts.MinY;
     data.MaxY = state.Texts.MaxY;
-    data.ZeroPointX = state.Cal.ZeroPointX;
-    data.ZeroPointY = state.Cal.ZeroPointY;
-    data.XMaxPointX = state.Cal.XMaxPointX;
-    data.XMaxPointY = state.Cal.XMaxPointY;
-    data.YMaxPointX = state.Cal.YMaxPointX;
-    data.YMaxPointY = state.Cal.YMaxPointY;
+    data.Points = state.Cal.Points();
     data.ScaleXCode = CodeOfScale(state.Setup.ScaleX);
     data.ScaleYCode = CodeOfScale(state.Setup.ScaleY);
     for (int c = 1; c <= kCurveCount; ++c) {
@@ -180,12 +171,7 @@ void ApplyGraWork(State& state, Views& views, const QString& graPath, const GraD
         }
     }
     state.Texts = work.Texts;
-    state.Cal.ZeroPointX = data.ZeroPointX;
-    state.Cal.ZeroPointY = data.ZeroPointY;
-    state.Cal.XMaxPointX = data.XMaxPointX;
-    state.Cal.XMaxPointY = data.XMaxPointY;
-    state.Cal.YMaxPointX = data.YMaxPointX;
-    state.Cal.YMaxPointY = data.YMaxPointY;
+    state.Cal.Points() = data.Points;
     state.Setup.ScaleX = work.Setup.ScaleX;
     state.Setup.ScaleY = work.Setup.ScaleY;
     state.Main.GraFileName = graPath;
@@ -215,11 +201,12 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
         throw FileError("There is no picture to save with the graph data.");
     }
     const QString pictureName =
-        AskName(state, host, "msgMessaga16", PictureProposal(state.Pics)) + QStringLiteral(".bmp");
+        AskName(state, host, MsgKey::SaveGraphWithPicture, PictureProposal(state.Pics)) +
+        QStringLiteral(".bmp");
     const QString dataProposal = state.Main.GraFileName.isEmpty()
                                      ? BaseNameOf(pictureName)
                                      : BaseNameOf(state.Main.GraFileName);
-    const QString dataName = AskName(state, host, "msgMessaga18", dataProposal);
+    const QString dataName = AskName(state, host, MsgKey::SaveGraphData, dataProposal);
     // Built before anything is written, so a curve the file cannot hold writes nothing.
     const QByteArray bytes = WriteGraText(GraDataOf(state, pictureName));
 
@@ -232,8 +219,7 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
     SavePictureAndGra(state.Pics, pictureFolder.filePath(pictureName), graPath, bytes);
     state.Main.GraFileName = graPath;
     views.ControlsChanged();
-    host.ShowMessage(graPath + QLatin1Char('\n') +
-                     LoadMessage(state.Messages, QStringLiteral("msgMessaga19")));
+    host.ShowMessage(graPath + QLatin1Char('\n') + LoadMessage(state.Messages, MsgKey::GraphSaved));
 }
 
 void SaveGraBeside(State& state, const QString& graPath) {

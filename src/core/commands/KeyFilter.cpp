@@ -29,7 +29,7 @@ Step ArrowStep(Key key) {
     }
 }
 
-PicturePoint ReferencePoint(const Calibration& cal, int toolMode) {
+PicturePoint ReferencePoint(const Calibration& cal, Tool toolMode) {
     switch (toolMode) {
     case Tool::ZeroPoint:
         return {cal.ZeroPointX, cal.ZeroPointY};
@@ -48,7 +48,7 @@ void MainWindowKeyDown(State& state, Host& host, Views& views, Key key) {
         return;
     }
     const Step step = ArrowStep(key);
-    const int mode = state.Main.ToolMode;
+    const Tool mode = state.Main.ToolMode;
     if (mode == Tool::SetPoint) {
         if (key == Key::Space) {
             state.Cal.MousePicX = state.Main.HoverPicX;

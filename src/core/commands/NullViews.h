@@ -15,7 +15,7 @@ public:
     void ApplyWindowToggles() override {}
     void ApplyWindowPlacements() override {}
     void CaptureWindowPlacements() override {}
-    void SetPictureCursor(int) override {}
+    void SetPictureCursor(CursorId) override {}
     void ScrollPictureBy(int, int) override {}
     void UpdateMagnifier(int, int) override {}
     void ShowStatus(int, const QString&) override {}

@@ -1,5 +1,6 @@
 #include "core/commands/Commands.h"
 
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/picture/Pictures.h"
 
@@ -15,7 +16,7 @@ constexpr int kPicturePanel = 2;
 std::optional<QImage> ClipboardPreview(const State& state, Host& host) {
     std::optional<QImage> picture = host.ClipboardPicture();
     if (!picture) {
-        host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgMessaga14")));
+        host.ShowMessage(LoadMessage(state.Messages, MsgKey::NoClipboardPicture));
     }
     return picture;
 }
@@ -23,11 +24,11 @@ std::optional<QImage> ClipboardPreview(const State& state, Host& host) {
 void PastePicture(State& state, Host& host, Views& views, QImage picture) {
     if (picture.isNull()) {
         // Nothing to paste is no reason to lose the work on the current picture.
-        host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgMessaga14")));
+        host.ShowMessage(LoadMessage(state.Messages, MsgKey::NoClipboardPicture));
         return;
     }
     LoadPicture(state.Pics, std::move(picture), QString::fromLatin1(kClipboardPicture));
-    views.ShowStatus(kPicturePanel, LoadMessage(state.Messages, QStringLiteral("msgMessaga15")));
+    views.ShowStatus(kPicturePanel, LoadMessage(state.Messages, MsgKey::PastedFromClipboard));
     NewPictureDefaults(state, views);
     RedrawPicture(state, views);
     // The curves were emptied: the table and the text output must not keep the old points.

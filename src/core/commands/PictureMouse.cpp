@@ -3,6 +3,7 @@
 #include "core/commands/Commands.h"
 #include "core/commands/StatusBar.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/Rounding.h"
 #include "core/picture/Overlay.h"
@@ -86,7 +87,7 @@ void ToolClick(State& state, Host& host, Views& views, std::uint32_t shift) {
     using namespace Shift;
     switch (state.Main.ToolMode) {
     case Tool::None:
-        host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgMessaga1")));
+        host.ShowMessage(LoadMessage(state.Messages, MsgKey::NoToolChosen));
         break;
     case Tool::SetPoint:
         if (shift == Left) {
@@ -190,7 +191,7 @@ void PictureMouseMove(State& state, Host& /*host*/, Views& views, std::uint32_t 
     }
     state.Main.PixelColor = ReadPixelColor(state.Pics, hover.X, hover.Y);
 
-    int cursor = state.Main.CurrentCursor;
+    CursorId cursor = state.Main.CurrentCursor;
     if (state.Main.ToolMode == Tool::SetPoint && shift == Shift::Ctrl) {
         cursor = CursorId::Eraser;
     } else if (state.Main.ToolMode == Tool::SetPoint && shift == Shift::Shift) {

@@ -4,6 +4,7 @@
 #include "core/commands/Commands.h"
 #include "core/commands/ProgressScope.h"
 
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/NumberText.h"
 #include "core/picture/Rotation.h"
@@ -53,12 +54,12 @@ void ShowStoredSize(State& state, Views& views) {
 // belong to the old picture.
 void KeepRotation(State& state, Views& views, const RotatedFrame& frame) {
     Calibration& cal = state.Cal;
-    cal.ZeroPointX = 50;
-    cal.ZeroPointY = frame.Height - 50;
-    cal.XMaxPointX = frame.Width - 50;
-    cal.XMaxPointY = frame.Height - 50;
-    cal.YMaxPointX = 50;
-    cal.YMaxPointY = 50;
+    cal.Points() = {.ZeroPointX = 50,
+                    .ZeroPointY = frame.Height - 50,
+                    .XMaxPointX = frame.Width - 50,
+                    .XMaxPointY = frame.Height - 50,
+                    .YMaxPointX = 50,
+                    .YMaxPointY = 50};
     cal.AxisAngleX = 0;
     views.ShowStatus(3, FormatPattern(QStringLiteral(" (%3.6f)"),
                                       {cal.AxisAngleX * 180 / std::numbers::pi_v<Extended>}));
@@ -83,7 +84,7 @@ void RotateToXAxis(State& state, Host& host, Views& views) {
     // An angle that cannot be turned is refused before the question.
     const RotatedFrame frame =
         RotatedFrameOf(state.Pics.PictureWidth, state.Pics.PictureHeight, theta);
-    if (!host.AskYesNo(LoadMessage(state.Messages, QStringLiteral("msgMessaga26")))) {
+    if (!host.AskYesNo(LoadMessage(state.Messages, MsgKey::LevelXAxis))) {
         return;
     }
     if (!PrepareFrameBuffer(state.Pics.Working, frame)) {
@@ -103,7 +104,7 @@ void RotateToXAxis(State& state, Host& host, Views& views) {
         RedrawPicture(state, views);
         throw;
     }
-    const bool keep = host.AskYesNo(LoadMessage(state.Messages, QStringLiteral("msgMessaga25")));
+    const bool keep = host.AskYesNo(LoadMessage(state.Messages, MsgKey::KeepRotatedPicture));
     if (keep) {
         KeepRotation(state, views, frame);
     } else {
@@ -134,7 +135,7 @@ void CleanPictureSpecks(State& state, Host& host, Views& views) {
         throw;
     }
     views.PictureChanged();
-    if (host.AskYesNo(LoadMessage(state.Messages, QStringLiteral("msgMessaga13")))) {
+    if (host.AskYesNo(LoadMessage(state.Messages, MsgKey::KeepCleanedPicture))) {
         // The cleaned image becomes the stored one; the redraw copies it back into the other
         // buffer, which has the same size.
         std::swap(state.Pics.Clean, state.Pics.Working);

@@ -1,5 +1,6 @@
 #include "core/commands/Commands.h"
 
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/picture/AssistedPicking.h"
 #include "core/picture/Overlay.h"
@@ -69,8 +70,8 @@ void ReturnToZoneBrush(State& state, Views& views) {
 
 void FindInZone(State& state, Host& host, Views& views) {
     SetToolMode(state, views, Tool::None, CursorId::Arrow);
-    const QString question = LoadMessage(state.Messages, QStringLiteral("msgMessaga2")) +
-                             LoadMessage(state.Messages, QStringLiteral("msgMessaga3")) +
+    const QString question = LoadMessage(state.Messages, MsgKey::SearchZone) +
+                             LoadMessage(state.Messages, MsgKey::CurveNumber) +
                              QString::number(state.Store.CurrentLine);
     const Host::Answer answer = host.AskYesNoCancel(question);
     // The circles leave the picture through a full redraw rather than a second not-xor pass:
@@ -93,9 +94,9 @@ void FindInZone(State& state, Host& host, Views& views) {
 }
 
 void ClearDataOfLine(State& state, Host& host, Views& views) {
-    const QString question = LoadMessage(state.Messages, QStringLiteral("msgMessaga12")) +
+    const QString question = LoadMessage(state.Messages, MsgKey::DeleteCurvePoints) +
                              QString::number(state.Store.CurrentLine) + QLatin1Char('\n') +
-                             LoadMessage(state.Messages, QStringLiteral("msgMessaga3"));
+                             LoadMessage(state.Messages, MsgKey::CurveNumber);
     if (!host.AskYesNo(question)) {
         return;
     }

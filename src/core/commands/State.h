@@ -2,6 +2,7 @@
 
 #include "core/calibration/AxisTexts.h"
 #include "core/calibration/Calibration.h"
+#include "core/commands/ToolModes.h"
 #include "core/common/Messages.h"
 #include "core/common/Settings.h"
 #include "core/common/Types.h"
@@ -17,47 +18,11 @@
 
 namespace lineora {
 
-// What a left click on the picture does.
-namespace Tool {
-inline constexpr std::int32_t None = 0;
-inline constexpr std::int32_t SetPoint = 1;
-inline constexpr std::int32_t ZeroPoint = 2;
-inline constexpr std::int32_t XMaxPoint = 3;
-inline constexpr std::int32_t YMaxPoint = 4;
-inline constexpr std::int32_t Zone = 5;
-inline constexpr std::int32_t Eraser = 6;
-inline constexpr std::int32_t PickColor = 7;
-inline constexpr std::int32_t Pan = 8;
-inline constexpr std::int32_t Zoom = 10;
-inline constexpr std::int32_t ThreeClick = 11;
-} // namespace Tool
-
-// Cursor numbers 1..16 (0 is the system arrow).
-namespace CursorId {
-inline constexpr std::int32_t Arrow = 0;
-inline constexpr std::int32_t Diag = 1;
-inline constexpr std::int32_t Vert = 2;
-inline constexpr std::int32_t Handle = 3;
-inline constexpr std::int32_t Circle = 4;
-inline constexpr std::int32_t Strela = 5;
-inline constexpr std::int32_t PanHand = 6;
-inline constexpr std::int32_t Eraser = 7;
-inline constexpr std::int32_t Pipette = 8;
-inline constexpr std::int32_t Movi = 9;
-inline constexpr std::int32_t Zoom = 10;
-inline constexpr std::int32_t ZeroPoint = 11;
-inline constexpr std::int32_t XMaxPoint = 12;
-inline constexpr std::int32_t YMaxPoint = 13;
-inline constexpr std::int32_t ZoneBrush = 14;
-inline constexpr std::int32_t Test = 15;
-inline constexpr std::int32_t MovePoint = 16;
-} // namespace CursorId
-
 // The main window's state that every other part reads.
 struct MainState {
-    std::int32_t ToolMode = Tool::SetPoint;
+    Tool ToolMode = Tool::SetPoint;
     std::int32_t SpecialMode = 0;
-    std::int32_t CurrentCursor = CursorId::Diag;
+    CursorId CurrentCursor = CursorId::Diag;
     std::int32_t CursorKind = 1; // 1..5, the crosshair of point mode
     bool AvtoCorrectOn = false;
     bool StepXOn = false;

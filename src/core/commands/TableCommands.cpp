@@ -1,5 +1,6 @@
 #include "core/commands/Commands.h"
 
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/curves/Export.h"
 #include "core/curves/TextFile.h"
@@ -35,7 +36,7 @@ TableOptions TableOptionsOf(const State& state) {
 void CopyExportText(State& state, Host& host) {
     state.Output.ExportText = TextOutputForExport(state.Output);
     host.PutClipboardText(state.Output.ExportText);
-    host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgMessaga8")));
+    host.ShowMessage(LoadMessage(state.Messages, MsgKey::DataCopied));
 }
 
 void SaveTextOutput(State& state, Host& host) {

@@ -1,6 +1,7 @@
 #include "core/commands/TracingCommands.h"
 
 #include "core/commands/Commands.h"
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/NumberText.h"
 #include "core/picture/Overlay.h"
@@ -55,7 +56,7 @@ void RunColorTrace(State& state, Views& views, const TraceRequest& request) {
 bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& fields) {
     const std::optional<std::int32_t> points = WholeNumberIn(fields.PointsText, 1, kMaxTracePoints);
     if (!points) {
-        host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgTracePoints")) +
+        host.ShowMessage(LoadMessage(state.Messages, MsgKey::TracePointCount) +
                          QuotedField(fields.PointsText));
         return false;
     }
@@ -68,7 +69,7 @@ bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& 
         const std::optional<std::int32_t> neighbours =
             WholeNumberIn(fields.NeighboursText, 0, kMaxTraceNeighbours);
         if (!neighbours) {
-            host.ShowMessage(LoadMessage(state.Messages, QStringLiteral("msgTraceNeighbours")) +
+            host.ShowMessage(LoadMessage(state.Messages, MsgKey::TraceNeighbourCount) +
                              QuotedField(fields.NeighboursText));
             return false;
         }
@@ -79,9 +80,9 @@ bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& 
 }
 
 bool ConfirmAutoDigitize(State& state, Host& host) {
-    const QString question = LoadMessage(state.Messages, QStringLiteral("msgMessaga10")) +
+    const QString question = LoadMessage(state.Messages, MsgKey::AutoDigitizeInto) +
                              PadLeft(state.Store.CurrentLine, 1) + QLatin1Char('\n') +
-                             LoadMessage(state.Messages, QStringLiteral("msgMessaga11"));
+                             LoadMessage(state.Messages, MsgKey::PointsReplaced);
     return host.AskYesNo(question);
 }
 

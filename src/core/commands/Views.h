@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/commands/ToolModes.h"
 #include "core/common/Types.h"
 
 #include <QRect>
@@ -25,7 +26,7 @@ public:
     // Windows move to Settings::Forms, or Settings::Forms takes where they stand now.
     virtual void ApplyWindowPlacements() = 0;
     virtual void CaptureWindowPlacements() = 0;
-    virtual void SetPictureCursor(int id) = 0;
+    virtual void SetPictureCursor(CursorId id) = 0;
     // Scroll positions of the picture box move by these screen pixels.
     virtual void ScrollPictureBy(int dx, int dy) = 0;
     // Redraws the magnifier around a picture position (whether or not it is shown).

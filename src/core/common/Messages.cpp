@@ -1,6 +1,7 @@
 #include "core/common/Messages.h"
 
 #include "core/common/IniFile.h"
+#include "core/common/MessageKeys.h"
 
 #include <utility>
 
@@ -9,30 +10,31 @@ namespace lineora {
 namespace {
 
 // English texts for a run without any language file.
-const std::pair<const char*, const char*> kBuiltInMessages[] = {
-    {"msgMessaga1", "No tool is chosen. Choose one on the toolbar first."},
-    {"msgMessaga2", "Search the marked zone for points?*|*Yes: empty the curve first; "
-                    "No: add to its points; Cancel: remove the zone."},
-    {"msgMessaga3", " Curve #"},
-    {"msgMessaga7", "This curve already holds 999 points; no more can be added."},
-    {"msgMessaga8", "The data have been copied to the clipboard."},
-    {"msgMessaga10", "Digitize the chart automatically into curve #"},
-    {"msgMessaga11", "The curve's points will be replaced."},
-    {"msgMessaga12", "Delete all points of curve #"},
-    {"msgMessaga13", "Keep the cleaned picture?"},
-    {"msgMessaga14", "The clipboard holds no picture."},
-    {"msgMessaga15", "Picture pasted from the clipboard"},
-    {"msgMessaga16", "Save graph with picture"},
-    {"msgMessaga17", "Name of the graph:"},
-    {"msgMessaga18", "Save graph data"},
-    {"msgMessaga19", "The graph and its picture have been saved:"},
-    {"msgMessaga20", "Close Lineora?"},
-    {"msgMessaga23", "The clicked pixel does not start a bright line."},
-    {"msgMessaga24", "The line runs into the edge of the picture."},
-    {"msgMessaga25", "Keep the rotated picture?"},
-    {"msgMessaga26", "Rotate the picture so that the X axis is horizontal?"},
-    {"msgTracePoints", "The number of points to find must be a whole number from 1 to 1000."},
-    {"msgTraceNeighbours",
+const std::pair<QLatin1String, const char*> kBuiltInMessages[] = {
+    {MsgKey::NoToolChosen, "No tool is chosen. Choose one on the toolbar first."},
+    {MsgKey::SearchZone, "Search the marked zone for points?*|*Yes: empty the curve first; "
+                         "No: add to its points; Cancel: remove the zone."},
+    {MsgKey::CurveNumber, " Curve #"},
+    {MsgKey::CurveFull, "This curve already holds 999 points; no more can be added."},
+    {MsgKey::DataCopied, "The data have been copied to the clipboard."},
+    {MsgKey::AutoDigitizeInto, "Digitize the chart automatically into curve #"},
+    {MsgKey::PointsReplaced, "The curve's points will be replaced."},
+    {MsgKey::DeleteCurvePoints, "Delete all points of curve #"},
+    {MsgKey::KeepCleanedPicture, "Keep the cleaned picture?"},
+    {MsgKey::NoClipboardPicture, "The clipboard holds no picture."},
+    {MsgKey::PastedFromClipboard, "Picture pasted from the clipboard"},
+    {MsgKey::SaveGraphWithPicture, "Save graph with picture"},
+    {MsgKey::GraphName, "Name of the graph:"},
+    {MsgKey::SaveGraphData, "Save graph data"},
+    {MsgKey::GraphSaved, "The graph and its picture have been saved:"},
+    {MsgKey::CloseProgram, "Close Lineora?"},
+    {MsgKey::NoBrightLine, "The clicked pixel does not start a bright line."},
+    {MsgKey::LineAtEdge, "The line runs into the edge of the picture."},
+    {MsgKey::KeepRotatedPicture, "Keep the rotated picture?"},
+    {MsgKey::LevelXAxis, "Rotate the picture so that the X axis is horizontal?"},
+    {MsgKey::TracePointCount,
+     "The number of points to find must be a whole number from 1 to 1000."},
+    {MsgKey::TraceNeighbourCount,
      "The number of neighbours in the second colour must be a whole number from 0 to 8."},
 };
 
@@ -40,7 +42,7 @@ const std::pair<const char*, const char*> kBuiltInMessages[] = {
 
 MessageCatalog::MessageCatalog() {
     for (const auto& [key, text] : kBuiltInMessages) {
-        Texts.insert(QString::fromLatin1(key), QString::fromUtf8(text));
+        Texts.insert(QString(key), QString::fromUtf8(text));
     }
 }
 

@@ -7,9 +7,9 @@ namespace lineora {
 
 class IniFile;
 
-// The texts of the messages, by key ("msgMessaga7"). They start as built-in English texts and
-// take the "Misc" section of each language file applied; a key the file lacks keeps the text
-// it had, so no box ever comes up empty.
+// The texts of the messages, by key (MsgKey in MessageKeys.h). They start as built-in English texts
+// and take the "Misc" section of each language file applied; a key the file lacks keeps the text it
+// had, so no box ever comes up empty.
 struct MessageCatalog {
     MessageCatalog();
     QHash<QString, QString> Texts;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calibration/ReferencePoints.h"
 #include "core/common/IniFile.h"
 #include "core/common/Settings.h"
 #include "core/common/Types.h"
@@ -89,6 +90,19 @@ struct ConfigValues {
     std::int32_t EkranXMax_X = 200, EkranXMax_Y = 100;
     std::int32_t EkranYMax_X = 20, EkranYMax_Y = 20;
     std::int32_t TypeOfCurve = 1;
+
+    // The six [Axes] points under the calibration's names.
+    ReferencePoints Points() const {
+        return {Ekran0_X, Ekran0_Y, EkranXMax_X, EkranXMax_Y, EkranYMax_X, EkranYMax_Y};
+    }
+    void SetPoints(const ReferencePoints& points) {
+        Ekran0_X = points.ZeroPointX;
+        Ekran0_Y = points.ZeroPointY;
+        EkranXMax_X = points.XMaxPointX;
+        EkranXMax_Y = points.XMaxPointY;
+        EkranYMax_X = points.YMaxPointX;
+        EkranYMax_Y = points.YMaxPointY;
+    }
 
     friend bool operator==(const ConfigValues&, const ConfigValues&) = default;
 };

@@ -238,8 +238,9 @@ void AppendLine(QByteArray& bytes, std::int32_t value) {
 // A file is never written that could not be read back.
 void CheckCoordinates(const GraData& data) {
     bool inside = true;
-    for (const std::int32_t value : {data.ZeroPointX, data.ZeroPointY, data.XMaxPointX,
-                                     data.XMaxPointY, data.YMaxPointX, data.YMaxPointY}) {
+    const ReferencePoints& ref = data.Points;
+    for (const std::int32_t value : {ref.ZeroPointX, ref.ZeroPointY, ref.XMaxPointX, ref.XMaxPointY,
+                                     ref.YMaxPointX, ref.YMaxPointY}) {
         inside = inside && IsPictureCoordinate(value);
     }
     for (const std::vector<PicturePoint>& points : data.Curves) {
@@ -286,9 +287,10 @@ QByteArray WriteGraText(const GraData& data) {
     for (const QString* text : {&data.MinX, &data.MaxX, &data.MinY, &data.MaxY}) {
         AppendLine(bytes, EncodeText(*text));
     }
+    const ReferencePoints& ref = data.Points;
     for (const std::int32_t value :
-         {data.ZeroPointX, data.ZeroPointY, data.XMaxPointX, data.XMaxPointY, data.YMaxPointX,
-          data.YMaxPointY, data.ScaleXCode, data.ScaleYCode}) {
+         {ref.ZeroPointX, ref.ZeroPointY, ref.XMaxPointX, ref.XMaxPointY, ref.YMaxPointX,
+          ref.YMaxPointY, data.ScaleXCode, data.ScaleYCode}) {
         AppendLine(bytes, value);
     }
     for (int c = 1; c <= kCurveCount; ++c) {
@@ -311,12 +313,12 @@ GraData ReadGraText(const QByteArray& bytes, const QString& fileName) {
     data.MaxX = reader.NextText("the X value of the X-max point");
     data.MinY = reader.NextText("the Y value of the zero point");
     data.MaxY = reader.NextText("the Y value of the Y-max point");
-    data.ZeroPointX = reader.NextCoordinate("the zero point's x");
-    data.ZeroPointY = reader.NextCoordinate("the zero point's y");
-    data.XMaxPointX = reader.NextCoordinate("the X-max point's x");
-    data.XMaxPointY = reader.NextCoordinate("the X-max point's y");
-    data.YMaxPointX = reader.NextCoordinate("the Y-max point's x");
-    data.YMaxPointY = reader.NextCoordinate("the Y-max point's y");
+    data.Points.ZeroPointX = reader.NextCoordinate("the zero point's x");
+    data.Points.ZeroPointY = reader.NextCoordinate("the zero point's y");
+    data.Points.XMaxPointX = reader.NextCoordinate("the X-max point's x");
+    data.Points.XMaxPointY = reader.NextCoordinate("the X-max point's y");
+    data.Points.YMaxPointX = reader.NextCoordinate("the Y-max point's x");
+    data.Points.YMaxPointY = reader.NextCoordinate("the Y-max point's y");
     data.ScaleXCode = ReadScaleCode(reader, "the X scale code");
     data.ScaleYCode = ReadScaleCode(reader, "the Y scale code");
     for (int c = 1; c <= kCurveCount; ++c) {

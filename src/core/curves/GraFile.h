@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calibration/ReferencePoints.h"
 #include "core/common/Errors.h"
 #include "core/common/Types.h"
 
@@ -19,9 +20,7 @@ namespace lineora {
 struct GraData {
     QString PictureName; // file name only; the picture lies in Data/Grafiks/
     QString MinX, MaxX, MinY, MaxY;
-    std::int32_t ZeroPointX = 0, ZeroPointY = 0;
-    std::int32_t XMaxPointX = 0, XMaxPointY = 0;
-    std::int32_t YMaxPointX = 0, YMaxPointY = 0;
+    ReferencePoints Points;
     // 1 linear, 2 decimal logarithmic, 3 natural logarithmic.
     std::int32_t ScaleXCode = 1, ScaleYCode = 1;
     // Curves 1..5 in row order; entry 0 is unused.

@@ -1,3 +1,4 @@
+#include "core/common/MessageKeys.h"
 #include "core/curves/PointStore.h"
 
 #include <cassert>
@@ -45,7 +46,7 @@ AddPointResult AddPoint(PointStore& store, Calibration& cal, const Settings& set
         return AddPointResult::Erased;
     }
     if (store.LineNext[c] > kHandPickedCapacity) {
-        host.ShowMessage(LoadMessage(catalog, QStringLiteral("msgMessaga7")));
+        host.ShowMessage(LoadMessage(catalog, MsgKey::CurveFull));
         return AddPointResult::Full;
     }
     if (HasPointAt(store, c, cal.MousePicX, cal.MousePicY)) {

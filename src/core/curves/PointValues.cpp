@@ -23,6 +23,15 @@ void ClearValues(PointStore& store) {
     }
 }
 
+// The record keeps the last point converted: when the mouse then stands where no value can be
+// computed, the status bar still shows that point's angle.
+PicturePoint KeepFramed(Calibration& cal, const FramePoint& framed) {
+    cal.FrameX = framed.Frame.X;
+    cal.FrameY = framed.Frame.Y;
+    cal.PointAngle = framed.Angle;
+    return framed.Frame;
+}
+
 // Frame to chart values linearly with the double-axis window's first angle range, as the mode's
 // own points require even when the axis values of curve 3 and 4 differ.
 ChartPoint FixedPointValue(Calibration& cal, const DoubleAxisRanges& ranges, PicturePoint frame) {
@@ -45,10 +54,8 @@ void RecomputeCurve(PointStore& store, Calibration& cal, const Settings& setting
                     int specialMode, const DoubleAxisRanges* doubleAxis) {
     for (int row = kFirstRow; row <= kLastRow && store.PointPixels[row][c].Used == 1; ++row) {
         const PixelEntry& p = store.PointPixels[row][c];
-        const PicturePoint frame = PictureToFrame(cal, settings, p.PixX, p.PixY);
-        cal.FrameX = frame.X;
-        cal.FrameY = frame.Y;
-        const ChartPoint value = FrameToChart(cal, settings, cal.FrameX, cal.FrameY, cal.AxisLenX,
+        const PicturePoint frame = KeepFramed(cal, PictureToFrame(cal, settings, p.PixX, p.PixY));
+        const ChartPoint value = FrameToChart(cal, settings, frame.X, frame.Y, cal.AxisLenX,
                                               cal.AxisLenY, c, doubleAxis);
         // The light-distribution mode folds both halves of a polar chart onto positive angles.
         const Extended x = specialMode == 3 ? std::fabs(value.X) : value.X;
@@ -60,9 +67,7 @@ void RecomputeFixedPoints(PointStore& store, Calibration& cal, const Settings& s
                           const DoubleAxisRanges& ranges) {
     for (int row = kFirstRow; row <= kFixedPointRows; ++row) {
         const PixelEntry& p = store.PointPixels[row][kFixedPointCurve];
-        const PicturePoint frame = PictureToFrame(cal, settings, p.PixX, p.PixY);
-        cal.FrameX = frame.X;
-        cal.FrameY = frame.Y;
+        const PicturePoint frame = KeepFramed(cal, PictureToFrame(cal, settings, p.PixX, p.PixY));
         const ChartPoint value = FixedPointValue(cal, ranges, frame);
         store.PointValues[row][kFixedPointCurve] = ValueEntry{1, value.X, value.Y};
     }

@@ -23,11 +23,12 @@ struct Point64 {
     std::int64_t Y = 0;
 };
 
-struct ReferencePoints {
+// The reference points in 64 bits, so painting arithmetic near a far-off point cannot wrap.
+struct ReferencePoints64 {
     Point64 Zero, XMax, YMax;
 };
 
-ReferencePoints ReferencesOf(const Calibration& cal) {
+ReferencePoints64 ReferencesOf(const Calibration& cal) {
     return {{cal.ZeroPointX, cal.ZeroPointY},
             {cal.XMaxPointX, cal.XMaxPointY},
             {cal.YMaxPointX, cal.YMaxPointY}};
@@ -48,7 +49,7 @@ void DrawLetterX(QPainter& painter, Point64 xMax) {
     overlay::Line(painter, xMax.X + 20, xMax.Y + 10, xMax.X + 10, xMax.Y + 22);
 }
 
-void DrawCartesian(QPainter& painter, const ReferencePoints& p, const Settings& settings) {
+void DrawCartesian(QPainter& painter, const ReferencePoints64& p, const Settings& settings) {
     if (!settings.NewAxesLook) {
         Line(painter, p.Zero, p.YMax);
         Line(painter, p.Zero, p.XMax);
@@ -68,7 +69,7 @@ void DrawCartesian(QPainter& painter, const ReferencePoints& p, const Settings& 
 
 // Two diameters and PolarCircleCount evenly spaced circles, the outermost through X-max.
 void DrawPolar(QPainter& painter, Calibration& cal, const Settings& settings,
-               const ReferencePoints& p) {
+               const ReferencePoints64& p) {
     const std::int32_t radius = RoundHalfEven(std::hypot(
         static_cast<Extended>(p.XMax.X - p.Zero.X), static_cast<Extended>(p.XMax.Y - p.Zero.Y)));
     ComputeAxisAngles(cal, settings);
@@ -87,7 +88,7 @@ void DrawPolar(QPainter& painter, Calibration& cal, const Settings& settings,
 }
 
 // The reference points themselves stay visible in red whatever the pen.
-void MarkReferencePixels(QImage& working, const ReferencePoints& p) {
+void MarkReferencePixels(QImage& working, const ReferencePoints64& p) {
     for (const Point64& point : {p.YMax, p.Zero, p.XMax}) {
         pixels::SetPixelIfInside(working, point.X, point.Y, kRed);
     }
@@ -140,7 +141,7 @@ void DrawAxes(QImage& working, Calibration& cal, const Settings& settings) {
     if (working.isNull() || (!cartesian && !polar)) {
         return;
     }
-    const ReferencePoints points = ReferencesOf(cal);
+    const ReferencePoints64 points = ReferencesOf(cal);
     {
         QPainter painter(&working);
         overlay::UsePen(painter, settings.AxesInvert ? PenMode::NotXor : PenMode::Copy,

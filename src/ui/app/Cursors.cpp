@@ -73,7 +73,8 @@ QPoint CursorHotSpot(int id) {
     return Drawn(id) ? kPictures[static_cast<std::size_t>(id)].hotSpot : QPoint();
 }
 
-QCursor PictureCursor(int id) {
+QCursor PictureCursor(CursorId which) {
+    const int id = static_cast<int>(which);
     static std::array<std::array<std::optional<QCursor>, kCursorCount>, 2> cache;
     if (!Drawn(id)) {
         return QCursor(Qt::ArrowCursor);

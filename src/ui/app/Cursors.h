@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/commands/ToolModes.h"
+
 #include <QCursor>
 #include <QPixmap>
 
@@ -12,7 +14,7 @@ namespace lineora {
 // Unknown numbers give the system arrow.
 inline constexpr int kCursorCount = 17;
 
-QCursor PictureCursor(int id);
+QCursor PictureCursor(CursorId which);
 
 // The drawn image of a cursor, 32 x 32 device-independent pixels at the given ratio (null for
 // the system ones), and its hotspot in device-independent pixels.

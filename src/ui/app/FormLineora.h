@@ -65,7 +65,7 @@ public:
     void ApplyWindowToggles() override;
     void ApplyWindowPlacements() override;
     void CaptureWindowPlacements() override;
-    void SetPictureCursor(int id) override;
+    void SetPictureCursor(CursorId id) override;
     void ScrollPictureBy(int dx, int dy) override;
     void UpdateMagnifier(int x, int y) override;
     void ShowStatus(int panel, const QString& text) override;
@@ -220,7 +220,7 @@ private:
     std::array<QAction*, 6> cursorItems_{};
     std::array<QAction*, 8> pixelFormatItems_{};
     std::array<bool, kToggleCount> toggleShown_{};
-    int pictureCursor_ = -1;
+    CursorId pictureCursor_ = static_cast<CursorId>(-1); // none set yet
     TFormHelp* help_ = nullptr; // made when first asked for, owned as a child
 };
 

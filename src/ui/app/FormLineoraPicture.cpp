@@ -50,7 +50,7 @@ void TFormLineora::ViewScaleChanged() {
     }
 }
 
-void TFormLineora::SetPictureCursor(int id) {
+void TFormLineora::SetPictureCursor(CursorId id) {
     if (id == pictureCursor_) {
         return;
     }

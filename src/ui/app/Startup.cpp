@@ -84,7 +84,7 @@ void StartProgram(State& state, Host& host, Windows& windows, const QStringList&
 
     // Main-window initialisation.
     state.Setup.PolarCircleCount = 1;
-    state.Main.CurrentCursor = state.Main.CursorKind;
+    state.Main.CurrentCursor = CursorOfKind(state.Main.CursorKind);
     state.ZoneList.ZoneCount = 1;
     state.Main.SpecialMode = 0;
     main.InitialiseControls();

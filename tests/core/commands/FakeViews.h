@@ -14,7 +14,7 @@ class FakeViews : public Views {
 public:
     int PictureRepaints = 0, AreaRepaints = 0, ScaleChanges = 0, TableChanges = 0;
     int Nudges = 0, Closes = 0, MagnifierUpdates = 0, PipetteHovers = 0, PipettePicks = 0;
-    int LastCursor = -1;
+    CursorId LastCursor = static_cast<CursorId>(-1); // none set yet
     QPoint Scrolled, PointerMoved;
     std::map<int, QString> Status;
     QString Caption;
@@ -27,7 +27,7 @@ public:
     void ApplyWindowToggles() override {}
     void ApplyWindowPlacements() override {}
     void CaptureWindowPlacements() override {}
-    void SetPictureCursor(int id) override { LastCursor = id; }
+    void SetPictureCursor(CursorId id) override { LastCursor = id; }
     void ScrollPictureBy(int dx, int dy) override { Scrolled += QPoint(dx, dy); }
     void UpdateMagnifier(int, int) override { ++MagnifierUpdates; }
     void ShowStatus(int panel, const QString& text) override { Status[panel] = text; }

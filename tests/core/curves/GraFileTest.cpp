@@ -86,7 +86,7 @@ TEST(GraText, WorkTheFileCannotHoldIsNotWritten) {
     data.Curves[kCurveCount].assign(1001, PicturePoint{1, 1});
     EXPECT_THROW(WriteGraText(data), FileError);
     data = SampleWork();
-    data.YMaxPointY = -1000001;
+    data.Points.YMaxPointY = -1000001;
     EXPECT_THROW(WriteGraText(data), FileError);
 }
 
