@@ -136,10 +136,6 @@ void ComputeAxisAngles(Calibration& cal, const Settings& settings) {
     }
 }
 
-void ComputePointAngle(Calibration& cal, std::int32_t px, std::int32_t py) {
-    cal.PointAngle = PointAngleOf(cal, px, py);
-}
-
 FramePoint PictureToFrame(const Calibration& cal, const Settings& settings, std::int32_t px,
                           std::int32_t py) {
     const Extended angle = PointAngleOf(cal, px, py);

@@ -43,7 +43,6 @@ struct DoubleAxisRanges {
 
 void ComputeAxisLengths(Calibration& cal);
 void ComputeAxisAngles(Calibration& cal, const Settings& settings);
-void ComputePointAngle(Calibration& cal, std::int32_t px, std::int32_t py);
 
 // A picture point in the axis frame (whole pixels along the X axis and toward the Y-max
 // point), with the direction from the zero point to the picture point (the record's
