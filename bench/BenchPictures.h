@@ -4,11 +4,15 @@
 // same run.
 
 #include "core/calibration/Calibration.h"
+#include "core/common/Rounding.h"
 
 #include <QImage>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <numbers>
 
 namespace lineora::bench {
 
@@ -35,6 +39,18 @@ inline Calibration PlotArea() {
     Calibration cal;
     cal.Points() = {300, 3700, 5700, 3700, 300, 300};
     return cal;
+}
+
+// The same plot area on a scan turned by 1.5 degrees: the X axis 5400 pixels long, the Y axis
+// 3400, so chart values come out with all their digits.
+inline ReferencePoints TurnedPlotArea() {
+    const Extended a = 1.5L * std::numbers::pi_v<Extended> / 180;
+    return {300,
+            3700,
+            RoundHalfEven(300 + 5400 * std::cos(a)),
+            RoundHalfEven(3700 - 5400 * std::sin(a)),
+            RoundHalfEven(300 - 3400 * std::sin(a)),
+            RoundHalfEven(3700 - 3400 * std::cos(a))};
 }
 
 inline void SetPictureBytes(benchmark::State& state, const QImage& picture) {

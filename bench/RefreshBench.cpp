@@ -1,15 +1,13 @@
+#include "BenchPictures.h"
 #include "core/commands/Commands.h"
 #include "core/commands/NullViews.h"
 #include "core/common/NumberText.h"
-#include "core/common/Rounding.h"
 #include "core/curves/Export.h"
 #include "core/curves/TableModel.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <memory>
-#include <numbers>
 #include <random>
 
 namespace lineora {
@@ -44,14 +42,8 @@ std::unique_ptr<State> FullState() {
     SetDecimalChar(QLatin1Char('.'));
     auto state = std::make_unique<State>();
     state->Setup.XDirection = 1;
-    const Extended a = 1.5L * std::numbers::pi_v<Extended> / 180;
     Calibration& cal = state->Cal;
-    cal.Points() = {300,
-                    3700,
-                    RoundHalfEven(300 + 5400 * std::cos(a)),
-                    RoundHalfEven(3700 - 5400 * std::sin(a)),
-                    RoundHalfEven(300 - 3400 * std::sin(a)),
-                    RoundHalfEven(3700 - 3400 * std::cos(a))};
+    cal.Points() = bench::TurnedPlotArea();
     state->Texts.MaxX = QStringLiteral("100");
     state->Texts.MaxY = QStringLiteral("50");
     ReadAxisValues(state->Texts, cal);

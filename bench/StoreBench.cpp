@@ -1,11 +1,9 @@
+#include "BenchPictures.h"
 #include "core/calibration/Calibration.h"
-#include "core/common/Rounding.h"
 #include "core/curves/PointStore.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <numbers>
 #include <random>
 #include <vector>
 
@@ -18,14 +16,8 @@ constexpr int kPictureHeight = 4000;
 // A scan of a chart turned by 1.5 degrees: X from 0 to 100 over 5400 pixels, Y from 0 to 50
 // over 3400.
 Calibration RotatedCalibration(const Settings& settings) {
-    const Extended a = 1.5L * std::numbers::pi_v<Extended> / 180;
     Calibration cal;
-    cal.Points() = {300,
-                    3700,
-                    RoundHalfEven(300 + 5400 * std::cos(a)),
-                    RoundHalfEven(3700 - 5400 * std::sin(a)),
-                    RoundHalfEven(300 - 3400 * std::sin(a)),
-                    RoundHalfEven(3700 - 3400 * std::cos(a))};
+    cal.Points() = bench::TurnedPlotArea();
     cal.AxisXMin = 0;
     cal.AxisXMax = 100;
     cal.AxisYMin = 0;
