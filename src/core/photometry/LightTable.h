@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/common/Types.h"
+#include "core/curves/PointStore.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lineora {
+
+// The light-distribution tables for the ILLUM database of light devices. Curves 1..4 hold the
+// halves of the two planes (1 upper and 3 right with angles >= 0, 2 lower and 4 left), curve 5
+// the special points; the chart values must be current (RecomputeAllValues) before a table is
+// written. The lines come without line ends; a file gets CR LF after each.
+
+enum class LightAngles { All90, All180, Different };
+
+// What the polar mode's dialog holds when its table is written.
+struct PolarTableFields {
+    int ChartType = 1; // 1 one curve, 2 two curves
+    bool CrossSymmetric = false;
+    bool LongSymmetric = false;
+    LightAngles Angles = LightAngles::All90;
+    Extended I0 = 100;
+    Extended I180 = 0;
+    Extended Upper = 90, Lower = 90, Right = 90, Left = 90;
+};
+
+// Writes the limiting angles and intensities the fields give into the special points of
+// curve 5, then returns the table of the polar chart.
+QStringList PolarLightTable(PointStore& store, const PolarTableFields& fields);
+
+struct CartesianTableFields {
+    int ChartType = 1; // 1 one curve, 2 two curves, 3 two curves with the second pair shifted
+    bool CrossSymmetric = true;
+    bool LongSymmetric = true;
+};
+
+// How chart type 3 moved the second pair onto the first: intensity factor, angle offset and
+// the "A/B=factor" text shown beside the dialog's chart type.
+struct PairShift {
+    Extended Scale = 1;
+    Extended Shift = 0;
+    QString Label;
+};
+
+// Returns the table of the cartesian chart. Curves 2 and 4 are put in order of decreasing
+// angle; chart type 3 first shifts and rescales curves 3 and 4 and reports how in *shift.
+// Throws CalcError, with nothing changed, when the second pair's axial intensity is 0.
+QStringList CartesianLightTable(PointStore& store, const CartesianTableFields& fields,
+                                PairShift* shift);
+
+} // namespace lineora
