@@ -22,11 +22,10 @@ class ConfigViews : public FakeViews {
 public:
     State* state = nullptr;
     FormPlacements Where;
-    int Placed = 0, Shown = 0;
+    int Placed = 0;
 
     void ApplyWindowPlacements() override { ++Placed; }
     void CaptureWindowPlacements() override { state->Setup.Forms = Where; }
-    void ControlsChanged() override { ++Shown; }
 };
 
 class Configuration : public ::testing::Test {
@@ -56,10 +55,8 @@ TEST_F(Configuration, FirstRunWithoutFileStartsFromTheDefaults) {
     ConfigValues defaults;
     defaults.StepX = true; // "BolStepX" defaults to on and is read last
     EXPECT_EQ(CollectConfigValues(*state), defaults);
-    EXPECT_EQ(state->Setup.StepX, 10);
     EXPECT_EQ(state->Pics.PictureDir, QDir::homePath() + QLatin1Char('/'));
     EXPECT_EQ(views.Placed, 1);
-    EXPECT_GE(views.Shown, 1);
     EXPECT_FALSE(QFile::exists(Path()));
 }
 
@@ -143,14 +140,6 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  '.',
                  {"Xmin", "Xmax"}},
-        // Curves without a stored colour can be told apart; a stored colour stays.
-        LoadCase{"CurvesWithoutColourKeysGetDistinctColours", "[Color]\nline3=65280\n", nullptr,
-                 [](const State& s) {
-                     using Colours = std::array<TColor, kCurveCount + 1>;
-                     EXPECT_EQ(s.Setup.LineColors,
-                               (Colours{0, 0x0000FF, 0xFF0000, 0x00FF00, 0xFF00FF, 0x008CFF}));
-                     EXPECT_EQ(s.Setup.AxesColor, 0x0000FFu);
-                 }},
         LoadCase{"CommaTextsWithAPointInUse",
                  "[Axes]\nXmin=1,5\n[StepByX]\nStepXDelta=0,5\nStepFromX=1,25\n", nullptr,
                  [](const State& s) {
@@ -293,30 +282,16 @@ TEST_F(Configuration, CloseAlwaysAsksAndWritesFirstOnlyWhenSaving) {
     EXPECT_TRUE(Mentions(host.Shown[0], Path()));
 }
 
-TEST(SetupColour, EachButtonTakesTheChosenColourAndKeepsItOnCancel) {
-    for (int button = 1; button <= kAxesColorButton; ++button) {
-        Settings settings;
-        ScriptedHost host;
-        const TColor& colour = button == kAxesColorButton
-                                   ? settings.AxesColor
-                                   : settings.LineColors[static_cast<std::size_t>(button)];
-        const TColor before = colour;
-        host.Colors = {std::nullopt, TColor{0x123456}};
-        EXPECT_FALSE(ChooseSetupColor(settings, host, button));
-        EXPECT_EQ(colour, before) << button;
-        EXPECT_TRUE(ChooseSetupColor(settings, host, button));
-        EXPECT_EQ(colour, TColor{0x123456}) << button;
-    }
-}
-
 TEST(StepXText, KeepsTheTextAndTakesOnlyANumber) {
     struct Case {
         const char* text;
         char separator;
         double stepAfter; // StepX starts at 10; 0 when the text is refused
     };
-    for (const Case& c : {Case{"2,5", ',', 2.5}, Case{"", '.', 10}, Case{"-", '.', 0},
-                          Case{",", ',', 0}, Case{"2,5", '.', 0}}) {
+    // clang-format off
+    const Case cases[] = {{"2,5", ',', 2.5}, {"", '.', 10}, {"-", '.', 0}, {",", ',', 0}, {"2,5", '.', 0}};
+    // clang-format on
+    for (const Case& c : cases) {
         const DecimalCharGuard separator(QLatin1Char(c.separator));
         Settings settings;
         settings.StepX = 10;
@@ -333,22 +308,6 @@ TEST(StepXText, KeepsTheTextAndTakesOnlyANumber) {
 
 using SetupEffects = CommandTest;
 
-TEST_F(SetupEffects, ActivationEndsStepXAndTakesItsCrosshairOffButLeavesAutocorrection) {
-    const QImage before = state->Pics.Working.copy();
-    ReleaseStepX(*state, views); // step X off: nothing to do
-    EXPECT_EQ(state->Pics.Working, before);
-    state->Cal.SnapPicX = 200;
-    state->Cal.SnapPicY = 300;
-    SwitchStepX(*state, host, views, true);
-    ASSERT_NE(state->Pics.Working, before);
-    ReleaseStepX(*state, views);
-    EXPECT_FALSE(state->Main.StepXOn);
-    EXPECT_EQ(state->Pics.Working, before);
-    SwitchAutoCorrect(*state, views, true);
-    ReleaseStepX(*state, views);
-    EXPECT_TRUE(state->Main.AvtoCorrectOn);
-}
-
 TEST_F(SetupEffects, LeavingRereadsTheAxisFieldsAndRedrawsInTheNewColours) {
     ASSERT_TRUE(AppendPoint(state->Store, 1, 300, 200));
     state->Setup.LineColors[1] = 0x00FF00;
@@ -361,14 +320,6 @@ TEST_F(SetupEffects, LeavingRereadsTheAxisFieldsAndRedrawsInTheNewColours) {
     LeaveSetup(*state, views);
     EXPECT_EQ(state->Cal.AxisXMax, 20.0);
     EXPECT_EQ(state->Pics.Working.pixel(301, 200), ToQRgb(0x00FF00));
-}
-
-TEST_F(SetupEffects, PolarCirclesNeverDropBelowOne) {
-    StepPolarCircles(*state, views, +1);
-    EXPECT_EQ(state->Setup.PolarCircleCount, 2);
-    StepPolarCircles(*state, views, -1);
-    StepPolarCircles(*state, views, -1);
-    EXPECT_EQ(state->Setup.PolarCircleCount, 1);
 }
 
 } // namespace

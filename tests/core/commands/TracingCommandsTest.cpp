@@ -101,24 +101,6 @@ TEST_F(TracingCommands, BadFieldsKeepTheCurveAndSayWhy) {
     }
 }
 
-TEST_F(TracingCommands, PipetteShowsTheCleanColourPicksOnALeftClickAndOkKeepsIt) {
-    state->Pics.Clean.setPixel(30, 40, qRgb(10, 20, 30));
-    state->Pics.Working.setPixel(30, 40, qRgb(0, 0, 0)); // a mark over it is not what it reads
-    PictureMouseMove(*state, host, views, 0, 30, 40);
-    EXPECT_EQ(views.PipetteHovers, 0); // only the pick-colour tool
-
-    StartColorPicking(*state, views);
-    PictureMouseMove(*state, host, views, 0, 30, 40);
-    EXPECT_EQ(views.PipetteColour, MakeColor(10, 20, 30));
-    PictureMouseDown(*state, host, views, Shift::Ctrl | Shift::Left, 30, 40);
-    EXPECT_EQ(views.PipettePicks, 0);
-    PictureMouseDown(*state, host, views, Shift::Left, 30, 40);
-    EXPECT_EQ(views.PipettePicks, 1);
-    EXPECT_EQ(Points(*state), 0);
-    AcceptFindColor(*state, views, 0x123456);
-    EXPECT_EQ(state->Setup.FindColor, 0x123456u);
-}
-
 // Automatic digitizing -----------------------------------------------------------------------
 
 class AutoDigitizing : public TracingCommands {
