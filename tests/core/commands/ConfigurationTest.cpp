@@ -103,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"SavedReferencePoints", "[Axes]\nEkran0_X=7\nEkranYMax_Y=-3\nDirectionOfX=-1\n",
                  nullptr,
                  [](const State& s) {
-                     EXPECT_EQ(Ref(s), (RefPoints{{{7, 100}, {200, 100}, {20, -3}}}));
-                     EXPECT_EQ(s.Setup.XDirection, -1);
+                     EXPECT_EQ(std::pair(Ref(s), s.Setup.XDirection),
+                               std::pair(RefPoints{{{7, 100}, {200, 100}, {20, -3}}}, -1));
                  }},
         // Direction 0, an unknown chart kind and a step that is no number check no button.
         LoadCase{"ValuesThatCheckNoButtonLeaveTheState",
@@ -115,10 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                      s.Setup.StepX = 3;
                  },
                  [](const State& s) {
-                     EXPECT_EQ(s.Setup.XDirection, -1);
-                     EXPECT_EQ(s.Setup.TypeOfCurve, 2);
+                     EXPECT_EQ(std::tuple(s.Setup.XDirection, s.Setup.TypeOfCurve, s.Setup.StepX),
+                               std::tuple(-1, 2, 3.0L));
                      EXPECT_EQ(s.Setup.StepXText, "abc");
-                     EXPECT_EQ(s.Setup.StepX, 3);
                  },
                  '.',
                  {"StepXDelta"}},
@@ -130,13 +129,11 @@ INSTANTIATE_TEST_SUITE_P(
                  [](State& s) { s.Cal.AxisXMax = 4; },
                  [](const State& s) {
                      EXPECT_EQ(s.Texts.MaxX, "-");
-                     EXPECT_EQ(s.Cal.AxisXMax, 4);
-                     EXPECT_EQ(s.Cal.AxisYMax, 2.5);
-                     EXPECT_EQ(s.Cal.AxisPolarMax, 7);
-                     EXPECT_TRUE(s.Setup.LanguageEnglish);
-                     EXPECT_FALSE(s.Setup.LanguageRussian);
-                     EXPECT_FALSE(s.Main.ShowTable);
-                     EXPECT_EQ(s.Setup.Forms.MainLeft, 123);
+                     EXPECT_EQ(std::tuple(s.Cal.AxisXMax, s.Cal.AxisYMax, s.Cal.AxisPolarMax),
+                               std::tuple(4.0, 2.5, 7.0L));
+                     EXPECT_EQ(std::tuple(s.Setup.LanguageEnglish, s.Setup.LanguageRussian,
+                                          s.Main.ShowTable, s.Setup.Forms.MainLeft),
+                               std::tuple(true, false, false, 123));
                  },
                  '.',
                  {"Xmin", "Xmax"}},
@@ -144,8 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "[Axes]\nXmin=1,5\n[StepByX]\nStepXDelta=0,5\nStepFromX=1,25\n", nullptr,
                  [](const State& s) {
                      EXPECT_EQ(s.Texts.MinX, "1.5");
-                     EXPECT_EQ(s.Setup.StepX, 0.5L);
-                     EXPECT_EQ(s.Main.StepFromX, 1.25L);
+                     EXPECT_EQ(std::pair(s.Setup.StepX, s.Main.StepFromX), std::pair(0.5L, 1.25L));
                  }},
         // Of radio buttons read in turn the last one checked wins; none when all are off.
         LoadCase{"LaterButtonsWin",
@@ -153,16 +149,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "[Axes]\nXScaleLogarifm10X=1\nXScaleLogarifmNatX=1\nYScaleNormalX=0\n",
                  nullptr,
                  [](const State& s) {
-                     EXPECT_EQ(s.Setup.Separator, SeparatorChoice::System);
-                     EXPECT_EQ(s.Setup.ScaleX, ScaleKind::Ln);
-                     EXPECT_EQ(s.Setup.ScaleY, ScaleKind::None);
+                     EXPECT_EQ(std::tuple(s.Setup.Separator, s.Setup.ScaleX, s.Setup.ScaleY),
+                               std::tuple(SeparatorChoice::System, ScaleKind::Ln, ScaleKind::None));
                  }},
         // The rest of the keys are applied in the round trip of a written state below.
         LoadCase{"StepSwitchOfTheSecondSectionWins",
                  "[Rezim]\nStepX=1\nAvtoCorrect=1\n[StepByX]\nBolStepX=0\n", nullptr,
                  [](const State& s) {
-                     EXPECT_FALSE(s.Main.StepXOn);
-                     EXPECT_TRUE(s.Main.AvtoCorrectOn);
+                     EXPECT_EQ(std::pair(s.Main.StepXOn, s.Main.AvtoCorrectOn),
+                               std::pair(false, true));
                  }}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 

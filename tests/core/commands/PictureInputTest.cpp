@@ -7,8 +7,6 @@
 #include "core/common/Rounding.h"
 #include "core/picture/Overlay.h"
 
-#include <QPainter>
-
 namespace lineora::test {
 namespace {
 
@@ -117,8 +115,7 @@ protected:
 
     void ExpectOnlyTheLiveCrosshair(bool live) {
         QImage picture = state->Pics.Clean.copy();
-        Calibration cal = state->Cal;
-        DrawAxes(picture, cal, state->Setup);
+        DrawAxes(picture, state->Cal, state->Setup);
         RedrawMarks(picture, state->Store, state->Setup);
         ASSERT_EQ(state->Pics.CrosshairOnWorking.has_value(), live);
         if (live) {
@@ -195,10 +192,7 @@ TEST_F(KeysAndZones, ArrowsNudgeAReferencePointAndOtherKeysReapplyIt) {
 class ZoneSearch : public KeysAndZones {
 protected:
     void SetUp() override {
-        QPainter painter(&state->Pics.Clean);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawLine(150, 300, 450, 200);
-        painter.end();
+        DrawInk(state->Pics.Clean, {{150, 300}, {450, 200}});
         AppendPoint(state->Store, 1, 20, 20);
         PaintZone();
         circles = state->ZoneList.ZoneCount - 1;

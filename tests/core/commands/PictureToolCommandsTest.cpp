@@ -6,8 +6,6 @@
 #include "core/picture/Rotation.h"
 #include "core/picture/StraightenGuide.h"
 
-#include <QPainter>
-
 namespace lineora::test {
 namespace {
 
@@ -23,10 +21,8 @@ class PictureTools : public CommandTest {
 protected:
     void SetUp() override {
         state->Cal.XMaxPointY = 380; // the X axis rises 20 pixels over 400
-        QPainter painter(&state->Pics.Clean);
-        painter.fillRect(200, 200, 60, 30, Qt::black);
-        painter.fillRect(400, 100, 1, 1, Qt::black); // a speck
-        painter.end();
+        FillBox(state->Pics.Clean, {200, 200, 60, 30});
+        FillBox(state->Pics.Clean, {400, 100, 1, 1}); // a speck
         AppendPoint(state->Store, 1, 300, 200);
         AppendPoint(state->Store, 2, 350, 250);
         RedrawPicture(*state, views);
