@@ -5,6 +5,7 @@
 #include "core/commands/SetupCommands.h"
 #include "core/common/Color.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 
 #include <QDir>
@@ -43,9 +44,6 @@ protected:
 
     QString Path() const { return folder.filePath(QStringLiteral("lineora3.Ini")); }
     void Load() { LoadConfig(*state, views, host, folder.path()); }
-    QString CloseQuestion() const {
-        return LoadMessage(state->Messages, QStringLiteral("msgMessaga20"));
-    }
 };
 
 TEST_F(Configuration, FirstRunWithoutFileStartsFromTheDefaults) {
@@ -97,13 +95,13 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"FixedReferencePointsWhenNotLoaded",
                  "[Setup]\nLoadScalaKoord=0\n[Axes]\nEkran0_X=7\nEkran0_Y=8\n", nullptr,
                  [](const State& s) {
-                     EXPECT_EQ(Ref(s), (RefPoints{{{50, 100}, {100, 100}, {50, 50}}}));
+                     EXPECT_EQ(Ref(s.Cal), (RefPoints{{{50, 100}, {100, 100}, {50, 50}}}));
                  }},
         // Direction -1 runs its handler, and then the saved points win.
         LoadCase{"SavedReferencePoints", "[Axes]\nEkran0_X=7\nEkranYMax_Y=-3\nDirectionOfX=-1\n",
                  nullptr,
                  [](const State& s) {
-                     EXPECT_EQ(std::pair(Ref(s), s.Setup.XDirection),
+                     EXPECT_EQ(std::pair(Ref(s.Cal), s.Setup.XDirection),
                                std::pair(RefPoints{{{7, 100}, {200, 100}, {20, -3}}}, -1));
                  }},
         // Direction 0, an unknown chart kind and a step that is no number check no button.
@@ -264,7 +262,7 @@ TEST_F(Configuration, CloseAlwaysAsksAndWritesFirstOnlyWhenSaving) {
     state->Setup.AutoSave = true;
     host.Answers = {Host::Answer::No}; // written even when the user stays
     EXPECT_FALSE(CloseQuery(*state, host, views));
-    EXPECT_EQ(host.Shown, (QStringList{CloseQuestion(), CloseQuestion()}));
+    EXPECT_EQ(host.Shown, QStringList(2, LoadMessage(state->Messages, MsgKey::CloseProgram)));
     EXPECT_TRUE(ReadBytes(Path()).startsWith("[Rezim]\nStepX="));
 
     // A failed write is reported and the user may still leave.

@@ -2,7 +2,6 @@
 #include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
 #include "core/common/Errors.h"
-#include "core/curves/Export.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -85,10 +84,10 @@ TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheW
     host.Clipboard = WhitePicture(30, 20);
     PastePicture(*state, host, views, ClipboardPreview(*state, host).value());
     EXPECT_TRUE(host.Shown.isEmpty());
-    EXPECT_EQ(state->Pics.PictureFileName, QStringLiteral("clipboard"));
-    EXPECT_EQ(state->Pics.PictureWidth, 30);
+    EXPECT_EQ(
+        std::tuple(state->Pics.PictureFileName, state->Pics.PictureWidth, state->Main.ScaleIndex),
+        std::tuple(QStringLiteral("clipboard"), 30, kScaleOneToOne));
     EXPECT_EQ(Points(*state, 1) + Points(*state, 2), 0);
-    EXPECT_EQ(state->Main.ScaleIndex, kScaleOneToOne);
     EXPECT_TRUE(state->Output.MemoText.isEmpty());
 }
 

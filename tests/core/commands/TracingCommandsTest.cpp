@@ -2,19 +2,10 @@
 
 #include "CommandTestSupport.h"
 #include "core/commands/Commands.h"
-#include "core/commands/PictureMouse.h"
 #include "core/common/Color.h"
 
 namespace lineora::test {
 namespace {
-
-TraceFields Fields(TraceCriterion criterion, const char* points, const char* neighbours) {
-    TraceFields fields;
-    fields.Criterion = criterion;
-    fields.PointsText = QString::fromLatin1(points);
-    fields.NeighboursText = QString::fromLatin1(neighbours);
-    return fields;
-}
 
 // A mark at (x, y): its centre black and its circle, somewhere in its box, in `colour`.
 bool MarkedAt(const QImage& picture, int x, int y, TColor colour) {
@@ -67,20 +58,6 @@ TEST_F(TracingCommands, TraceReadsTheCleanCopyMarksItsPointsAndRefreshes) {
     EXPECT_GE(views.TableChanges, 1);
 }
 
-TEST_F(TracingCommands, SecondColourComesFromTheSettingsAndOnlyItReadsTheThreshold) {
-    constexpr TColor kSecond = 0x336699;
-    state->Setup.Special2Color = kSecond;
-    FillBox(state->Pics.Clean, {100, 200, 400, 1});
-    FillBox(state->Pics.Clean, {100, 250, 400, 3}, QColor::fromRgb(ToQRgb(kSecond)));
-    ASSERT_TRUE(TraceFromFields(*state, host, views, Fields(TraceCriterion::Color2, "2", "8")));
-    ASSERT_EQ(Points(*state), 2);
-    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{104, 251})); // the middle row of the band
-
-    EXPECT_TRUE(TraceFromFields(*state, host, views, Fields(TraceCriterion::Black, "20", "x")));
-    EXPECT_EQ(Points(*state), 20);
-    EXPECT_TRUE(host.Shown.isEmpty());
-}
-
 TEST_F(TracingCommands, BadFieldsKeepTheCurveAndSayWhy) {
     StoreThreePoints();
     FillBox(state->Pics.Working, {100, 200, 400, 1});
@@ -93,7 +70,9 @@ TEST_F(TracingCommands, BadFieldsKeepTheCurveAndSayWhy) {
                           Case{TraceCriterion::Black, "1001", "3", "1001"},
                           Case{TraceCriterion::Color2, "20", "9", "9"}}) {
         host.Shown.clear();
-        const TraceFields fields = Fields(c.Criterion, c.Points, c.Neighbours);
+        const TraceFields fields{.Criterion = c.Criterion,
+                                 .PointsText = QString::fromLatin1(c.Points),
+                                 .NeighboursText = QString::fromLatin1(c.Neighbours)};
         EXPECT_FALSE(TraceFromFields(*state, host, views, fields)) << c.Points;
         EXPECT_EQ(Snapshot(*state), before);
         ASSERT_EQ(host.Shown.size(), 1);
@@ -131,7 +110,7 @@ TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) 
     host.Answers.push_back(Host::Answer::Yes);
     ASSERT_TRUE(AutoDigitizeAfterQuestion(*state, host, views, 3));
     // X-max keeps its x, Y-max its y.
-    EXPECT_EQ(Ref(*state), (RefPoints{{{60, 380}, {500, 380}, {60, 100}}}));
+    EXPECT_EQ(Ref(state->Cal), (RefPoints{{{60, 380}, {500, 380}, {60, 100}}}));
     ASSERT_EQ(Points(*state, 2), 30);
     EXPECT_EQ(PointAt(*state, 1, 2), (PicturePoint{95, 201}));
     EXPECT_TRUE(MarkedAt(state->Pics.Working, 95, 201, state->Setup.LineColors[2]));
