@@ -157,16 +157,13 @@ TEST_F(PictureMouse, DeletingAPointRefreshesTheMagnifier) {
 
 // Keys, zones and the nudge window ---------------------------------------------------------
 
-class KeysAndZones : public CommandTest {
-protected:
-    void Press(Key key) { MainWindowKeyDown(*state, host, views, key); }
-};
+using KeysAndZones = CommandTest;
 
 TEST_F(KeysAndZones, ArrowsNudgeAReferencePointAndOtherKeysReapplyIt) {
     SetToolMode(*state, views, Tool::YMaxPoint, CursorId::YMaxPoint);
-    Press(Key::Down);
-    Press(Key::Down);
-    Press(Key::Other);
+    MainWindowKeyDown(*state, host, views, Key::Down);
+    MainWindowKeyDown(*state, host, views, Key::Down);
+    MainWindowKeyDown(*state, host, views, Key::Other);
     EXPECT_EQ(Ref(state->Cal)[2], (PicturePoint{100, 102}));
     EXPECT_EQ(views.Status[3], QStringLiteral(" (0.000000)"));
 }
@@ -245,8 +242,6 @@ TEST_F(KeysAndZones, ClearingALineAsksFirstAndACancelledOrFailedOpenKeepsTheWork
 // Moving a selected point with the arrow keys of the nudge window.
 class Nudge : public KeysAndZones {
 protected:
-    void SetUp() override { state->Store.MarkRadius = 3; }
-
     void Store(std::int32_t x, std::int32_t y) {
         ASSERT_TRUE(AppendPoint(state->Store, 1, x, y));
         RefreshAll(*state, views);

