@@ -159,10 +159,8 @@ TEST_F(GraCommands, SavedWorkOpensAgainAsItWas) {
     EXPECT_EQ(std::tuple(opened->Texts.MinY, opened->Setup.ScaleX, opened->Setup.ScaleY),
               std::tuple(QStringLiteral("1.5"), ScaleKind::Log10, ScaleKind::Ln));
     EXPECT_EQ(opened->Pics.Clean, state->Pics.Clean);
-    EXPECT_EQ(openedViews.Caption, QStringLiteral("Lineora3   ") + PictureFile("chart.bmp"));
     EXPECT_EQ(std::tuple(opened->Main.GraFileName, opened->Main.ToolMode, opened->Main.ScaleIndex),
               std::tuple(DataFile("chart.gra"), Tool::SetPoint, kScaleOneToOne));
-    EXPECT_EQ(opened->Store.PointValues[1][1].Valid, 1); // refreshed after opening
 }
 
 struct DamagedWork {

@@ -133,19 +133,6 @@ TEST(GraText, DamagedFilesAreRefusedWithTheFileTheLineAndTheReason) {
     }
 }
 
-TEST(GraFiles, SaveAndLoadKeepTheBytesAndNameAnUnreadableFile) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("work.gra"));
-    SaveGraFile(path, SampleWorkBytes());
-    EXPECT_EQ(test::ReadBytes(path), SampleWorkBytes());
-    EXPECT_EQ(LoadGraFile(path), SampleWork());
-
-    const QString missing = folder.filePath(QStringLiteral("none.gra"));
-    EXPECT_TRUE(test::Mentions(test::ErrorOf<FileError>([&] { LoadGraFile(missing); }),
-                               missing.toStdString()));
-}
-
 // A pipe would make the read wait forever and a device like /dev/zero never end.
 TEST(GraFiles, OnlyRegularFilesOfAtMost16MegabytesAreRead) {
     QTemporaryDir folder;

@@ -44,8 +44,6 @@ TEST(PointStoreClear, EmptiesOnlyTheNamedCurve) {
                          store.PointPixels[2][2].PixX, store.PointValues[1][2].Valid),
               std::tuple(1, 0, 0, 0));
     EXPECT_EQ(Positions(store, 4), (Points{{9, 9}}));
-    ClearAllLines(store);
-    EXPECT_EQ(std::pair(store.LineNext[4], store.PointPixels[1][4].Used), std::pair(1, 0));
 }
 
 struct EraseCase {
