@@ -100,20 +100,6 @@ TEST_F(NumberTextTest, PatternTable) {
     }
 }
 
-TEST_F(NumberTextTest, PatternRefusesMalformedSpecifiersAndMissingValues) {
-    for (const char* pattern : {"%d", "abc %", "%5", "%.f", "%-5f", "%1000f"}) {
-        EXPECT_THROW(FormatPattern(pattern, {1}), FormatError) << pattern;
-    }
-    EXPECT_THROW(FormatPattern("%f %f", {1}), FormatError);
-    EXPECT_THROW(FormatPattern("%e", {}), FormatError);
-}
-
-TEST_F(NumberTextTest, PadLeftTable) {
-    EXPECT_EQ(PadLeft(12345, 4, QLatin1Char('0')), "12345");
-    EXPECT_EQ(PadLeft(7, 3, QLatin1Char(' ')), "  7");
-    EXPECT_EQ(PadLeft(-42, 4, QLatin1Char('0')), "-042");
-}
-
 TEST_F(NumberTextTest, ParseAccepts) {
     struct Case {
         const char* text;
