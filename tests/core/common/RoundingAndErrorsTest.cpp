@@ -8,7 +8,6 @@
 #include <functional>
 #include <limits>
 #include <stdexcept>
-#include <string>
 #include <tuple>
 
 namespace lineora::test {
