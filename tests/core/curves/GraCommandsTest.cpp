@@ -58,14 +58,6 @@ protected:
         return QDir(appDir.path()).filePath(QStringLiteral("Data/Grafiks/") + name);
     }
 
-    // A graph data file outside the program's folder with its picture beside it.
-    QString WriteWork(const GraData& data, const QString& name = QStringLiteral("work.gra")) {
-        EXPECT_TRUE(PatternPicture(40, 30).save(elsewhere.filePath(data.PictureName), "BMP"));
-        const QString path = elsewhere.filePath(name);
-        SaveGraFile(path, WriteGraText(data));
-        return path;
-    }
-
     QTemporaryDir appDir;
     QTemporaryDir elsewhere;
     std::unique_ptr<State> state = CalibratedState();
