@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lineora {
@@ -82,6 +84,10 @@ struct PolarCase {
     std::string Expected;
     Curve Special; // curve 5 after the table
 };
+
+void PrintTo(const PolarCase& c, std::ostream* out) {
+    *out << c.Name;
+}
 
 class PolarTable : public ::testing::TestWithParam<PolarCase> {};
 
@@ -196,6 +202,10 @@ struct CartesianCase {
     Curves Points;
     std::string Expected;
 };
+
+void PrintTo(const CartesianCase& c, std::ostream* out) {
+    *out << c.Name;
+}
 
 class CartesianTable : public ::testing::TestWithParam<CartesianCase> {};
 
