@@ -18,33 +18,26 @@ namespace {
 constexpr int kFirstAxisRow = 1;
 constexpr int kSecondAxisRow = 2;
 
-struct StoredPoint {
-    std::int32_t PixX, PixY;
-    Extended ValX, ValY;
-};
-
 // The halves on the negative side are picked outwards from 0 or sorted upwards by the store;
-// the table wants them from the angle nearest 0 outwards, like the positive halves. The
-// picture positions move with their values, so that the store stays true to its pictures.
-// A stable sort by decreasing angle gives the rows a bubble sort would.
+// the table wants them from the angle nearest 0 outwards, like the positive halves. Only the
+// values move: the picture positions keep the order the store sorts them in, so that the next
+// sort of the curve (the window sorts the curve being picked at every click) finds them in
+// order rather than reversed, and the next recompute puts the values back beside them. A
+// stable sort by decreasing angle gives the rows a bubble sort would.
 void SortByDecreasingAngle(PointStore& store, int c) {
-    std::vector<StoredPoint> points;
+    std::vector<ChartPoint> points;
     points.reserve(static_cast<std::size_t>(PointCount(store, c)));
     for (int row = kFirstRow; row < store.LineNext[c]; ++row) {
-        const PixelEntry& pixel = store.PointPixels[row][c];
         const ValueEntry& value = store.PointValues[row][c];
-        points.push_back({pixel.PixX, pixel.PixY, value.ValX, value.ValY});
+        points.push_back({value.ValX, value.ValY});
     }
     std::stable_sort(points.begin(), points.end(),
-                     [](const StoredPoint& a, const StoredPoint& b) { return a.ValX > b.ValX; });
+                     [](const ChartPoint& a, const ChartPoint& b) { return a.X > b.X; });
     int row = kFirstRow;
-    for (const StoredPoint& point : points) {
-        PixelEntry& pixel = store.PointPixels[row][c];
+    for (const ChartPoint& point : points) {
         ValueEntry& value = store.PointValues[row][c];
-        pixel.PixX = point.PixX;
-        pixel.PixY = point.PixY;
-        value.ValX = point.ValX;
-        value.ValY = point.ValY;
+        value.ValX = point.X;
+        value.ValY = point.Y;
         ++row;
     }
 }

@@ -49,11 +49,12 @@ struct PairShift {
 };
 
 // Returns the table of the cartesian chart, with I0 the intensity of point 1 of curve 5 and no
-// limit rows. In chart types 2 and 3 curves 2 and 4 are put in order of decreasing angle
-// (picture positions and values move together); chart type 3 first shifts the values of curves
-// 3 and 4 by -X of point 2 of curve 5 and scales them by I0 / its Y, and reports how in *shift
-// (which may be null; other chart types leave it alone). Throws CalcError, with nothing
-// changed, when the second pair's axial intensity is 0; the dialog then shows "/0".
+// limit rows. In chart types 2 and 3 the values of curves 2 and 4 are put in order of
+// decreasing angle (their picture positions stay where they are, so the values no longer match
+// them until the next recompute); chart type 3 first shifts the values of curves 3 and 4 by -X
+// of point 2 of curve 5 and scales them by I0 / its Y, and reports how in *shift (which may be
+// null; other chart types leave it alone). Throws CalcError, with nothing changed, when the
+// second pair's axial intensity is 0; the dialog then shows "/0".
 QStringList CartesianLightTable(PointStore& store, const CartesianTableFields& fields,
                                 PairShift* shift);
 

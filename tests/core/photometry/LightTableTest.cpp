@@ -271,7 +271,7 @@ Curves ShiftCurves(Extended secondAxisIntensity) {
              {{0, 120}, {30, secondAxisIntensity}}}};
 }
 
-TEST(LightTable, ShiftReportsItsFactorAndLeavesPositionsWithTheirValues) {
+TEST(LightTable, ShiftReportsItsFactorAndKeepsPicturePositions) {
     for (const auto& [separator, label] :
          {std::pair{'.', "   120/    60=  2.0000"}, {',', "   120/    60=  2,0000"}}) {
         const test::DecimalCharGuard guard{QLatin1Char(separator)};
@@ -283,10 +283,10 @@ TEST(LightTable, ShiftReportsItsFactorAndLeavesPositionsWithTheirValues) {
         EXPECT_EQ(shift.Shift, -30);
         EXPECT_EQ(store.PointValues[1][3].ValX, 10);
         EXPECT_EQ(store.PointValues[1][4].ValY, 110);
-        // Curve 2 turned round: its picture positions went with their values.
+        // Curve 2's values turned round, its picture positions kept in the store's order.
         EXPECT_EQ(store.PointValues[1][2].ValX, -10);
-        EXPECT_EQ(store.PointPixels[1][2].PixX, 202);
-        EXPECT_EQ(store.PointPixels[2][2].PixX, 201);
+        EXPECT_EQ(store.PointValues[2][2].ValY, 3);
+        EXPECT_EQ(store.PointPixels[1][2].PixX, 201);
     }
 }
 
