@@ -143,11 +143,6 @@ INSTANTIATE_TEST_SUITE_P(LightTable, PolarTable, ::testing::Values(
         "             0.00      |     100.00\n"
         "            90.00      |       0.00\n"),
         {{7, 7}, {90, 0}, {7, 7}, {7, 7}, {7, 7}}},
-    PolarCase{"OneCurveAt180", With(Fields(1, All180), 100, 50), {{{}, {{30, 60}}}}, OneCurve(
-        "             0.00      |     100.00\n"
-        "            30.00      |      60.00\n"
-        "           180.00      |      50.00\n"),
-        {{7, 7}, {180, 50}, {7, 7}, {7, 7}, {7, 7}}},
     PolarCase{"OneCurveUpperLimitOnly", With(Fields(1, Different), 100, 9, {75.5, 1, 2, 3}),
         {{{}, {{10, -12.5}}}}, OneCurve(
         "             0.00      |     100.00\n"
