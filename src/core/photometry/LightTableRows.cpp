@@ -46,8 +46,8 @@ void AppendHead(QStringList& lines, const char* kind, const char* rule) {
           << QLatin1String(kWarningLine) << QLatin1String(kMultiplierMark) << QStringLiteral("1");
 }
 
-// The padded cells keep the columns when a number is wider than 8 characters; the limit row
-// is not padded and is as wide only while both its numbers take 8.
+// The padded cells keep their columns for numbers up to 14 and 11 characters wide; the limit
+// row is not padded and lines up with them only while both its numbers take 8.
 QString OneCurveRow(const CellPair& cells) {
     return kOneCurveIndent % cells.Angle.leftJustified(14) % QLatin1Char('|') %
            cells.Intensity.rightJustified(11);
