@@ -21,6 +21,7 @@ struct ArgumentsCase {
     const char* Files = "";
     bool Help = false;
     const char* Error = nullptr; // the usage error's text, when the arguments are refused
+    const char* Flags = "";
 };
 
 class Arguments : public ::testing::TestWithParam<ArgumentsCase> {};
@@ -29,10 +30,12 @@ TEST_P(Arguments, SplitIntoOptionsAndFiles) {
     const ArgumentsCase& c = GetParam();
     try {
         const lineora::ParsedArguments parsed =
-            ParseArguments(Words(c.Arguments), {QStringLiteral("--format"), QStringLiteral("-o")});
+            ParseArguments(Words(c.Arguments), {QStringLiteral("--format"), QStringLiteral("-o")},
+                           {QStringLiteral("--on")});
         ASSERT_EQ(c.Error, nullptr) << "accepted";
         EXPECT_EQ(parsed.Options.toStdMap(), c.Options);
         EXPECT_EQ(parsed.Files, Words(c.Files));
+        EXPECT_EQ(parsed.Flags, Words(c.Flags));
         EXPECT_EQ(parsed.Help, c.Help);
     } catch (const UsageError& error) {
         ASSERT_NE(c.Error, nullptr) << error.what();
@@ -51,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Arguments, ::testing::Values(
     ArgumentsCase{"Help", "a -h --help", {}, "a", true},
     ArgumentsCase{"UnknownOption", "--colour red", {}, "", false, "unknown option \"--colour\""},
     ArgumentsCase{"NotANumber", "-3x", {}, "", false, "unknown option \"-3x\""},
-    ArgumentsCase{"MissingValue", "a --format", {}, "", false, "--format needs a value"}),
+    ArgumentsCase{"MissingValue", "a --format", {}, "", false, "--format needs a value"},
+    ArgumentsCase{"Switch", "--on a --on -o --on", {{"-o", "--on"}}, "a", false, nullptr, "--on"},
+    ArgumentsCase{"SwitchWithAValue", "--on=1", {}, "", false, "--on takes no value"}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
@@ -106,6 +111,42 @@ INSTANTIATE_TEST_SUITE_P(PictureForms, Refusals, ::testing::Values(
             "-o @/o", 2, "--neighbours takes a whole number from 0 to 8"},
     Refusal{"TraceColourTooBig", "--trace-color --criterion color --points 5 --color 0x1000000 "
             "@/w -o @/o", 2, "--color takes a colour 0xBBGGRR, not \"0x1000000\""}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Options the chosen setting of the mode's dialog disables are refused too.
+INSTANTIATE_TEST_SUITE_P(LightTable, Refusals, ::testing::Values(
+    Refusal{"NoOutput", "--light-table polar @/w.gra", 2, "--light-table needs -o"},
+    Refusal{"NoWork", "--light-table polar -o @/t.txt", 2, "got 1 file argument"},
+    Refusal{"UnknownChart", "--light-table radial @/w.gra -o @/t.txt", 2,
+            "unknown chart \"radial\" (polar or cartesian)"},
+    Refusal{"UnknownChartType", "--light-table polar --chart three @/w.gra -o @/t.txt", 2,
+            "unknown chart \"three\" (one, two, shift)"},
+    Refusal{"UnknownAngles", "--light-table polar --angles 45 @/w.gra -o @/t.txt", 2,
+            "unknown angles \"45\""},
+    Refusal{"CommaNumber", "--light-table polar --i0 1,5 @/w.gra -o @/t.txt", 2,
+            "--i0 takes an intensity of 0 or more, not \"1,5\""},
+    Refusal{"NegativeIntensity", "--light-table polar --i0=-1 @/w.gra -o @/t.txt", 2, "\"-1\""},
+    Refusal{"ZeroMaximum", "--light-table polar --intensity-max 0 @/w.gra -o @/t.txt", 2,
+            "--intensity-max takes an intensity above 0"},
+    Refusal{"AngleBeyond180", "--light-table polar --angles different --upper 180.5 @/w.gra -o "
+            "@/t.txt", 2, "--upper takes degrees from 0 to 180, not \"180.5\""},
+    Refusal{"ShiftOfPolar", "--light-table polar --chart shift @/w.gra -o @/t.txt", 2,
+            "--chart shift fits the cartesian chart only"},
+    Refusal{"PolarOptionOfCartesian", "--light-table cartesian --i0 5 @/w.gra -o @/t.txt", 2,
+            "--i0 fits the polar chart only"},
+    Refusal{"LimitOfFixedAngles", "--light-table polar --upper 30 @/w.gra -o @/t.txt", 2,
+            "--upper fits --angles different only"},
+    Refusal{"I180OfOtherAngles", "--light-table polar --i180 30 @/w.gra -o @/t.txt", 2,
+            "--i180 fits --angles 180 only"},
+    Refusal{"RightOfOneCurve", "--light-table polar --angles different --right 30 @/w.gra -o "
+            "@/t.txt", 2, "--right fits --chart two only"},
+    Refusal{"SymmetryOfOneCurve", "--light-table cartesian --no-cross-symmetric @/w.gra -o @/t.txt",
+            2, "fits --chart two or shift only"},
+    Refusal{"LowerOfSymmetricPlane", "--light-table polar --chart two --cross-symmetric --angles "
+            "different --lower 30 @/w.gra -o @/t.txt", 2, "--lower does not fit a symmetric"},
+    Refusal{"Contradiction", "--light-table polar --chart two --long-symmetric "
+            "--no-long-symmetric @/w.gra -o @/t.txt", 2, "contradict"},
+    Refusal{"MissingWork", "--light-table polar @/w.gra -o @/t.txt", 1, "w.gra"}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
