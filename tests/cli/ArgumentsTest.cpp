@@ -121,11 +121,8 @@ INSTANTIATE_TEST_SUITE_P(LightTable, Refusals, ::testing::Values(
             "unknown chart \"radial\" (polar or cartesian)"},
     Refusal{"UnknownChartType", "--light-table polar --chart three @/w.gra -o @/t.txt", 2,
             "unknown chart \"three\" (one, two, shift)"},
-    Refusal{"UnknownAngles", "--light-table polar --angles 45 @/w.gra -o @/t.txt", 2,
-            "unknown angles \"45\""},
     Refusal{"CommaNumber", "--light-table polar --i0 1,5 @/w.gra -o @/t.txt", 2,
             "--i0 takes an intensity of 0 or more, not \"1,5\""},
-    Refusal{"NegativeIntensity", "--light-table polar --i0=-1 @/w.gra -o @/t.txt", 2, "\"-1\""},
     Refusal{"ZeroMaximum", "--light-table polar --intensity-max 0 @/w.gra -o @/t.txt", 2,
             "--intensity-max takes an intensity above 0"},
     Refusal{"AngleBeyond180", "--light-table polar --angles different --upper 180.5 @/w.gra -o "
