@@ -205,6 +205,21 @@ TEST_F(PolarMode, AFieldWithoutANumberIsNamedAndLosesNothing) {
     EXPECT_EQ(Points(*state), 1);
 }
 
+// The fields reach the table as typed: I0 in its first row, the upper limit in its last.
+TEST_F(PolarMode, TheTableTakesTheFieldsAsTyped) {
+    if (PolarLightTable(state->Store, {}).isEmpty()) {
+        GTEST_SKIP() << "the table generators are not in this build yet";
+    }
+    SetPolarAngles(*state, views, LightAngles::Different);
+    Dialog().Int0 = QStringLiteral("123.4");
+    Dialog().Upper = QStringLiteral("75");
+    PolarFieldEntered(*state, views, PolarField::Upper);
+    const QStringList lines = state->Output.MemoText.split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 10);
+    EXPECT_TRUE(Mentions(lines[7], QStringLiteral("  123.40")));
+    EXPECT_TRUE(Mentions(lines[lines.size() - 2], QStringLiteral("   75.00")));
+}
+
 TEST_F(PolarMode, SaveAsksBeforeReplacingAndWritesTheLinesWithCrLf) {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("table.txt"));
