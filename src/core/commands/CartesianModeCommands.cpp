@@ -139,8 +139,9 @@ void ResetCartesianPoints(State& state, Views& views) {
     }
     // Curve 5's places stay; chart type 3 shows the second pair's axial point too.
     store.LineNext[kCurveCount] = state.Photometry.Spec4ChartType == 3 ? 3 : 2;
-    RefreshAll(state, views);
+    // The picture first: a table that stops on the shift leaves no discarded mark behind.
     RedrawPicture(state, views);
+    RefreshAll(state, views);
 }
 
 void CartesianFieldEntered(State& state, Views& views, CartesianField field) {
@@ -173,8 +174,8 @@ void CartesianPickClick(State& state, Views& views, Tool pick) {
     } else {
         PlaceSpecialPoint(state.Store, 1, CartesianPosition(state, 0, click.Y));
     }
-    RefreshAll(state, views);
     RedrawPicture(state, views);
+    RefreshAll(state, views);
 }
 
 } // namespace lineora

@@ -2,6 +2,7 @@
 #include "core/commands/PhotometryCommands.h"
 #include "core/commands/PhotometrySupport.h"
 #include "core/commands/SetupCommands.h"
+#include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/NumberText.h"
@@ -76,8 +77,10 @@ void PolarStateRefresh(State& state, Views& views) {
     store.LineNext[kCurveCount] = modes.Spec3ChartType == 1 ? 3 : 6;
     ShowPolarSettings(modes);
     views.ControlsChanged();
-    RefreshAll(state, views);
+    // The picture first: it needs no values, so a refresh that stops on a field still leaves
+    // no mark of a discarded point on it.
     RedrawPicture(state, views);
+    RefreshAll(state, views);
 }
 
 // The special points of a pick; false when the click is on the wrong side for it.
@@ -138,6 +141,9 @@ void EnterPolarMode(State& state, Views& views) {
     // The outer circle's intensity is the polar maximum: a field without a number keeps the
     // program out of the mode.
     const Extended polarMax = ParseNumber(state.Texts.PolarMaxX);
+    if (polarMax == 0) {
+        throw CalcError("Division by zero: the polar maximum is 0");
+    }
     EnterPhotometryMode(state, views, 3);
     PhotometryState& modes = state.Photometry;
     modes.Spec3ChartType = 1;
@@ -194,8 +200,8 @@ void PolarPickClick(State& state, Views& views, Tool pick) {
         PictureToChart(state.Cal, state.Setup, state.Cal.MousePicX, state.Cal.MousePicY, 1);
     PlacePolarPick(state, pick, click.X, click.Y);
     // A click on the wrong side changes nothing but still redraws.
-    RefreshAll(state, views);
     RedrawPicture(state, views);
+    RefreshAll(state, views);
 }
 
 } // namespace lineora

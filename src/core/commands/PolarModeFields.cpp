@@ -82,8 +82,8 @@ void PolarFieldEntered(State& state, Views& views, PolarField field) {
         RefreshTable(state, views);
         return;
     }
-    RefreshAll(state, views);
     RedrawPicture(state, views);
+    RefreshAll(state, views);
 }
 
 void ApplyAxisMaxX(State& state, Views& views) {
