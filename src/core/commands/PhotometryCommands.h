@@ -16,7 +16,7 @@ namespace lineora {
 // State::Photometry and call these commands; a field's text is written into its record as
 // the user types (FieldText).
 
-// --- Both modes (PhotometryCommands.cpp) ---
+// --- Both modes (PhotometryCommands.cpp: ranges, table, picks; PhotometryPoints.cpp: points) ---
 
 // The double X axis mode converts with its own dialog's ranges; nothing in the other modes.
 // A field without a number throws FormatError naming it.
