@@ -1,5 +1,6 @@
 #include "core/commands/PhotometryCommands.h"
 
+#include "core/commands/Commands.h"
 #include "core/commands/PhotometrySupport.h"
 #include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
@@ -87,19 +88,19 @@ void RefreshPhotometryTable(State& state) {
 }
 
 void ArmSpecialPick(State& state, Views& views, Tool pick, bool down) {
+    // SetToolMode also takes a step-X crosshair off the picture, which no other mode moves.
+    const CursorId cursor = state.Main.CurrentCursor;
     if (down) {
-        state.Main.ToolMode = pick;
+        SetToolMode(state, views, pick, cursor);
     } else if (state.Main.ToolMode == pick) {
-        state.Main.ToolMode = Tool::SetPoint;
+        SetToolMode(state, views, Tool::SetPoint, cursor);
     }
-    views.ControlsChanged();
 }
 
 void SpecialPickClick(State& state, Views& views) {
     const Tool pick = state.Main.ToolMode;
     // One shot: back to point picking with the pick button up, whatever the click does.
-    state.Main.ToolMode = Tool::SetPoint;
-    views.ControlsChanged();
+    SetToolMode(state, views, Tool::SetPoint, state.Main.CurrentCursor);
     switch (pick) {
     case Tool::AxialI0:
     case Tool::PairI0:

@@ -183,6 +183,20 @@ TEST_F(PolarMode, PicksPlaceTheSpecialPointsAndWriteTheirFields) {
     }
 }
 
+// Only point mode moves the step-X crosshair: left under a pick it would stay on the picture.
+TEST_F(PolarMode, ArmingAPickTakesTheStepCrosshairOff) {
+    state->Main.StepXOn = true;
+    ShowStepCrosshair(*state, views);
+    ASSERT_TRUE(state->Pics.CrosshairOnWorking.has_value());
+    const CursorId cursor = state->Main.CurrentCursor;
+    ArmSpecialPick(*state, views, Tool::PolarI0, true);
+    EXPECT_FALSE(state->Pics.CrosshairOnWorking.has_value());
+    const QImage left = state->Pics.Working.copy();
+    RedrawPicture(*state, views); // the overlay alone, no crosshair
+    EXPECT_EQ(left, state->Pics.Working);
+    EXPECT_EQ(state->Main.CurrentCursor, cursor);
+}
+
 TEST_F(PolarMode, AFieldWithoutANumberIsNamedAndLosesNothing) {
     TwoCurves(false, false);
     Click({200, 300});
