@@ -34,6 +34,11 @@ public:
         Shown << text;
         return Pop(Answers, Answer::Cancel);
     }
+    // Answered Yes means OK; the caption is recorded before the text.
+    bool AskOkCancel(const QString& caption, const QString& text) override {
+        Shown << caption << text;
+        return Pop(Answers, Answer::Cancel) == Answer::Yes;
+    }
     std::optional<QString> InputBox(const QString&, const QString& prompt,
                                     const QString&) override {
         Shown << prompt;

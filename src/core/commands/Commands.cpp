@@ -2,6 +2,7 @@
 
 #include "core/calibration/AxisTexts.h"
 #include "core/commands/Configuration.h"
+#include "core/commands/PhotometryCommands.h"
 #include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
@@ -12,7 +13,9 @@ namespace lineora {
 
 void RefreshAll(State& state, Views& views) {
     ReadAxisValues(state.Texts, state.Cal);
-    RecomputeAllValues(state.Store, state.Cal, state.Setup, state.Main.SpecialMode);
+    const std::optional<DoubleAxisRanges> ranges = ModeAxisRanges(state);
+    RecomputeAllValues(state.Store, state.Cal, state.Setup, state.Main.SpecialMode,
+                       ranges ? &*ranges : nullptr);
     SortCurrentLine(state.Store, state.Setup, state.Store.LineNext[state.Store.CurrentLine]);
     RefreshTable(state, views);
 }

@@ -1,6 +1,7 @@
 #include "core/commands/PictureMouse.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/PhotometryCommands.h"
 #include "core/commands/StatusBar.h"
 #include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
@@ -12,13 +13,25 @@ namespace lineora {
 
 namespace {
 
+// The ranges the double X axis mode converts the cursor with, when its fields hold numbers; the
+// status bar falls back to the axis values rather than report a field on every move.
+std::optional<DoubleAxisRanges> CursorRanges(const State& state) {
+    try {
+        return ModeAxisRanges(state);
+    } catch (const FormatError&) {
+        return std::nullopt;
+    }
+}
+
 // The click's chart values for the status bar and the tools that read them. A calibration that
 // cannot convert yet must not stop the click itself (setting the reference points is how the
 // user mends it); whatever needs the values converts again and reports the error there.
 bool ConvertWorkingPosition(State& state) {
     try {
+        const std::optional<DoubleAxisRanges> ranges = CursorRanges(state);
         const ChartPoint value =
-            PictureToChart(state.Cal, state.Setup, state.Cal.MousePicX, state.Cal.MousePicY, 1);
+            PictureToChart(state.Cal, state.Setup, state.Cal.MousePicX, state.Cal.MousePicY, 1,
+                           ranges ? &*ranges : nullptr);
         state.Cal.CursorValueX = value.X;
         state.Cal.CursorValueY = value.Y;
         return true;
@@ -129,6 +142,17 @@ void ToolClick(State& state, Host& host, Views& views, std::uint32_t shift) {
             ThreeClickStep(state, views);
         }
         break;
+    case Tool::PolarI0:
+    case Tool::PolarI180:
+    case Tool::AxialI0:
+    case Tool::PairI0:
+    case Tool::PairAxis2:
+    case Tool::PolarUpper:
+    case Tool::PolarLower:
+    case Tool::PolarRight:
+    case Tool::PolarLeft:
+        SpecialPickClick(state, views);
+        break;
     default:
         break; // zones are painted by moving; other tools belong to their own windows
     }
@@ -201,7 +225,9 @@ void PictureMouseMove(State& state, Host& /*host*/, Views& views, std::uint32_t 
 
     bool valuesKnown = true;
     try {
-        const ChartPoint value = PictureToChart(state.Cal, state.Setup, hover.X, hover.Y, 1);
+        const std::optional<DoubleAxisRanges> ranges = CursorRanges(state);
+        const ChartPoint value = PictureToChart(state.Cal, state.Setup, hover.X, hover.Y, 1,
+                                                ranges ? &*ranges : nullptr);
         state.Cal.CursorValueX = value.X;
         state.Cal.CursorValueY = value.Y;
     } catch (const CalcError&) {

@@ -1,5 +1,6 @@
 #include "core/commands/Commands.h"
 
+#include "core/commands/PhotometryCommands.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/picture/AssistedPicking.h"
@@ -20,6 +21,14 @@ void AddPointAtClick(State& state, Host& host, Views& views, bool ctrl) {
         views.PictureAreaChanged(QRect(x - r - 1, y - r - 1, 2 * r + 3, 2 * r + 3));
     };
     hooks.RefreshAll = [&state, &views] { RefreshAll(state, views); };
+    // The photometric modes admit points by their limits and store mirrored twins; the double X
+    // axis mode converts with its own ranges.
+    const std::optional<DoubleAxisRanges> ranges = ModeAxisRanges(state);
+    hooks.DoubleAxis = ranges ? &*ranges : nullptr;
+    if (state.Main.SpecialMode == 3 || state.Main.SpecialMode == 4) {
+        hooks.SpecialHook = [&state, &views] { return AdmitPhotometryPoint(state, views); };
+        hooks.RebuildCompanions = [&state] { RebuildCompanionCurve(state); };
+    }
     const AddPointResult result =
         AddPoint(state.Store, state.Cal, state.Setup, host, state.Messages, ctrl, hooks);
     // Joined marks and erased points need the whole overlay again: a new segment runs under
@@ -46,14 +55,19 @@ void EraseAtClick(State& state, Views& views, int tolerance, int passes) {
     const auto refresh = [&state, &views] { RefreshAll(state, views); };
     for (int pass = 0; pass < passes; ++pass) {
         ErasePoints(state.Store, state.Cal.MousePicX, state.Cal.MousePicY, tolerance, tolerance,
-                    refresh);
+                    refresh, [&state] { RebuildCompanionCurve(state); });
     }
     RedrawPicture(state, views);
     RefreshAll(state, views);
 }
 
 void ClearCurrentLine(State& state) {
+    // Read before clearing: the mirrored curve depends on the current one.
+    const int mirrored = MirroredCurve(state);
     ClearLine(state.Store, state.Store.CurrentLine);
+    if (mirrored != 0) {
+        ClearLine(state.Store, mirrored);
+    }
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "core/common/Types.h"
 #include "core/curves/PointStore.h"
 #include "core/curves/TextOutput.h"
+#include "core/photometry/PhotometryState.h"
 #include "core/picture/AssistedPicking.h"
 #include "core/picture/Pictures.h"
 #include "core/picture/Straightening.h"
@@ -70,6 +71,7 @@ struct State {
     MessageCatalog Messages;
     TextOutput Output;
     StraightenerState Straightener;
+    PhotometryState Photometry;
 };
 
 } // namespace lineora

@@ -1,5 +1,6 @@
 #include "core/commands/Commands.h"
 
+#include "core/commands/PhotometryCommands.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/curves/Export.h"
@@ -25,6 +26,13 @@ void RefreshTable(State& state, Views& views) {
         state.Output.ExportText =
             BuildExportText(state.Store, state.Setup.ExportFormat, state.Setup.Separator);
         state.Output.MemoText = state.Output.ExportText;
+    }
+    try {
+        RefreshPhotometryTable(state);
+    } catch (...) {
+        // The table shows the new values, the text output keeps its last table.
+        views.TableChanged();
+        throw;
     }
     views.TableChanged();
 }

@@ -17,6 +17,16 @@ enum class Tool : std::int32_t {
     Pan = 8,
     Zoom = 10,
     ThreeClick = 11,
+    // One-shot picks of the photometric modes' dialogs; each click returns to SetPoint.
+    PolarI0 = 16,    // light-distribution table: axial intensity
+    PolarI180 = 17,  // light-distribution table: intensity at 180 degrees
+    AxialI0 = 18,    // double X axis mode: axial intensity of the first pair
+    PairI0 = 20,     // double X axis mode, shifted pair: axial intensity of the first pair
+    PairAxis2 = 23,  // double X axis mode, shifted pair: axial point of the second pair
+    PolarUpper = 24, // light-distribution table: the four limiting angles
+    PolarLower = 25,
+    PolarRight = 26,
+    PolarLeft = 27,
 };
 
 // The picture cursors, 1..16 (0 is the system arrow). 1..5 are the crosshair kinds of point

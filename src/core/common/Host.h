@@ -24,6 +24,12 @@ public:
     // Confirmation with Yes and No; true for Yes.
     virtual bool AskYesNo(const QString& text) = 0;
     virtual Answer AskYesNoCancel(const QString& text) = 0;
+    // Warning with OK and Cancel under its own caption; true for OK. A host without such a
+    // box asks Yes or No instead.
+    virtual bool AskOkCancel(const QString& caption, const QString& text) {
+        (void)caption;
+        return AskYesNo(text);
+    }
     // The typed text, or nothing when the user cancelled.
     virtual std::optional<QString> InputBox(const QString& caption, const QString& prompt,
                                             const QString& defaultText) = 0;

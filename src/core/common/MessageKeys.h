@@ -28,5 +28,20 @@ inline constexpr QLatin1String KeepRotatedPicture{"msgMessaga25"};
 inline constexpr QLatin1String LevelXAxis{"msgMessaga26"};
 inline constexpr QLatin1String TracePointCount{"msgTracePoints"};
 inline constexpr QLatin1String TraceNeighbourCount{"msgTraceNeighbours"};
+// The photometric modes: a field without a number (followed by the field's name), the fields'
+// names, and a second curve pair whose axial intensity is 0.
+inline constexpr QLatin1String FieldNotNumber{"msgFieldNotNumber"};
+inline constexpr QLatin1String FieldIntenMax{"msgFieldIntenMax"};
+inline constexpr QLatin1String FieldInt0{"msgFieldInt0"};
+inline constexpr QLatin1String FieldAlfa180{"msgFieldAlfa180"};
+inline constexpr QLatin1String FieldUpper{"msgFieldUpper"};
+inline constexpr QLatin1String FieldLower{"msgFieldLower"};
+inline constexpr QLatin1String FieldRight{"msgFieldRight"};
+inline constexpr QLatin1String FieldLeft{"msgFieldLeft"};
+inline constexpr QLatin1String FieldMinX1{"msgFieldMinX1"};
+inline constexpr QLatin1String FieldMaxX1{"msgFieldMaxX1"};
+inline constexpr QLatin1String FieldMinY{"msgFieldMinY"};
+inline constexpr QLatin1String FieldMaxY{"msgFieldMaxY"};
+inline constexpr QLatin1String ShiftAxialZero{"msgShiftAxialZero"};
 
 } // namespace lineora::MsgKey

@@ -36,6 +36,20 @@ const std::pair<QLatin1String, const char*> kBuiltInMessages[] = {
      "The number of points to find must be a whole number from 1 to 1000."},
     {MsgKey::TraceNeighbourCount,
      "The number of neighbours in the second colour must be a whole number from 0 to 8."},
+    {MsgKey::FieldNotNumber, "This field must hold a number:"},
+    {MsgKey::FieldIntenMax, "intensity at the outer circle"},
+    {MsgKey::FieldInt0, "axial intensity Io"},
+    {MsgKey::FieldAlfa180, "intensity at 180 degrees"},
+    {MsgKey::FieldUpper, "upper limiting angle"},
+    {MsgKey::FieldLower, "lower limiting angle"},
+    {MsgKey::FieldRight, "right limiting angle"},
+    {MsgKey::FieldLeft, "left limiting angle"},
+    {MsgKey::FieldMinX1, "smallest angle"},
+    {MsgKey::FieldMaxX1, "largest angle"},
+    {MsgKey::FieldMinY, "smallest intensity"},
+    {MsgKey::FieldMaxY, "largest intensity"},
+    {MsgKey::ShiftAxialZero, "The axial intensity of the second curve pair is 0: its curves cannot "
+                             "be scaled onto the first pair. Pick its axial point again."},
 };
 
 } // namespace

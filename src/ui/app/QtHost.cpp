@@ -79,6 +79,12 @@ Host::Answer QtHost::AskYesNoCancel(const QString& text) {
     }
 }
 
+bool QtHost::AskOkCancel(const QString& caption, const QString& text) {
+    return QMessageBox::warning(window_, caption, Lines(text),
+                                QMessageBox::Ok | QMessageBox::Cancel,
+                                QMessageBox::Ok) == QMessageBox::Ok;
+}
+
 std::optional<QString> QtHost::InputBox(const QString& caption, const QString& prompt,
                                         const QString& defaultText) {
     bool ok = false;

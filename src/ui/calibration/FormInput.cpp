@@ -1,6 +1,7 @@
 #include "ui/calibration/FormInput.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/PhotometryCommands.h"
 #include "core/common/ErrorBoundary.h"
 #include "core/common/NumericKeyFilter.h"
 #include "ui/FormControls.h"
@@ -75,7 +76,9 @@ TFormInput::TFormInput(QWidget* parent) : QDialog(parent) {
     FilterNumericKeys(EditMinX, MinusRule::WhileEmpty, [this] { ApplyAndMoveTo(EditMaxY); });
     FilterNumericKeys(EditMaxY, MinusRule::WhileEmpty, [this] { ApplyAndMoveTo(EditMinY); });
     FilterNumericKeys(EditMinY, MinusRule::WhileEmpty, [this] { ApplyAndMoveTo(EditMaxX); });
-    FilterNumericKeys(EditMaxX, MinusRule::WhileEmpty, [this] { ApplyAndMoveTo(EditMinX); });
+    FilterNumericKeys(EditMaxX, MinusRule::WhileEmpty, [this] {
+        ApplyAndMoveTo(EditMinX, [this] { ApplyAxisMaxX(*state_, *views_); });
+    });
     FilterNumericKeys(EditPolarMaxX, MinusRule::WhileEmpty, [this] { ApplyPolar(); });
 }
 
@@ -113,12 +116,13 @@ void TFormInput::ShowState() {
     EditPolarMaxX->setVisible(polar);
 }
 
-void TFormInput::ApplyAndMoveTo(QLineEdit* next) {
+void TFormInput::ApplyAndMoveTo(QLineEdit* next, const std::function<void()>& apply) {
     if (state_ == nullptr) {
         return;
     }
     // RefreshAll reads every field, so Enter in any of them applies them all.
-    if (Guarded(*host_, [this] { RefreshAll(*state_, *views_); })) {
+    const auto refresh = [this] { RefreshAll(*state_, *views_); };
+    if (Guarded(*host_, apply ? apply : refresh)) {
         next->setFocus();
     }
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -46,8 +48,9 @@ protected:
 
 private:
     QLineEdit* MakeField(const char* name, QRect place, QString AxisTexts::*text);
-    // Enter in a cartesian field: every field applied, then the focus moves on.
-    void ApplyAndMoveTo(QLineEdit* next);
+    // Enter in a cartesian field: every field applied (by `apply` when given), then the focus
+    // moves on.
+    void ApplyAndMoveTo(QLineEdit* next, const std::function<void()>& apply = {});
     void ApplyPolar();
 
     State* state_ = nullptr;

@@ -38,10 +38,14 @@ TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputButNotInASpecialMode) {
     EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
     EXPECT_EQ(state->Output.ExportText, kTwoCurvesText);
 
+    // A special mode writes its own table into the text output, never the export text.
     state->Main.SpecialMode = 3;
-    state->Output.MemoText = QStringLiteral("light table");
+    state->Texts.PolarMaxX = QStringLiteral("100");
+    state->Output.MemoText.clear();
+    state->Output.ExportText.clear();
     RefreshAll(*state, views);
-    EXPECT_EQ(state->Output.MemoText, QStringLiteral("light table"));
+    EXPECT_TRUE(state->Output.MemoText.startsWith(QStringLiteral("ILLUM Data Base")));
+    EXPECT_TRUE(state->Output.ExportText.isEmpty());
     EXPECT_EQ(views.TableChanges, 2); // the table follows both refreshes
 }
 
