@@ -95,8 +95,8 @@ void ApplyAxisMaxX(State& state, Views& views) {
 
 void SavePolarTable(State& state, Host& host) {
     for (;;) {
-        QString path = host.SaveFileName(QStringLiteral("Файл ILLUM (*.txt)"),
-                                         state.Pics.PictureDir, QString());
+        QString path = host.SaveFileNameUnconfirmed(QStringLiteral("Файл ILLUM (*.txt)"),
+                                                    state.Pics.PictureDir, QString());
         if (path.isEmpty()) {
             return;
         }

@@ -38,6 +38,11 @@ public:
     virtual QString OpenFileName(const QString& filter, const QString& folder) = 0;
     virtual QString SaveFileName(const QString& filter, const QString& folder,
                                  const QString& proposedName) = 0;
+    // For a command that asks its own overwrite question: the dialog must not ask one first.
+    virtual QString SaveFileNameUnconfirmed(const QString& filter, const QString& folder,
+                                            const QString& proposedName) {
+        return SaveFileName(filter, folder, proposedName);
+    }
     virtual std::optional<TColor> ChooseColor(TColor initial) = 0;
 
     virtual void PutClipboardText(const QString& text) = 0;

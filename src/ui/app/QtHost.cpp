@@ -100,10 +100,25 @@ QString QtHost::OpenFileName(const QString& filter, const QString& folder) {
     return QFileDialog::getOpenFileName(window_, QString(), folder, QtFileFilter(filter));
 }
 
+namespace {
+
+QString SaveDialog(QWidget* window, const QString& filter, const QString& folder,
+                   const QString& proposedName, QFileDialog::Options options) {
+    const QString start = proposedName.isEmpty() ? folder : QDir(folder).filePath(proposedName);
+    return QFileDialog::getSaveFileName(window, QString(), start, QtFileFilter(filter), nullptr,
+                                        options);
+}
+
+} // namespace
+
 QString QtHost::SaveFileName(const QString& filter, const QString& folder,
                              const QString& proposedName) {
-    const QString start = proposedName.isEmpty() ? folder : QDir(folder).filePath(proposedName);
-    return QFileDialog::getSaveFileName(window_, QString(), start, QtFileFilter(filter));
+    return SaveDialog(window_, filter, folder, proposedName, {});
+}
+
+QString QtHost::SaveFileNameUnconfirmed(const QString& filter, const QString& folder,
+                                        const QString& proposedName) {
+    return SaveDialog(window_, filter, folder, proposedName, QFileDialog::DontConfirmOverwrite);
 }
 
 std::optional<TColor> QtHost::ChooseColor(TColor initial) {

@@ -27,6 +27,8 @@ public:
     QString OpenFileName(const QString& filter, const QString& folder) override;
     QString SaveFileName(const QString& filter, const QString& folder,
                          const QString& proposedName) override;
+    QString SaveFileNameUnconfirmed(const QString& filter, const QString& folder,
+                                    const QString& proposedName) override;
     std::optional<TColor> ChooseColor(TColor initial) override;
     void PutClipboardText(const QString& text) override;
     std::optional<QImage> ClipboardPicture() override;

@@ -104,11 +104,11 @@ protected:
 TEST_F(StoreValues, RecomputeConvertsEveryPointAndMarksExactlyTheUsedRows) {
     AppendPoint(store, 1, 300, 250);
     AppendPoint(store, 1, 100, 400);
-    AppendPoint(store, 3, 500, 100);
+    AppendPoint(store, 5, 500, 100); // the last curve counts too
     store.PointValues[7][2] = ValueEntry{1, 9, 9}; // stale, must go
     RecomputeAllValues(store, cal, settings, 0);
     EXPECT_EQ(std::pair(X(1, 1), Y(1, 1)), std::pair(5.0, 1.5));
-    EXPECT_EQ(std::pair(X(1, 3), Y(1, 3)), std::pair(10.0, 3.0));
+    EXPECT_EQ(std::pair(X(1, 5), Y(1, 5)), std::pair(10.0, 3.0));
     for (int row = 0; row < kRowCount; ++row) {
         for (int c = 1; c <= kCurveCount; ++c) {
             EXPECT_EQ(store.PointValues[row][c].Valid == 1, store.PointPixels[row][c].Used == 1)
