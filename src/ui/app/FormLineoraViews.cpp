@@ -59,6 +59,7 @@ void TFormLineora::ControlsChanged() {
             ->setChecked(ToggleFlag(static_cast<Toggle>(toggle)));
     }
     SyncToggleWindows(false);
+    ShowPhotometryState();
     // The axis value fields and the setup dialog show settings a command may have changed.
     if (windows_ != nullptr) {
         windows_->FormInput->ShowState();
