@@ -3,6 +3,7 @@
 #include "cli/BatchCommands.h"
 #include "cli/CommandLineArgs.h"
 #include "cli/ConsoleHost.h"
+#include "cli/LightTableCommand.h"
 
 #include "core/commands/GraCommands.h"
 #include "core/common/BriefQuote.h"
@@ -33,6 +34,8 @@ constexpr char kHelpText[] =
     "       lineora --trace-color --criterion color|black|special|color2 [--color 0xBBGGRR]\n"
     "                             [--color2 0xBBGGRR] [--neighbours T] --points N WORK.gra\n"
     "                             -o OUT.gra\n"
+    "       lineora --light-table polar|cartesian [--chart one|two|shift] [OPTIONS] WORK.gra\n"
+    "                             -o TABLE.txt\n"
     "       lineora --help\n"
     "\n"
     "Without options Lineora opens its window, with the picture or graph data file named\n"
@@ -75,6 +78,33 @@ constexpr char kHelpText[] =
     "  --color, --color2   0xBBGGRR (red is the low byte). Default: the colours in\n"
     "                      lineora3.Ini beside the program.\n"
     "  --neighbours T      0 to 8 (default 3), for color2.\n"
+    "\n"
+    "  --light-table polar|cartesian WORK.gra -o TABLE.txt\n"
+    "                      Write the light-distribution table for the ILLUM database that the\n"
+    "                      light-distribution mode of that chart shows for the work: curves 1\n"
+    "                      (upper) and 2 (lower) of the cross plane, 3 (right) and 4 (left) of\n"
+    "                      the longitudinal plane, as picked; each line ends in CR LF. WORK.gra\n"
+    "                      needs its picture, as for opening it. Options as the mode's dialog\n"
+    "                      has them; one a setting disables is refused. Numbers take \".\".\n"
+    "  --chart C           one (one curve, the default), two (two planes) or shift (cartesian:\n"
+    "                      the second pair moved onto the first by point 2 of curve 5).\n"
+    "  --cross-symmetric, --long-symmetric, --no-cross-symmetric, --no-long-symmetric\n"
+    "                      With two planes: a symmetric plane is written from its upper or\n"
+    "                      right half alone. Polar planes start two-sided, cartesian ones\n"
+    "                      symmetric.\n"
+    "  Polar only (I0 and the limits come from here, not from curve 5):\n"
+    "  --intensity-max V   The intensity of the outer circle. Default: the polar maximum in\n"
+    "                      lineora3.Ini beside the program.\n"
+    "  --angles A          90 (every limit 90 degrees, the default), 180 (every limit 180\n"
+    "                      degrees, with the intensity --i180) or different (--upper, --lower,\n"
+    "                      --right, --left).\n"
+    "  --i0 V              Axial intensity (default 100).\n"
+    "  --i180 V            Intensity at 180 degrees (default 50).\n"
+    "  --upper, --lower, --right, --left A\n"
+    "                      Limiting angles, 0 to 180 degrees (default 90).\n"
+    "  Cartesian: angles and intensities by the work's axis values, I0 the intensity of point 1\n"
+    "  of curve 5.\n"
+    "\n"
     "  --help              Show this text.\n"
     "\n"
     "Exit status: 0 done, 1 a file cannot be read or written or gives no values, 2 wrong\n"
@@ -205,7 +235,7 @@ int RunExport(const QStringList& arguments, const QString& appDir, ConsoleHost& 
     return kExitDone;
 }
 
-// The windowless commands that work on pictures, by option.
+// The windowless commands that work on pictures or saved work, by option.
 using PictureCommand = int (*)(const QStringList& arguments, const QString& appDir,
                                ConsoleHost& console);
 
@@ -221,6 +251,9 @@ PictureCommand PictureCommandOf(const QString& option) {
     }
     if (option == QLatin1String("--trace-color")) {
         return RunTraceColorCommand;
+    }
+    if (option == QLatin1String("--light-table")) {
+        return RunLightTableCommand;
     }
     return nullptr;
 }

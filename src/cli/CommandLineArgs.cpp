@@ -12,7 +12,8 @@ bool IsNumber(const QString& text) {
 
 } // namespace
 
-ParsedArguments ParseArguments(const QStringList& arguments, const QStringList& valueOptions) {
+ParsedArguments ParseArguments(const QStringList& arguments, const QStringList& valueOptions,
+                               const QStringList& flagOptions) {
     ParsedArguments parsed;
     bool optionsEnd = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -32,6 +33,15 @@ ParsedArguments ParseArguments(const QStringList& arguments, const QStringList& 
         }
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? argument : argument.left(equals);
+        if (flagOptions.contains(name)) {
+            if (equals >= 0) {
+                throw UsageError(QStringLiteral("%1 takes no value").arg(name));
+            }
+            if (!parsed.Flags.contains(name)) {
+                parsed.Flags.append(name);
+            }
+            continue;
+        }
         if (!valueOptions.contains(name)) {
             throw UsageError(QStringLiteral("unknown option \"%1\"").arg(argument));
         }

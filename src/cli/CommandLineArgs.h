@@ -22,13 +22,16 @@ public:
 struct ParsedArguments {
     bool Help = false;
     QMap<QString, QString> Options; // "--name" -> value
+    QStringList Flags;              // the switches given, each once
     QStringList Files;
 };
 
 // Options as "--name value" or "--name=value" ("-o value" too), files in order, "--" ends the
-// options. Only the names in `valueOptions` are known; a number such as "-3" is a file
-// argument, so that a negative angle reads as one.
-ParsedArguments ParseArguments(const QStringList& arguments, const QStringList& valueOptions);
+// options. Only the names in `valueOptions` and the switches in `flagOptions` (which take no
+// value) are known; a number such as "-3" is a file argument, so that a negative angle reads
+// as one.
+ParsedArguments ParseArguments(const QStringList& arguments, const QStringList& valueOptions,
+                               const QStringList& flagOptions = {});
 
 // The file arguments when there are exactly `count`, else a UsageError naming `what`.
 const QStringList& ExpectFiles(const ParsedArguments& parsed, int count, const QString& what);

@@ -21,6 +21,7 @@ struct ArgumentsCase {
     const char* Files = "";
     bool Help = false;
     const char* Error = nullptr; // the usage error's text, when the arguments are refused
+    const char* Flags = "";
 };
 
 class Arguments : public ::testing::TestWithParam<ArgumentsCase> {};
@@ -29,10 +30,12 @@ TEST_P(Arguments, SplitIntoOptionsAndFiles) {
     const ArgumentsCase& c = GetParam();
     try {
         const lineora::ParsedArguments parsed =
-            ParseArguments(Words(c.Arguments), {QStringLiteral("--format"), QStringLiteral("-o")});
+            ParseArguments(Words(c.Arguments), {QStringLiteral("--format"), QStringLiteral("-o")},
+                           {QStringLiteral("--on")});
         ASSERT_EQ(c.Error, nullptr) << "accepted";
         EXPECT_EQ(parsed.Options.toStdMap(), c.Options);
         EXPECT_EQ(parsed.Files, Words(c.Files));
+        EXPECT_EQ(parsed.Flags, Words(c.Flags));
         EXPECT_EQ(parsed.Help, c.Help);
     } catch (const UsageError& error) {
         ASSERT_NE(c.Error, nullptr) << error.what();
@@ -43,17 +46,17 @@ TEST_P(Arguments, SplitIntoOptionsAndFiles) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CommandLine, Arguments, ::testing::Values(
     ArgumentsCase{"ValueAfterTheName", "--format x a", {{"--format", "x"}}, "a"},
-    ArgumentsCase{"ValueAfterEquals", "a --format=x=y -o=b", {{"--format", "x=y"}, {"-o", "b"}},
-                  "a"},
+    ArgumentsCase{"ValueAfterEquals", "a --format=x=y -o=b", {{"--format", "x=y"}, {"-o", "b"}}, "a"},
     ArgumentsCase{"EmptyValueAfterEquals", "--format=", {{"--format", ""}}},
     ArgumentsCase{"ValueThatLooksLikeAnOption", "-o --format", {{"-o", "--format"}}},
     ArgumentsCase{"NegativeNumbersAreFiles", "-3 -1.5e2 - -.5", {}, "-3 -1.5e2 - -.5"},
-    ArgumentsCase{"DoubleDashEndsTheOptions", "-o a -- --format -- -h", {{"-o", "a"}},
-                  "--format -- -h"},
+    ArgumentsCase{"DoubleDashEndsTheOptions", "-o a -- --format -- -h", {{"-o", "a"}}, "--format -- -h"},
     ArgumentsCase{"Help", "a -h --help", {}, "a", true},
     ArgumentsCase{"UnknownOption", "--colour red", {}, "", false, "unknown option \"--colour\""},
     ArgumentsCase{"NotANumber", "-3x", {}, "", false, "unknown option \"-3x\""},
-    ArgumentsCase{"MissingValue", "a --format", {}, "", false, "--format needs a value"}),
+    ArgumentsCase{"MissingValue", "a --format", {}, "", false, "--format needs a value"},
+    ArgumentsCase{"Switch", "--on a --on -o --on", {{"-o", "--on"}}, "a", false, nullptr, "--on"},
+    ArgumentsCase{"SwitchWithAValue", "--on=1", {}, "", false, "--on takes no value"}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
@@ -83,49 +86,64 @@ TEST_P(Refusals, ReportAndWriteNothing) {
 // clang-format off
 // Only a file name opens the window: anything else starting with "-" is a usage error, which
 // without a display must not reach for one.
-INSTANTIATE_TEST_SUITE_P(FirstArgument, Refusals, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(FirstArgumentAndExport, Refusals, ::testing::Values(
     Refusal{"Unknown", "--bogus", 2, "unknown option \"--bogus\"\nUsage:"},
-    Refusal{"Capitals", "--EXPORT", 2, "unknown option"},
-    Refusal{"DashedFileName", "-x.png", 2, "unknown option \"-x.png\""}),
-    [](const auto& info) { return std::string(info.param.Name); });
-
-INSTANTIATE_TEST_SUITE_P(Export, Refusals, ::testing::Values(
     Refusal{"NoFile", "--export", 2, "--export needs the graph data file"},
     Refusal{"TwoFiles", "--export @/w.gra @/x.gra", 2, "x.gra\" is one too many"},
     Refusal{"UnknownFormat", "--export --format fancy @/w.gra", 2, "unknown format \"fancy\""},
     Refusal{"UnknownSeparator", "--export --separator=dot @/w.gra", 2, "unknown separator \"dot\""},
-    Refusal{"MissingFile", "--export @/none.gra", 1, "none.gra"},
-    // Devices and pipes are not read (/dev/zero would never end); /dev/null stands for them,
-    // as reading it is harmless should the check ever be lost.
-    Refusal{"Device", "--export /dev/null", 1, "\"/dev/null\": it is not a regular file"}),
+    Refusal{"MissingFile", "--export @/none.gra", 1, "none.gra"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 INSTANTIATE_TEST_SUITE_P(PictureForms, Refusals, ::testing::Values(
     Refusal{"CleanOneFile", "--clean-specks @/in.png", 2, "IN OUT.bmp, got 1"},
     Refusal{"CleanMissing", "--clean-specks @/none.png @/out.bmp", 1, "none.png"},
-    Refusal{"RotateUpright", "--rotate 90 @/in.png @/out.bmp", 2, "\"90\""},
-    Refusal{"RotateUprightDown", "--rotate -- -90 @/in.png @/out.bmp", 2,
-            "between -90 and 90, not \"-90\""},
+    Refusal{"RotateUpright", "--rotate -- -90 @/in.png @/out.bmp", 2, "between -90 and 90, not \"-90\""},
     Refusal{"RotateNaN", "--rotate nan @/in.png @/out.bmp", 2, "\"nan\""},
     Refusal{"RotateComma", "--rotate 1,5 @/in.png @/out.bmp", 2, "\"1,5\""},
-    Refusal{"RotateIntoAFolder", "--rotate 5 @/in.png @", 1, "is not a regular file"},
     Refusal{"AutoNoOutput", "--auto @/in.png", 2, "--auto needs -o"},
-    Refusal{"AutoThreshold9", "--auto --threshold 9 @/in.png -o @/o", 2, "from 0 to 8, not \"9\""},
     Refusal{"AutoThresholdBelow0", "--auto --threshold=-1 @/in.png -o @/o", 2, "\"-1\""},
     Refusal{"TraceNoCriterion", "--trace-color --points 5 @/w -o @/o", 2, "needs --criterion"},
-    Refusal{"TraceCriterion", "--trace-color --criterion green --points 5 @/w -o @/o", 2,
-            "unknown criterion \"green\""},
+    Refusal{"TraceCriterion", "--trace-color --criterion green --points 5 @/w -o @/o", 2, "\"green\""},
     Refusal{"TraceNoPoints", "--trace-color --criterion black @/w -o @/o", 2, "needs --points N"},
-    Refusal{"TracePoints0", "--trace-color --criterion black --points 0 @/w -o @/o", 2, "1 to 1000"},
-    Refusal{"TracePoints1001", "--trace-color --criterion black --points 1001 @/w -o @/o", 2,
-            "\"1001\""},
+    Refusal{"TracePoints", "--trace-color --criterion black --points 1001 @/w -o @/o", 2, "1 to 1000"},
     Refusal{"TraceNeighbours9", "--trace-color --criterion color2 --points 5 --neighbours 9 @/w "
             "-o @/o", 2, "--neighbours takes a whole number from 0 to 8"},
     Refusal{"TraceColourTooBig", "--trace-color --criterion color --points 5 --color 0x1000000 "
-            "@/w -o @/o", 2, "--color takes a colour 0xBBGGRR, not \"0x1000000\""},
-    Refusal{"TraceNoOutput", "--trace-color --criterion black --points 5 @/w", 2, "needs -o"},
-    Refusal{"TraceMissingWork", "--trace-color --criterion black --points 5 @/w -o @/o", 1,
-            "/w"}),
+            "@/w -o @/o", 2, "--color takes a colour 0xBBGGRR, not \"0x1000000\""}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Options the chosen setting of the mode's dialog disables are refused too.
+INSTANTIATE_TEST_SUITE_P(LightTable, Refusals, ::testing::Values(
+    Refusal{"NoOutput", "--light-table polar @/w.gra", 2, "--light-table needs -o"},
+    Refusal{"NoWork", "--light-table polar -o @/t.txt", 2, "got 1 file argument"},
+    Refusal{"UnknownChart", "--light-table radial @/w.gra -o @/t.txt", 2,
+            "unknown chart \"radial\" (polar or cartesian)"},
+    Refusal{"UnknownChartType", "--light-table polar --chart three @/w.gra -o @/t.txt", 2,
+            "unknown chart \"three\" (one, two, shift)"},
+    Refusal{"CommaNumber", "--light-table polar --i0 1,5 @/w.gra -o @/t.txt", 2,
+            "--i0 takes an intensity of 0 or more, not \"1,5\""},
+    Refusal{"ZeroMaximum", "--light-table polar --intensity-max 0 @/w.gra -o @/t.txt", 2,
+            "--intensity-max takes an intensity above 0"},
+    Refusal{"AngleBeyond180", "--light-table polar --angles different --upper 180.5 @/w.gra -o "
+            "@/t.txt", 2, "--upper takes degrees from 0 to 180, not \"180.5\""},
+    Refusal{"ShiftOfPolar", "--light-table polar --chart shift @/w.gra -o @/t.txt", 2,
+            "--chart shift fits the cartesian chart only"},
+    Refusal{"PolarOptionOfCartesian", "--light-table cartesian --i0 5 @/w.gra -o @/t.txt", 2,
+            "--i0 fits the polar chart only"},
+    Refusal{"LimitOfFixedAngles", "--light-table polar --upper 30 @/w.gra -o @/t.txt", 2,
+            "--upper fits --angles different only"},
+    Refusal{"I180OfOtherAngles", "--light-table polar --i180 30 @/w.gra -o @/t.txt", 2,
+            "--i180 fits --angles 180 only"},
+    Refusal{"RightOfOneCurve", "--light-table polar --angles different --right 30 @/w.gra -o "
+            "@/t.txt", 2, "--right fits --chart two only"},
+    Refusal{"SymmetryOfOneCurve", "--light-table cartesian --no-cross-symmetric @/w.gra -o @/t.txt",
+            2, "fits --chart two or shift only"},
+    Refusal{"LowerOfSymmetricPlane", "--light-table polar --chart two --cross-symmetric --angles "
+            "different --lower 30 @/w.gra -o @/t.txt", 2, "--lower does not fit a symmetric"},
+    Refusal{"Contradiction", "--light-table polar --chart two --long-symmetric "
+            "--no-long-symmetric @/w.gra -o @/t.txt", 2, "contradict"},
+    Refusal{"MissingWork", "--light-table polar @/w.gra -o @/t.txt", 1, "w.gra"}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 

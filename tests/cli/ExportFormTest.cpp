@@ -34,18 +34,14 @@ TEST_P(Export, PrintsTheText) {
     EXPECT_EQ(run.Out, ReadBytes(CaseFile(c.Folder, c.Expected)));
 }
 
-const char kStandardPoint[] = "--format standard --separator point";
 const char kDamaged[] = "[Setup]\nStandartNumerFormat=0\n\0\0\0";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CommandLine, Export, ::testing::Values(
-    ExportCase{"StandardPoint", kStandardPoint, "linear-standard-point"},
     ExportCase{"EqualsAndCapitals", "--separator=comma --format=Scientific",
                "log10x-scientific-comma"},
     ExportCase{"SystemSeparator", "--separator system", "comma-texts",
                "expected-comma-system.txt", ','},
-    // Without options: standard, the text as the system formats it.
-    ExportCase{"Defaults", "", "comma-texts"},
     ExportCase{"DefaultsFromTheConfiguration", "", "log10x-scientific-comma", "expected.txt", '.',
                "[Setup]\r\nStandartNumerFormat=0\r\nPointer1=1\r\n"},
     // Of several separator buttons on, the last one read wins; names compare without case.
@@ -53,8 +49,10 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Export, ::testing::Values(
                "expected.txt", ',', "[setup]\nstandartnumerformat=1\nPointer1=1\nPointer2=1\n"},
     ExportCase{"SystemSeparatorOfTheConfigurationWins", "", "comma-texts",
                "expected-comma-system.txt", ',', "[Setup]\nPointer2=1\nPointer3=1\n"},
-    ExportCase{"OptionsOverrideTheConfiguration", kStandardPoint, "linear-standard-point",
-               "expected.txt", '.', "[Setup]\nStandartNumerFormat=0\nPointer1=1\n"},
+    ExportCase{"OptionsOverrideTheConfiguration", "--format standard --separator point",
+               "linear-standard-point", "expected.txt", '.', "[Setup]\nStandartNumerFormat=0\nPointer1=1\n"},
+    // Without options and with the damaged configuration ignored: standard, the text as the
+    // system formats it.
     ExportCase{"DamagedConfigurationIsReported", "", "comma-texts", "expected.txt", '.',
                QByteArray(kDamaged, sizeof kDamaged - 1), "lineora3.Ini\" is ignored"}),
     [](const auto& info) { return std::string(info.param.Name); });

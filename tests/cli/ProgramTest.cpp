@@ -38,16 +38,6 @@ TEST(Program, ExportsWithTheSeparatorOfTheLocale) {
     EXPECT_EQ(run.Out, ReadBytes(CaseFile("comma-texts", "expected-comma-system.txt")));
 }
 
-TEST(Program, PictureFormWritesItsFileWithoutADisplay) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(WhitePicture(20, 10).save(folder.filePath("in.png")));
-    const Outcome run =
-        RunProgram({"--rotate", "-5", folder.filePath("in.png"), folder.filePath("out.bmp")});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Err, QByteArray());
-    EXPECT_FALSE(QImage(folder.filePath("out.bmp")).isNull());
-}
-
 // Only a name that does not start with "-" is a file to open in the window.
 TEST(Program, MistypedOptionIsRefusedWithoutOpeningTheWindow) {
     const Outcome run = RunProgram({"-x.png"});

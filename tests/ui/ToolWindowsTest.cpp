@@ -5,7 +5,6 @@
 
 #include "core/common/Color.h"
 #include "support/DecimalCharGuard.h"
-#include "support/Files.h"
 #include "ui/app/FormHelp.h"
 #include "ui/curves/FormClipboard.h"
 #include "ui/curves/FormTable.h"
@@ -35,18 +34,10 @@ protected:
     TFormInput* input = nullptr;
 };
 
-TEST_F(AxisInputWindow, FieldsTypeOnlyWhatCanBecomeANumberAndShowTextsReplacedBehindThem) {
+TEST_F(AxisInputWindow, FieldsTypeNumbersEnterAppliesThemAndMovesTheFocusRoundUnlessOneIsNone) {
     const DecimalCharGuard comma(QLatin1Char(','));
     Retype(input->EditMaxX, QStringLiteral("1.5.,"));
     EXPECT_EQ(state->Texts.MaxX, QStringLiteral("1,5"));
-
-    state->Texts.MaxY = QStringLiteral("2,5");
-    Press(main->ButtonSetPoint);
-    EXPECT_EQ(input->EditMaxY->text(), QStringLiteral("2,5"));
-}
-
-TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRoundUnlessOneIsNoNumber) {
-    Retype(input->EditMaxX, QStringLiteral("40"));
     QLineEdit* const round[] = {input->EditMinX, input->EditMaxY, input->EditMinY, input->EditMaxX,
                                 input->EditMinX};
     input->EditMinX->setFocus();
@@ -54,13 +45,18 @@ TEST_F(AxisInputWindow, EnterAppliesTheFieldsAndMovesTheFocusRoundUnlessOneIsNoN
         QTest::keyClick(round[k], Qt::Key_Return);
         EXPECT_EQ(QApplication::focusWidget(), round[k + 1]) << k;
     }
-    EXPECT_EQ(state->Cal.AxisXMax, 40.0);
+    EXPECT_EQ(state->Cal.AxisXMax, 1.5L);
 
     Retype(input->EditMinY, QStringLiteral("-"));
     input->EditMinX->setFocus();
     QTest::keyClick(input->EditMinX, Qt::Key_Return);
     EXPECT_EQ(host.Shown.size(), 1);
     EXPECT_EQ(QApplication::focusWidget(), input->EditMinX);
+
+    // A text replaced behind the window shows at the next refresh.
+    state->Texts.MaxY = QStringLiteral("2,5");
+    Press(main->ButtonSetPoint);
+    EXPECT_EQ(input->EditMaxY->text(), QStringLiteral("2,5"));
 }
 
 TEST_F(AxisInputWindow, TheChartKindButtonsSwitchTheFieldsAndEnterTakesThePolarRadius) {
@@ -123,11 +119,15 @@ TEST_F(MainWindowTest, SetupControlsWriteTheSettingsAndFollowThemWhenChangedElse
     EXPECT_EQ(state->Setup.ScaleX, ScaleKind::None); // showing them changed nothing back
 }
 
-TEST_F(MainWindowTest, SetupALanguageButtonTranslatesTheWindows) {
+TEST_F(MainWindowTest, SetupALanguageButtonTranslatesTheWindowsAndPicksTheHelpPage) {
     TFormSetup* setup = windows.FormSetup.get();
     state->Main.AppDir = QStringLiteral(LINEORA_RESOURCES);
     setup->RadioButtonSetEnglish->click();
     EXPECT_EQ(setup->ButtonGoToMain->text(), QStringLiteral("Back to the main window"));
+    main->MenuHelp->trigger();
+    const auto* help = main->findChild<TFormHelp*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Lineora help"));
     setup->RadioButtonSetRussian->click();
     EXPECT_EQ(setup->ButtonGoToMain->text(), QStringLiteral("Идти к основному окну"));
 }
@@ -151,12 +151,10 @@ TEST_F(MainWindowTest, AClickShowsInTheTableAndTheTextOutputWhoseEditedTextCopyE
     EXPECT_EQ(host.ClipboardText, QStringLiteral("x\ty\r\n     5.000E+001\t     5.000E+000\r\n"));
 }
 
-TEST_F(MainWindowTest, PasteWindowSaysWhenThereIsNoPictureAndTakesOverOne) {
+TEST_F(MainWindowTest, PasteWindowTakesOverThePictureItShows) {
     TformClipboard& paste = *windows.formClipboard;
-    Press(main->ButtonCopyFromClipboard);
-    EXPECT_EQ(host.Shown, QStringList{LoadMessage(state->Messages, "msgMessaga14")});
     host.Clipboard = WhitePicture(64, 48);
-    main->menufromClipboard->trigger();
+    Press(main->ButtonCopyFromClipboard);
     EXPECT_EQ(paste.imgClipboard->pixmap().size(), QSize(64, 48));
     host.Clipboard = QImage(8, 8, QImage::Format_RGB32); // copied elsewhere meanwhile
     QTest::mouseClick(paste.ButtonOK, Qt::LeftButton);
@@ -164,15 +162,13 @@ TEST_F(MainWindowTest, PasteWindowSaysWhenThereIsNoPictureAndTakesOverOne) {
     EXPECT_EQ(view->size(), QSize(64, 48));
 }
 
-TEST_F(MainWindowTest, ZoomToggleShowsTheMagnifierOnTopAroundTheMouse) {
+TEST_F(MainWindowTest, ZoomToggleShowsTheMagnifierAroundTheMouse) {
     TFormZoom& zoom = *windows.FormZoom;
     state->Pics.Working.setPixel(100, 100, qRgb(0, 0, 0));
     Press(main->SpeedButtonShowZoom);
     MoveTo(view, {100, 100});
     // The picture pixel under the mouse is the block the crosshair runs through.
     EXPECT_EQ(zoom.Magnified().pixel(59, 59), qRgb(0, 0, 0));
-    Press(main->SpeedButtonShowZoom);
-    EXPECT_FALSE(zoom.isVisible());
 }
 
 TEST_F(MainWindowTest, ToolWindowClosedByItsCloseBoxComesBackFromItsMenuItemAndButton) {
@@ -191,18 +187,6 @@ TEST_F(MainWindowTest, ToolWindowClosedByItsCloseBoxComesBackFromItsMenuItemAndB
         EXPECT_TRUE(window->isVisible());
         EXPECT_TRUE(button->isChecked());
     }
-}
-
-TEST_F(MainWindowTest, HelpMenuShowsThePageOfTheChosenLanguageInItsOwnWindow) {
-    QTemporaryDir folder;
-    state->Main.AppDir = folder.path();
-    state->Main.HelpFileName = QStringLiteral("lineora2_r.html");
-    WriteBytes(folder.filePath(state->Main.HelpFileName),
-               "<html><head><title>Help r</title></head><body>Page r</body>");
-    main->MenuHelp->trigger();
-    const auto* help = main->findChild<TFormHelp*>();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->windowTitle() + help->Browser->toPlainText(), QStringLiteral("Help rPage r"));
 }
 
 TEST_F(MainWindowTest, PictureToolsAndTheStraightenerReachTheirCommands) {

@@ -10,8 +10,10 @@ namespace lineora {
 
 // The light-distribution tables for the ILLUM database of light devices. Curves 1..4 hold the
 // halves of the two planes (1 upper and 3 right with angles >= 0, 2 lower and 4 left), curve 5
-// the special points; the chart values must be current (RecomputeAllValues) before a table is
-// written. The lines come without line ends; a file gets CR LF after each.
+// the special points; the chart values must be current (RecomputeAllValues, special mode 3 or
+// 4) before a table is written, and every table is written from freshly computed values (the
+// cartesian one changes them). The lines come without line ends; a file gets CR LF after each.
+// Every number is the magnitude of a value as "%8.2f" with "." whatever the system writes.
 
 enum class LightAngles { All90, All180, Different };
 
@@ -26,8 +28,10 @@ struct PolarTableFields {
     Extended Upper = 90, Lower = 90, Right = 90, Left = 90;
 };
 
-// Writes the limiting angles and intensities the fields give into the special points of
-// curve 5, then returns the table of the polar chart.
+// Writes the limiting angles and intensities the fields give into the chart values of the
+// special points of curve 5 (chart type 1: point 2 only; chart type 2: I0 as point 1 and the
+// limits as points 2 upper, 3 lower, 4 right, 5 left), then returns the table of the polar
+// chart. Each half's limit row follows its last point. Only curve 5's values change.
 QStringList PolarLightTable(PointStore& store, const PolarTableFields& fields);
 
 struct CartesianTableFields {
@@ -44,9 +48,13 @@ struct PairShift {
     QString Label;
 };
 
-// Returns the table of the cartesian chart. Curves 2 and 4 are put in order of decreasing
-// angle; chart type 3 first shifts and rescales curves 3 and 4 and reports how in *shift.
-// Throws CalcError, with nothing changed, when the second pair's axial intensity is 0.
+// Returns the table of the cartesian chart, with I0 the intensity of point 1 of curve 5 and no
+// limit rows. In chart types 2 and 3 the values of curves 2 and 4 are put in order of
+// decreasing angle (their picture positions stay where they are, so the values no longer match
+// them until the next recompute); chart type 3 first shifts the values of curves 3 and 4 by -X
+// of point 2 of curve 5 and scales them by I0 / its Y, and reports how in *shift (which may be
+// null; other chart types leave it alone). Throws CalcError, with nothing changed, when the
+// second pair's axial intensity is 0; the dialog then shows "/0".
 QStringList CartesianLightTable(PointStore& store, const CartesianTableFields& fields,
                                 PairShift* shift);
 

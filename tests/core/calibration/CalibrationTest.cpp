@@ -253,18 +253,5 @@ TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
     EXPECT_EQ(PicturePoint(cal.MousePicX, cal.YMaxPointY), PicturePoint(0, 100));
 }
 
-TEST(Calibration, DoubleAxisModeTakesItsOwnRanges) {
-    Settings settings = TestSettings();
-    Calibration cal = WorkedCalibration(settings);
-    settings.ScaleY = ScaleKind::Log10; // ignored in that mode
-    const DoubleAxisRanges ranges{100, 200, -1, 2};
-    ExpectNear(PictureToChart(cal, settings, 300, 250, 1, &ranges), 150, 0.5L);
-    EXPECT_EQ(cal.AxisXMin, 100); // left in the record for the curves after it
-    cal.AxisXMin = 0;
-    cal.AxisXMax = 10;
-    EXPECT_NEAR(static_cast<double>(PictureToChart(cal, settings, 300, 250, 3, &ranges).X), 5,
-                1e-12);
-}
-
 } // namespace
 } // namespace lineora

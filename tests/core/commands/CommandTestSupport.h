@@ -50,10 +50,6 @@ inline int Points(const State& state, int curve = 1) {
     return state.Store.LineNext[curve] - 1;
 }
 
-inline RefPoints Ref(const State& s) {
-    return Ref(s.Cal);
-}
-
 inline PicturePoint PointAt(const State& state, int row, int curve = 1) {
     const auto& entry = state.Store.PointPixels[row][curve];
     return {entry.PixX, entry.PixY};

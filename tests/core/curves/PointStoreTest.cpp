@@ -44,8 +44,6 @@ TEST(PointStoreClear, EmptiesOnlyTheNamedCurve) {
                          store.PointPixels[2][2].PixX, store.PointValues[1][2].Valid),
               std::tuple(1, 0, 0, 0));
     EXPECT_EQ(Positions(store, 4), (Points{{9, 9}}));
-    ClearAllLines(store);
-    EXPECT_EQ(std::pair(store.LineNext[4], store.PointPixels[1][4].Used), std::pair(1, 0));
 }
 
 struct EraseCase {
@@ -81,20 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
         EraseCase{"SeparatedAllGo", {{50, 50}, {5, 5}, {52, 48}}, {51, 49}, 4, 2, {{5, 5}}},
         EraseCase{"LastPoint", {{5, 5}, {50, 50}}, {50, 50}, 1, 1, {{5, 5}}}),
     [](const auto& info) { return info.param.Name; });
-
-TEST(PointStoreEraseTwice, SecondPassRemovesTheNeighbourTheFirstSkipped) {
-    PointStore store = StoreWith({{50, 50}, {51, 50}, {90, 90}});
-    std::vector<std::string> calls;
-    const auto refresh = [&] { calls.push_back("refresh"); };
-    const auto companions = [&] { calls.push_back("companions"); };
-    EXPECT_EQ(ErasePoints(store, 50, 50, 1, 1, refresh, companions), 1);
-    // The neighbour moved into the freed row behind the scan and survived the first pass.
-    EXPECT_EQ(Positions(store, 1), (Points{{51, 50}, {90, 90}}));
-    EXPECT_EQ(ErasePoints(store, 50, 50, 1, 1, refresh, companions), 1);
-    EXPECT_EQ(Positions(store, 1), (Points{{90, 90}}));
-    // Companions are rebuilt from values the refresh has just recomputed.
-    EXPECT_EQ(calls, (std::vector<std::string>{"refresh", "companions", "refresh", "companions"}));
-}
 
 TEST(PointStoreGrab, LaterRowWinsAndAMissKeepsTheSelection) {
     PointStore store = StoreWith({{40, 40}, {100, 100}, {103, 101}, {300, 300}}, 3);
@@ -193,18 +177,17 @@ TEST_P(StoreSort, CurrentCurveAscendsInXKeepingTiesInOrder) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StoreSort,
-    ::testing::Values(SortCase{"EqualXKeepClickOrder",
-                               {{300, 50}, {300, 10}, {200, 90}, {300, 30}},
-                               {{200, 90}, {300, 50}, {300, 10}, {300, 30}}},
-                      // A lone point to the right of the zero row behind it must stay put.
-                      SortCase{"SinglePoint", {{300, 10}}, {{300, 10}}},
-                      SortCase{"WithoutMakeSort",
-                               {{400, 254}, {300, 253}, {200, 252}},
-                               {{400, 254}, {300, 253}, {200, 252}},
-                               false}),
-    [](const auto& info) { return std::string(info.param.Name); });
+// clang-format off
+const SortCase kSortCases[] = {
+    {"Ties", {{300, 50}, {300, 10}, {200, 90}, {300, 30}}, {{200, 90}, {300, 50}, {300, 10}, {300, 30}}},
+    // A lone point to the right of the zero row behind it must stay put.
+    {"SinglePoint", {{300, 10}}, {{300, 10}}},
+    {"WithoutMakeSort", {{400, 254}, {300, 253}, {200, 252}}, {{400, 254}, {300, 253}, {200, 252}}, false},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, StoreSort, ::testing::ValuesIn(kSortCases),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 class AddPointFlow : public StoreValues {
 protected:
@@ -274,26 +257,6 @@ TEST_F(AddPointFlow, AutocorrectedPositionIsStoredWithoutASecondDuplicateTest) {
     EXPECT_EQ(Positions(store, 1), (Points{{300, 250}, {300, 251}}));
 }
 
-TEST_F(AddPointFlow, SpecialHookSeesTheClickValuesAndMayVeto) {
-    Extended seenX = -1;
-    hooks.SpecialHook = [&] {
-        seenX = cal.CursorValueX;
-        return false;
-    };
-    EXPECT_EQ(Click(300, 250), AddPointResult::Vetoed);
-    EXPECT_EQ(std::tuple(seenX, store.AcceptPoint, store.LineNext[1] + refreshes),
-              std::tuple(5.0L, false, 1));
-
-    // The hook may swap the click for its mirror; the mirror is what gets stored.
-    hooks.SpecialHook = [&] {
-        cal.MousePicY = 260;
-        return true;
-    };
-    EXPECT_EQ(Click(300, 240), AddPointResult::Added);
-    EXPECT_EQ(std::pair(store.AcceptPoint, Positions(store, 1)),
-              std::pair(true, Points{{300, 260}}));
-}
-
 TEST_F(AddPointFlow, ConversionErrorPropagatesWithNothingStored) {
     cal.XMaxPointX = cal.ZeroPointX; // the X axis has no length
     cal.XMaxPointY = cal.ZeroPointY;
@@ -302,14 +265,6 @@ TEST_F(AddPointFlow, ConversionErrorPropagatesWithNothingStored) {
     EXPECT_THROW(Click(300, 250), CalcError);
     EXPECT_EQ(std::tuple(store.PointPixels[1][1].Used, marked, store.LineNext[1] + refreshes),
               std::tuple(0, false, 1));
-}
-
-TEST_F(AddPointFlow, CtrlClickErasesWithinFourPixelsAndAddsNothing) {
-    Click(300, 250);
-    Click(200, 200);
-    refreshes = 0;
-    EXPECT_EQ(Click(304, 246, true), AddPointResult::Erased);
-    EXPECT_EQ(std::pair(Positions(store, 1), refreshes), std::pair(Points{{200, 200}}, 1));
 }
 
 } // namespace

@@ -98,54 +98,17 @@ TEST(TraceBand, StepAndColumnsAtTheirLimits) {
     EXPECT_THROW(TraceBandOf(Refs(100, 400, 500, 100), 0), CalcError);
 }
 
-struct PixelCase {
-    const char* name;
-    TraceCriterion criterion;
-    TColor pixel;       // at (10, 20), in the band's one column
-    int lineNeighbours; // of its eight neighbours, how many have the second colour
-    std::int32_t threshold;
-    bool found;
-};
-
-class CriterionTest : public ::testing::TestWithParam<PixelCase> {};
-
-TEST_P(CriterionTest, OnePixelMatchesOrNot) {
-    const PixelCase& c = GetParam();
-    constexpr TColor kLine = 0x405060;
-    QImage picture = WhitePicture(40, 40);
-    const QPoint around[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
-    for (int i = 0; i < 8; ++i) {
-        // Neighbours beyond the count get a colour one unit off the line's.
-        Put(picture, 10 + around[i].x(), 20 + around[i].y(),
-            i < c.lineNeighbours ? kLine : 0x405061);
-    }
-    Put(picture, 10, 20, c.pixel);
-    TraceRequest request;
-    request.Criterion = c.criterion;
-    request.Color2 = kLine;
-    request.Neighbours = c.threshold;
-    request.Points = 1000;
-    const std::vector<PicturePoint> expected =
-        c.found ? std::vector<PicturePoint>{{10, 20}} : std::vector<PicturePoint>{};
-    EXPECT_EQ(Trace(picture, Refs(6, 36, 15, 0), request), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Criteria, CriterionTest,
-    ::testing::Values(
-        PixelCase{"RedOverBlueBy120", TraceCriterion::Special, MakeColor(200, 79, 80), 0, 0, false},
-        PixelCase{"RedBy121", TraceCriterion::Special, MakeColor(201, 80, 80), 0, 0, true},
-        PixelCase{"ThreeOfThreeNeighbours", TraceCriterion::Color2, kWhite, 3, 3, true},
-        PixelCase{"TwoOfThreeNeighbours", TraceCriterion::Color2, kWhite, 2, 3, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 // The row-by-row scan against the rule as written, on random pictures, bands partly off the
 // picture and every criterion.
 TEST(ColorTrace, RowScanAgreesWithTheColumnByColumnRule) {
-    // Beside each colour sought, one a unit off in a single component.
-    const TColor palette[] = {kWhite,   0x000000, 0x010000, kRed,     MakeColor(200, 70, 90),
-                              0x20C010, 0x20C011, 0x405060, 0x405061, MakeColor(200, 80, 79)};
-    const std::discrete_distribution<int> pick({62, 6, 2, 6, 2, 6, 2, 10, 2, 2});
+    // Beside each colour sought, one a unit off in a single component; for the red of the
+    // special criterion, red exactly 120 over green or over blue, and 121 over both.
+    // clang-format off
+    const TColor palette[] = {kWhite, 0x000000, 0x010000, kRed, MakeColor(200, 70, 90),
+                              0x20C010, 0x20C011, 0x405060, 0x405061,
+                              MakeColor(200, 80, 79), MakeColor(200, 79, 80), MakeColor(201, 80, 80)};
+    // clang-format on
+    const std::discrete_distribution<int> pick({60, 6, 2, 6, 2, 6, 2, 10, 2, 2, 2, 2});
     std::size_t pointsCompared = 0;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         std::mt19937 random(seed);
@@ -231,42 +194,37 @@ TEST(AxisLines, AreTheDarkestRowAndColumnOfTheirWindows) {
     }
 }
 
-struct SampleCase {
-    const char* name;
-    int axisThickness;
-    int threshold;
-    int curveTop; // a two-pixel curve at rows curveTop and curveTop + 1 over every column
-    std::optional<int> found; // the row every column gives, or none
-};
-
-class SampleTest : public ::testing::TestWithParam<SampleCase> {};
-
-TEST_P(SampleTest, FindsTheFirstQualifyingDarkPixelWalkingUp) {
-    const SampleCase& c = GetParam();
-    QImage picture = Chart(c.axisThickness);
-    FillBox(picture, {kAxisColumn + 5, c.curveTop, 540, 2});
-    const std::vector<PicturePoint> points =
-        SampleCurve(picture, {kAxisRow, kAxisColumn}, c.threshold);
-    std::vector<PicturePoint> expected;
-    for (int k = 1; c.found && k <= 30; ++k) {
-        expected.push_back({kAxisColumn + 20 + 15 * k, *c.found});
-    }
-    EXPECT_EQ(points, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Columns, SampleTest,
-    ::testing::Values(
+// Every column gives the row of the first dark pixel, walking up from the axis, with at least
+// `threshold` dark pixels among its six side neighbours; none when no row qualifies.
+TEST(SampleCurve, FindsTheFirstQualifyingDarkPixelWalkingUp) {
+    const struct {
+        const char* Name;
+        int AxisThickness, Threshold;
+        int CurveTop; // a two-pixel curve at rows CurveTop and CurveTop + 1 over every column
+        std::optional<int> Found;
+    } cases[] = {
+        // clang-format off
         // Four dark side neighbours on a two-pixel axis: the axis is the curve.
-        SampleCase{"TwoPixelAxisTakenAtThreshold3", 2, 3, 200, kAxisRow},
+        {"two-pixel axis taken at threshold 3", 2, 3, 200, kAxisRow},
         // Two on a one-pixel axis: walked over, the curve's lower row is met first.
-        SampleCase{"OnePixelAxisWalkedOver", 1, 3, 200, 201},
-        SampleCase{"OnePixelAxisTakenAtExactlyThreshold2", 1, 2, 200, kAxisRow},
-        SampleCase{"ThresholdZeroTakesTheFirstDarkPixel", 1, 0, 200, kAxisRow},
-        SampleCase{"ThresholdSevenNeverTakes", 2, 7, 200, std::nullopt},
-        SampleCase{"CurveReachingRow56IsFound", 1, 3, 55, 56},
-        SampleCase{"CurveAboveRow56IsNot", 1, 3, 54, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+        {"one-pixel axis walked over", 1, 3, 200, 201},
+        {"one-pixel axis taken at exactly threshold 2", 1, 2, 200, kAxisRow},
+        {"threshold 0 takes the first dark pixel", 1, 0, 200, kAxisRow},
+        {"threshold 7 never takes", 2, 7, 200, std::nullopt},
+        {"curve reaching row 56 is found", 1, 3, 55, 56},
+        {"curve above row 56 is not", 1, 3, 54, std::nullopt},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        QImage picture = Chart(c.AxisThickness);
+        FillBox(picture, {kAxisColumn + 5, c.CurveTop, 540, 2});
+        std::vector<PicturePoint> expected;
+        for (int k = 1; c.Found && k <= 30; ++k) {
+            expected.push_back({kAxisColumn + 20 + 15 * k, *c.Found});
+        }
+        EXPECT_EQ(SampleCurve(picture, {kAxisRow, kAxisColumn}, c.Threshold), expected) << c.Name;
+    }
+}
 
 TEST(SampleCurve, AnAxisAboveRow56ExaminesOnlyItsOwnRow) {
     QImage picture = WhitePicture(600, 200);
