@@ -76,6 +76,10 @@ TEST_F(PhotometryWindows, PolarDialogEntersReachesItsCommandsAndClosesOnlyOnYes)
     ExpectShownForTheMode(polar);
     EXPECT_FALSE(cartesian->isVisible());
     EXPECT_EQ(LineButtonsEnabled(), (std::array{true, false, false, false, false}));
+    // A disabled curve button does not keep its curve's colour, so it looks disabled.
+    const QPalette line2 = main->SpeedButtonLine2->palette();
+    EXPECT_NE(line2.color(QPalette::Disabled, QPalette::ButtonText),
+              line2.color(QPalette::Active, QPalette::ButtonText));
     EXPECT_EQ(polar->EditIntenMax->text(), QStringLiteral("200"));
     EXPECT_TRUE(polar->RadioButtonUgol90->isChecked());
     EXPECT_FALSE(polar->EditUpper->isEnabled());
