@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace lineora {
 
 TModeDialog::TModeDialog(QWidget* parent) : QDialog(parent) {
