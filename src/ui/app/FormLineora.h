@@ -174,6 +174,12 @@ private:
     void WireToolWindows();
     // The colour-picking, colour-tracing and automatic digitizing windows.
     void WireTracingWindows();
+    // The dialogs of the polar and the cartesian light-distribution modes.
+    void WirePolarDialog();
+    void WireCartesianDialog();
+    // The curve buttons and the axis-value toggle as a photometric mode allows them, and its
+    // dialog shown while the mode lasts.
+    void ShowPhotometryState();
     // What the paste, pipette and colour-tracing buttons open.
     void OpenPastePreview();
     void OpenColourPicking();

@@ -62,6 +62,8 @@ void TFormLineora::WireToolWindows() {
     connect(windows_->FormOutText.get(), &TFormOutText::TextEdited, this,
             [this](const QString& text) { state_.Output.MemoText = text; });
     WireTracingWindows();
+    WirePolarDialog();
+    WireCartesianDialog();
 
     TFormVygibatel* straightener = windows_->FormVygibatel.get();
     const auto onStraightener = [this, straightener](auto signal, auto command) {

@@ -4,6 +4,7 @@
 #include "ui/app/FormLineora.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/PhotometryCommands.h"
 #include "ui/FormControls.h"
 #include "ui/app/Glyphs.h"
 #include "ui/app/Windows.h"
@@ -156,9 +157,15 @@ std::span<const TFormLineora::ToolbarButton> TFormLineora::ToolbarButtons() {
         B{&F::SpeedButtonSpec2, "SpeedButtonSpec2", kRow2, 384, K::Push, Glyph::BrightLine,
           [](F& f, bool) { f.ShowWindow<&W::FormSpec2>(); }},
         B{&F::SpeedButtonSpec3, "SpeedButtonSpec3", kRow2, 416, K::Push, Glyph::PolarTable,
-          [](F& f, bool) { f.ShowWindow<&W::FormSpec3>(); }},
+          [](F& f, bool) {
+              EnterPolarMode(f.state_, f);
+              f.ShowWindow<&W::FormSpec3>();
+          }},
         B{&F::SpeedButtonSpec4, "SpeedButtonSpec4", kRow2, 440, K::Push, Glyph::DoubleAxis,
-          [](F& f, bool) { f.ShowWindow<&W::FormDoubleAxisX>(); }},
+          [](F& f, bool) {
+              EnterCartesianMode(f.state_, f);
+              f.ShowWindow<&W::FormDoubleAxisX>();
+          }},
         B{&F::SpeedButtonSetPalitra, "SpeedButtonSetPalitra", kRow2, 656, K::Push, Glyph::Palette,
           [](F& f, bool) { f.PopUpBelow(f.PopupMenu5, f.SpeedButtonSetPalitra); },
           E{.hint = "Сменить палитру"}},

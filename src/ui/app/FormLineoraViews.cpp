@@ -19,7 +19,10 @@ void TFormLineora::ShowLineColours() {
             QColor::fromRgb(ToQRgb(state_.Setup.LineColors[static_cast<std::size_t>(line)]));
         QPalette palette = button->palette();
         if (palette.color(QPalette::ButtonText) != colour) {
-            palette.setColor(QPalette::ButtonText, colour);
+            // A curve button a photometric mode disables keeps the style's grey, so that it
+            // looks disabled.
+            palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
+            palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
             button->setPalette(palette);
         }
     }
@@ -59,6 +62,7 @@ void TFormLineora::ControlsChanged() {
             ->setChecked(ToggleFlag(static_cast<Toggle>(toggle)));
     }
     SyncToggleWindows(false);
+    ShowPhotometryState();
     // The axis value fields and the setup dialog show settings a command may have changed.
     if (windows_ != nullptr) {
         windows_->FormInput->ShowState();
