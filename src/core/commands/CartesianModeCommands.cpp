@@ -132,6 +132,7 @@ void SetCartesianLong(State& state, Views& views, bool checked) {
 }
 
 void ResetCartesianPoints(State& state, Views& views) {
+    ReleaseArmedPick(state, views);
     PointStore& store = state.Store;
     store.CurrentLine = 1;
     for (int c = 1; c <= 4; ++c) {
@@ -158,7 +159,7 @@ bool CloseCartesianMode(State& state, Host& host, Views& views) {
     if (state.Main.SpecialMode != 4) {
         return true;
     }
-    if (!host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseProgram))) {
+    if (!host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseWindow))) {
         return false;
     }
     LeavePhotometryMode(state, views);

@@ -151,7 +151,7 @@ bool CloseQuery(State& state, Host& host, Views& views) {
             host.ShowMessage(QString::fromUtf8(error.what()));
         }
     }
-    return host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseProgram));
+    return host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseWindow));
 }
 
 } // namespace lineora

@@ -61,6 +61,8 @@ void SetReferencePoint(State& state, Views& views, Tool toolMode);
 
 // The step-X and autocorrection switches exclude each other.
 void SwitchStepX(State& state, Host& host, Views& views, bool buttonDown);
+// Step-X picking off, its crosshair taken off the picture; the caller updates the controls.
+void StepXOff(State& state, Views& views);
 void SwitchAutoCorrect(State& state, Views& views, bool on);
 void SwitchAxis90(State& state, Views& views, bool buttonDown);
 void SwitchConnectPoints(State& state, Views& views, bool buttonDown);

@@ -43,12 +43,21 @@ void PlaceSpecialPoint(PointStore& store, int row, PicturePoint at) {
 
 void EnterPhotometryMode(State& state, Views& views, int specialMode) {
     state.Store.CurrentLine = 1;
+    // A step along the X axis means nothing for an angle: a click would land far from where the
+    // user pointed.
+    StepXOff(state, views);
     SetPointMode(state, views);
     state.Main.SpecialMode = specialMode;
     state.Photometry.ShowInputEnabled = false;
     state.Main.ShowInput = false;
     state.Main.ShowText = true;
     views.ApplyWindowToggles();
+}
+
+void ReleaseArmedPick(State& state, Views& views) {
+    if (IsSpecialPick(state.Main.ToolMode)) {
+        SetPointMode(state, views);
+    }
 }
 
 void LeavePhotometryMode(State& state, Views& views) {

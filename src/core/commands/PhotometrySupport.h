@@ -26,6 +26,9 @@ void PlaceSpecialPoint(PointStore& store, int row, PicturePoint at);
 // Entering a mode: point picking on curve 1, the axis-value window closed with its toggle
 // disabled, the text output window shown.
 void EnterPhotometryMode(State& state, Views& views, int specialMode);
+// A refresh that may disable the button of an armed pick releases the pick, so that the next
+// click picks a point again.
+void ReleaseArmedPick(State& state, Views& views);
 // Leaving it after the close question was answered Yes: point picking, no special mode, every
 // curve button and the axis-value toggle enabled, the text output empty.
 void LeavePhotometryMode(State& state, Views& views);

@@ -64,6 +64,7 @@ void PolarStateRefresh(State& state, Views& views) {
     PhotometryState& modes = state.Photometry;
     // Placed before anything changes: a calibration that cannot place them changes nothing.
     const SpecialPlaces places = PlacesFor(state, modes.Spec3.Angles);
+    ReleaseArmedPick(state, views);
     PointStore& store = state.Store;
     for (int c = 1; c <= 4; ++c) {
         ClearLine(store, c);
@@ -186,7 +187,7 @@ bool ClosePolarMode(State& state, Host& host, Views& views) {
     if (state.Main.SpecialMode != 3) {
         return true;
     }
-    if (!host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseProgram))) {
+    if (!host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseWindow))) {
         return false;
     }
     LeavePhotometryMode(state, views);

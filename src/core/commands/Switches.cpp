@@ -4,15 +4,10 @@
 
 namespace lineora {
 
-namespace {
-
-// Step-X picking off, its crosshair taken off the picture.
 void StepXOff(State& state, Views& views) {
     HideStepCrosshair(state, views);
     state.Main.StepXOn = false;
 }
-
-} // namespace
 
 void SwitchStepX(State& state, Host& host, Views& views, bool buttonDown) {
     const bool linear =

@@ -29,6 +29,11 @@ enum class Tool : std::int32_t {
     PolarLeft = 27,
 };
 
+// One of the photometric dialogs' one-shot picks.
+constexpr bool IsSpecialPick(Tool tool) {
+    return tool >= Tool::PolarI0 && tool <= Tool::PolarLeft;
+}
+
 // The picture cursors, 1..16 (0 is the system arrow). 1..5 are the crosshair kinds of point
 // mode, which the user chooses by number.
 enum class CursorId : std::int32_t {

@@ -21,7 +21,7 @@ inline constexpr QLatin1String SaveGraphWithPicture{"msgMessaga16"};
 inline constexpr QLatin1String GraphName{"msgMessaga17"};
 inline constexpr QLatin1String SaveGraphData{"msgMessaga18"};
 inline constexpr QLatin1String GraphSaved{"msgMessaga19"};
-inline constexpr QLatin1String CloseProgram{"msgMessaga20"};
+inline constexpr QLatin1String CloseWindow{"msgMessaga20"};
 inline constexpr QLatin1String NoBrightLine{"msgMessaga23"};
 inline constexpr QLatin1String LineAtEdge{"msgMessaga24"};
 inline constexpr QLatin1String KeepRotatedPicture{"msgMessaga25"};

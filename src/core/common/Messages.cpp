@@ -27,7 +27,7 @@ const std::pair<QLatin1String, const char*> kBuiltInMessages[] = {
     {MsgKey::GraphName, "Name of the graph:"},
     {MsgKey::SaveGraphData, "Save graph data"},
     {MsgKey::GraphSaved, "The graph and its picture have been saved:"},
-    {MsgKey::CloseProgram, "Close Lineora?"},
+    {MsgKey::CloseWindow, "Close this window and finish its work?"},
     {MsgKey::NoBrightLine, "The clicked pixel does not start a bright line."},
     {MsgKey::LineAtEdge, "The line runs into the edge of the picture."},
     {MsgKey::KeepRotatedPicture, "Keep the rotated picture?"},

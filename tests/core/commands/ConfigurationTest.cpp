@@ -258,7 +258,7 @@ TEST_F(Configuration, CloseAlwaysAsksAndWritesFirstOnlyWhenSaving) {
     state->Setup.AutoSave = true;
     host.Answers = {Host::Answer::No}; // written even when the user stays
     EXPECT_FALSE(CloseQuery(*state, host, views));
-    EXPECT_EQ(host.Shown, QStringList(2, LoadMessage(state->Messages, MsgKey::CloseProgram)));
+    EXPECT_EQ(host.Shown, QStringList(2, LoadMessage(state->Messages, MsgKey::CloseWindow)));
     EXPECT_TRUE(ReadBytes(Path()).startsWith("[Rezim]\nStepX="));
 
     // A failed write is reported and the user may still leave.

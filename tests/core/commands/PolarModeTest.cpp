@@ -263,7 +263,7 @@ TEST_F(PolarMode, CloseEndsTheModeOnlyOnYes) {
     host.Answers = {Host::Answer::Yes};
     ArmSpecialPick(*state, views, Tool::PolarUpper, true);
     EXPECT_TRUE(ClosePolarMode(*state, host, views));
-    EXPECT_EQ(host.Shown.back(), LoadMessage(state->Messages, MsgKey::CloseProgram));
+    EXPECT_EQ(host.Shown.back(), LoadMessage(state->Messages, MsgKey::CloseWindow));
     EXPECT_EQ(state->Main.SpecialMode, 0);
     EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
     EXPECT_TRUE(state->Output.MemoText.isEmpty());
