@@ -174,10 +174,8 @@ TEST_F(PolarMode, AFieldWithoutANumberIsNamedAndLosesNothing) {
     state->Output.MemoText = QStringLiteral("last table");
 
     Dialog().Upper = QString();
-    EXPECT_TRUE(Mentions(ErrorOf<FormatError>([&] {
-                             Click({250, 300});
-                         }),
-                         LoadMessage(state->Messages, MsgKey::FieldUpper).toStdString()));
+    const std::string error = ErrorOf<FormatError>([&] { Click({250, 300}); });
+    EXPECT_TRUE(Mentions(error, LoadMessage(state->Messages, MsgKey::FieldUpper).toStdString()));
 
     Dialog().Upper = QStringLiteral("60");
     Dialog().Int0 = QStringLiteral("1x");
