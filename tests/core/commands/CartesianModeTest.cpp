@@ -30,13 +30,6 @@ protected:
         PictureMouseDown(*state, host, views, shift, at.X, at.Y);
         PictureMouseUp(*state, views);
     }
-    void ChartType(int type) {
-        if (type == 1) {
-            ChooseCartesianOneCurve(*state, views);
-        } else {
-            ChooseCartesianTwoCurves(*state, views, type == 3);
-        }
-    }
 };
 
 struct AdmissionCase {
@@ -66,7 +59,10 @@ TEST_F(CartesianMode, TheClickedCurveGetsThePositiveHalf) {
         SCOPED_TRACE(c.name);
         SetCartesianCross(*state, views, c.cross);
         SetCartesianLong(*state, views, c.longitudinal);
-        ChartType(c.chartType);
+        ChooseCartesianTwoCurves(*state, views, c.chartType == 3);
+        if (c.chartType == 1) {
+            ChooseCartesianOneCurve(*state, views);
+        }
         state->Photometry.Spec4Shift = c.shift;
         SelectLine(*state, c.curve);
         Click(c.click);
@@ -86,15 +82,24 @@ TEST_F(CartesianMode, TheMirroredCurveFollowsAnErase) {
     EXPECT_EQ(Positions(state->Store, 2), (Places{{240, 250}}));
 }
 
-TEST_F(CartesianMode, PicksPlaceTheAxialPoints) {
-    ChartType(3);
+// A second pair without axial intensity cannot be shifted onto the first: "/0" beside the chart
+// type, and the last table stays.
+TEST_F(CartesianMode, PicksPlaceTheAxialPointsAndRefuseASecondPairWithoutIntensity) {
+    ChooseCartesianTwoCurves(*state, views, true);
     ArmSpecialPick(*state, views, Tool::PairI0, true);
     Click({340, 250});
     EXPECT_EQ(PointAt(*state, 1, 5), (PicturePoint{300, 250}));
     ArmSpecialPick(*state, views, Tool::PairAxis2, true);
     Click({360, 200});
     EXPECT_EQ(PointAt(*state, 2, 5), (PicturePoint{360, 200}));
-    EXPECT_EQ(Points(*state, 1), 0);
+
+    const QString table = state->Output.MemoText;
+    ArmSpecialPick(*state, views, Tool::PairAxis2, true);
+    const std::string error = ErrorOf<CalcError>([&] { Click({360, 400}); });
+    EXPECT_TRUE(
+        Mentions(error, LoadMessage(state->Messages, MsgKey::ShiftAxialZero).toStdString()));
+    EXPECT_EQ(state->Photometry.Spec4.Koef, QStringLiteral("/0"));
+    EXPECT_EQ(state->Output.MemoText, table);
 }
 
 TEST_F(CartesianMode, AFieldWithoutANumberRefusesTheClick) {
@@ -105,17 +110,6 @@ TEST_F(CartesianMode, AFieldWithoutANumberRefusesTheClick) {
     EXPECT_EQ(Positions(state->Store, 1), (Places{{340, 300}}));
     EXPECT_THROW(CartesianFieldEntered(*state, views, CartesianField::MinY), FormatError);
     EXPECT_EQ(state->Texts.MinY, QStringLiteral("0"));
-}
-
-TEST_F(CartesianMode, ASecondPairWithoutIntensityShowsADivisionByZero) {
-    ChartType(3);
-    state->Output.MemoText = QStringLiteral("last table");
-    ArmSpecialPick(*state, views, Tool::PairAxis2, true);
-    const std::string error = ErrorOf<CalcError>([&] { Click({360, 400}); });
-    EXPECT_TRUE(
-        Mentions(error, LoadMessage(state->Messages, MsgKey::ShiftAxialZero).toStdString()));
-    EXPECT_EQ(state->Photometry.Spec4.Koef, QStringLiteral("/0"));
-    EXPECT_EQ(state->Output.MemoText, QStringLiteral("last table"));
 }
 
 TEST_F(CartesianMode, CloseEndsTheModeOnlyOnYes) {

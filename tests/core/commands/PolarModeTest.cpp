@@ -157,28 +157,25 @@ TEST_F(PolarMode, ArmingAPickTakesTheStepCrosshairOff) {
     EXPECT_EQ(state->Main.CurrentCursor, cursor);
 }
 
-TEST_F(PolarMode, AFieldWithoutANumberIsNamedAndLosesNothing) {
-    TwoCurves(false, false);
+// The fields reach the table as typed: I0 in its first row, the upper limit in its last. A
+// field without a number is named, and the points and the last table stay.
+TEST_F(PolarMode, TheTableTakesTheFieldsAsTypedAndKeepsItOnANonNumber) {
+    SetPolarAngles(*state, views, LightAngles::Different);
     Click({200, 300});
-    state->Output.MemoText = QStringLiteral("last table");
+    Dialog().Int0 = QStringLiteral("123.4");
+    Dialog().Upper = QStringLiteral("75");
+    PolarFieldEntered(*state, views, PolarField::Upper);
+    const QString table = state->Output.MemoText;
+    EXPECT_TRUE(Mentions(table, QStringLiteral("0.00      |     123.40\r\n")));
+    EXPECT_TRUE(Mentions(table, QStringLiteral("75.00      |       0.00\r\n")));
 
     Dialog().Int0 = QStringLiteral("1x");
     EXPECT_TRUE(
         Mentions(ErrorOf<FormatError>([&] { PolarFieldEntered(*state, views, PolarField::Int0); }),
                  LoadMessage(state->Messages, MsgKey::FieldInt0).toStdString()));
     EXPECT_THROW(RefreshAll(*state, views), FormatError);
-    EXPECT_EQ(state->Output.MemoText, QStringLiteral("last table"));
+    EXPECT_EQ(state->Output.MemoText, table);
     EXPECT_EQ(Points(*state), 1);
-}
-
-// The fields reach the table as typed: I0 in its first row, the upper limit in its last.
-TEST_F(PolarMode, TheTableTakesTheFieldsAsTyped) {
-    SetPolarAngles(*state, views, LightAngles::Different);
-    Dialog().Int0 = QStringLiteral("123.4");
-    Dialog().Upper = QStringLiteral("75");
-    PolarFieldEntered(*state, views, PolarField::Upper);
-    EXPECT_TRUE(Mentions(state->Output.MemoText, QStringLiteral("0.00      |     123.40\r\n")));
-    EXPECT_TRUE(Mentions(state->Output.MemoText, QStringLiteral("75.00      |       0.00\r\n")));
 }
 
 TEST_F(PolarMode, SaveAsksBeforeReplacingAndWritesTheLinesWithCrLf) {
@@ -199,7 +196,6 @@ TEST_F(PolarMode, SaveAsksBeforeReplacingAndWritesTheLinesWithCrLf) {
 }
 
 TEST_F(PolarMode, CloseEndsTheModeOnlyOnYes) {
-    SetPolarChartType(*state, views, 1);
     state->Output.MemoText = QStringLiteral("table");
     host.Answers = {Host::Answer::No};
     EXPECT_FALSE(ClosePolarMode(*state, host, views));
