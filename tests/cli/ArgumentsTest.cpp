@@ -116,7 +116,6 @@ INSTANTIATE_TEST_SUITE_P(PictureForms, Refusals, ::testing::Values(
 // Options the chosen setting of the mode's dialog disables are refused too.
 INSTANTIATE_TEST_SUITE_P(LightTable, Refusals, ::testing::Values(
     Refusal{"NoOutput", "--light-table polar @/w", 2, "--light-table needs -o"},
-    Refusal{"UnknownChart", "--light-table radial @/w -o @/t", 2, "chart \"radial\" (polar or cartesian)"},
     Refusal{"UnknownChartType", "--light-table polar --chart three @/w -o @/t", 2, "(one, two, shift)"},
     Refusal{"AngleBeyond180", "--light-table polar --angles different --upper 180.5 @/w -o @/t", 2,
             "--upper takes degrees from 0 to 180, not \"180.5\""},

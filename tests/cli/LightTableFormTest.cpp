@@ -31,10 +31,9 @@ protected:
     std::string Rows(const lineora::GraData& work, const char* arguments, char system = '.') {
         Save(WhitePicture(220, 220), work.PictureName.toUtf8().constData());
         lineora::SaveGraFile(Path("work.gra"), lineora::WriteGraText(work));
-        const Outcome run = Run(Words("--light-table") << Words(arguments) << "@/work.gra"
-                                                       << "-o"
-                                                       << "@/table.txt",
-                                QLatin1Char(system));
+        const Outcome run =
+            Run(Words("--light-table") << Words(arguments) << Words("@/work.gra -o @/table.txt"),
+                QLatin1Char(system));
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Err + run.Out, QByteArray());
         return DataRows(ReadBytes(Path("table.txt")));

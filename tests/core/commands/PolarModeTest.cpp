@@ -157,17 +157,17 @@ TEST_F(PolarMode, ArmingAPickTakesTheStepCrosshairOff) {
     EXPECT_EQ(state->Main.CurrentCursor, cursor);
 }
 
-// The fields reach the table as typed: I0 in its first row, the upper limit in its last. A
-// field without a number is named, and the points and the last table stay.
+// The fields reach the table as typed: I0 in its first row, the intensity at 180 degrees in its
+// limit row. A field without a number is named, and the points and the last table stay.
 TEST_F(PolarMode, TheTableTakesTheFieldsAsTypedAndKeepsItOnANonNumber) {
-    SetPolarAngles(*state, views, LightAngles::Different);
+    SetPolarAngles(*state, views, LightAngles::All180);
     Click({200, 300});
     Dialog().Int0 = QStringLiteral("123.4");
-    Dialog().Upper = QStringLiteral("75");
-    PolarFieldEntered(*state, views, PolarField::Upper);
+    Dialog().Alfa180 = QStringLiteral("40");
+    PolarFieldEntered(*state, views, PolarField::Alfa180);
     const QString table = state->Output.MemoText;
     EXPECT_TRUE(Mentions(table, QStringLiteral("0.00      |     123.40\r\n")));
-    EXPECT_TRUE(Mentions(table, QStringLiteral("75.00      |       0.00\r\n")));
+    EXPECT_TRUE(Mentions(table, QStringLiteral("180.00      |      40.00\r\n")));
 
     Dialog().Int0 = QStringLiteral("1x");
     EXPECT_TRUE(

@@ -108,18 +108,13 @@ using enum LightAngles;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(LightTable, PolarTable, ::testing::Values(
-    PolarCase{"OneCurveExample", {}, {{{}, {{10, 95}, {20, 80}}}}, OneCurve(
+    // The twin on curve 2 is not written.
+    PolarCase{"OneCurveExample", {}, {{{}, {{10, 95}, {20, 80}}, {{-10, 95}}}}, OneCurve(
         "             0.00      |     100.00\n"
         "            10.00      |      95.00\n"
         "            20.00      |      80.00\n"
         "            90.00      |       0.00\n"),
         {{7, 7}, {90, 0}, {7, 7}, {7, 7}, {7, 7}}},
-    // Entering the mode and saving at once; the twins on curve 2 are not written.
-    PolarCase{"OneCurveAt180WithoutPoints", {.Angles = All180, .I0 = 120, .I180 = 40},
-        {{{}, {}, {{10, 95}}}}, OneCurve(
-        "             0.00      |     120.00\n"
-        "           180.00      |      40.00\n"),
-        {{7, 7}, {180, 40}, {7, 7}, {7, 7}, {7, 7}}},
     // The lower half runs longer: the upper limit below its last point, the lower one in a row
     // of its own ending in a single blank. The empty plane's halves share one limit row.
     PolarCase{"TwoSidedPlanes",
