@@ -111,15 +111,5 @@ TEST_F(CartesianMode, AFieldWithoutANumberRefusesTheClick) {
     EXPECT_EQ(state->Texts.MinY, QStringLiteral("0"));
 }
 
-TEST_F(CartesianMode, CloseEndsTheModeOnlyOnYes) {
-    host.Answers = {Host::Answer::No};
-    EXPECT_FALSE(CloseCartesianMode(*state, host, views));
-    EXPECT_EQ(state->Main.SpecialMode, 4);
-    host.Answers = {Host::Answer::Yes};
-    EXPECT_TRUE(CloseCartesianMode(*state, host, views));
-    EXPECT_EQ(state->Main.SpecialMode, 0);
-    EXPECT_FALSE(state->Main.ShowInput); // unlike the polar mode's close
-}
-
 } // namespace
 } // namespace lineora::test

@@ -10,7 +10,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace lineora {
@@ -33,10 +32,6 @@ PointStore StoreWith(const Curves& curves) {
         store.LineNext[c] = row;
     }
     return store;
-}
-
-QString Text(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 const std::string kOneCurveHead =
@@ -62,11 +57,9 @@ const std::string kLongMarks =
 const std::string kEnd =
     "---------- End of File --------------------------------------------------------------\n";
 
-std::string OneCurve(const std::string& rows) {
-    return kOneCurveHead + rows + kEnd;
-}
-std::string TwoCurves(const std::string& cross, const std::string& longitudinal) {
-    return kTwoCurveHead + cross + kLongMarks + longitudinal + kEnd;
+// The lines of a table, each ended by a line break.
+QString Text(const QStringList& lines) {
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 const std::string kI0Row100 =
@@ -109,36 +102,36 @@ using enum LightAngles;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(LightTable, PolarTable, ::testing::Values(
     // The twin on curve 2 is not written.
-    PolarCase{"OneCurveExample", {}, {{{}, {{10, 95}, {20, 80}}, {{-10, 95}}}}, OneCurve(
+    PolarCase{"OneCurveExample", {}, {{{}, {{10, 95}, {20, 80}}, {{-10, 95}}}}, kOneCurveHead +
         "             0.00      |     100.00\n"
         "            10.00      |      95.00\n"
         "            20.00      |      80.00\n"
-        "            90.00      |       0.00\n"),
+        "            90.00      |       0.00\n" + kEnd,
         {{7, 7}, {90, 0}, {7, 7}, {7, 7}, {7, 7}}},
     // The lower half runs longer: the upper limit below its last point, the lower one in a row
     // of its own ending in a single blank. The empty plane's halves share one limit row.
     PolarCase{"TwoSidedPlanes",
         {.ChartType = 2, .Angles = Different, .Upper = 80, .Lower = 70, .Right = 60, .Left = 50},
         {{{}, {{10, 95}}, {{10, 90}, {20, 70}}}},
-        TwoCurves(kI0Row100 +
+        kTwoCurveHead + kI0Row100 +
         "     10.00        |       90.00        ||     10.00        |         95.00\n"
         "     20.00        |       70.00        ||     80.00        |          0.00\n"
-        "     70.00        |        0.00        ||                  |       \n",
+        "     70.00        |        0.00        ||                  |       \n" + kLongMarks +
         kI0Row100 +
-        "     50.00        |        0.00        ||     60.00        |          0.00\n"),
+        "     50.00        |        0.00        ||     60.00        |          0.00\n" + kEnd,
         {{0, 100}, {80, 0}, {70, 0}, {60, 0}, {50, 0}}},
     // Curve 2 holds twins the table ignores, the cross plane's limit is the upper one; the right
     // half runs longer, so its limit closes the plane beside blanks.
     PolarCase{"SymmetricCrossPlane", {.ChartType = 2, .CrossSymmetric = true, .Angles = Different,
         .Upper = 80, .Lower = 30, .Right = 60, .Left = 50},
         {{{}, {{10, 95}}, {{10, 95}, {50, 1}}, {{10, 35}, {25, 15}}, {{10, 30}}}},
-        TwoCurves(kI0Row100 +
+        kTwoCurveHead + kI0Row100 +
         "     10.00        |       95.00        ||     10.00        |         95.00\n"
-        "     80.00        |        0.00        ||     80.00        |          0.00\n",
+        "     80.00        |        0.00        ||     80.00        |          0.00\n" + kLongMarks +
         kI0Row100 +
         "     10.00        |       30.00        ||     10.00        |         35.00\n"
         "     50.00        |        0.00        ||     25.00        |         15.00\n"
-        "                  |                    ||     60.00        |          0.00\n"),
+        "                  |                    ||     60.00        |          0.00\n" + kEnd,
         {{0, 100}, {80, 0}, {80, 0}, {60, 0}, {50, 0}}}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
@@ -173,24 +166,24 @@ TEST_P(CartesianTable, IsWrittenByteForByte) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(LightTable, CartesianTable, ::testing::Values(
     CartesianCase{"OneCurveEndsWithoutALimitRow", {1, true, true},
-        {{{}, {{10, 80}, {20, 60}}, {{-10, 80}}, {}, {}, {{0.4, -100}}}}, OneCurve(
+        {{{}, {{10, 80}, {20, 60}}, {{-10, 80}}, {}, {}, {{0.4, -100}}}}, kOneCurveHead +
         "             0.00      |     100.00\n"
         "            10.00      |      80.00\n"
-        "            20.00      |      60.00\n")},
+        "            20.00      |      60.00\n" + kEnd},
     // The second pair's axis at 30 degrees and 60: every curve-3/4 point 30 degrees down and
     // doubled. The negative halves run outwards from 0 however they were stored; a half without
     // a point in a row leaves its two cells blank, and no limit rows follow.
     CartesianCase{"ShiftedSecondPair", {3, false, false},
         {{{}, {{10, 90}, {20, 80}, {30, 70}}, {{-30, 65}, {-10, 85}}, {{40, 50}, {60, 20}},
           {{0, 25}, {20, 55}, {-10, 5}}, {{0, 120}, {30, 60}}}},
-        TwoCurves(kI0Row120 +
+        kTwoCurveHead + kI0Row120 +
         "     10.00        |       85.00        ||     10.00        |         90.00\n"
         "     30.00        |       65.00        ||     20.00        |         80.00\n"
-        "                  |                    ||     30.00        |         70.00\n",
+        "                  |                    ||     30.00        |         70.00\n" + kLongMarks +
         kI0Row120 +
         "     10.00        |      110.00        ||     10.00        |        100.00\n"
         "     30.00        |       50.00        ||     30.00        |         40.00\n"
-        "     40.00        |       10.00        ||                  |              \n"),
+        "     40.00        |       10.00        ||                  |              \n" + kEnd,
         "   120/    60=  2.0000"}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
