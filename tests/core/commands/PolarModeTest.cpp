@@ -87,14 +87,15 @@ TEST_F(PolarMode, TheMirroredCurveFollowsAnEraseAndAClear) {
     EXPECT_EQ(Points(*state, 1) + Points(*state, 2), 0);
 }
 
-// The reset button, as every setting of the dialog, starts the special points afresh.
-TEST_F(PolarMode, ResetDiscardsThePointsAndTheAxialIntensity) {
+// Every setting of the dialog, as the reset button, starts the points and special points afresh.
+TEST_F(PolarMode, ASettingDiscardsThePointsAndTheAxialIntensity) {
     TwoCurves(false, false);
     Click({200, 300});
-    SelectLine(*state, 3);
-    Click({200, 300});
+    SelectLine(*state, 4);
+    Click({200, 500});
+    ASSERT_EQ(Points(*state, 4), 1);
     Dialog().Int0 = QStringLiteral("55");
-    ResetPolarPoints(*state, views);
+    SetPolarAngles(*state, views, LightAngles::All180);
     for (int c = 1; c <= 4; ++c) {
         EXPECT_EQ(Points(*state, c), 0) << "curve " << c;
     }
