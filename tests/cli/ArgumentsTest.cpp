@@ -115,35 +115,21 @@ INSTANTIATE_TEST_SUITE_P(PictureForms, Refusals, ::testing::Values(
 
 // Options the chosen setting of the mode's dialog disables are refused too.
 INSTANTIATE_TEST_SUITE_P(LightTable, Refusals, ::testing::Values(
-    Refusal{"NoOutput", "--light-table polar @/w.gra", 2, "--light-table needs -o"},
-    Refusal{"NoWork", "--light-table polar -o @/t.txt", 2, "got 1 file argument"},
-    Refusal{"UnknownChart", "--light-table radial @/w.gra -o @/t.txt", 2,
-            "unknown chart \"radial\" (polar or cartesian)"},
-    Refusal{"UnknownChartType", "--light-table polar --chart three @/w.gra -o @/t.txt", 2,
-            "unknown chart \"three\" (one, two, shift)"},
-    Refusal{"CommaNumber", "--light-table polar --i0 1,5 @/w.gra -o @/t.txt", 2,
-            "--i0 takes an intensity of 0 or more, not \"1,5\""},
-    Refusal{"ZeroMaximum", "--light-table polar --intensity-max 0 @/w.gra -o @/t.txt", 2,
-            "--intensity-max takes an intensity above 0"},
-    Refusal{"AngleBeyond180", "--light-table polar --angles different --upper 180.5 @/w.gra -o "
-            "@/t.txt", 2, "--upper takes degrees from 0 to 180, not \"180.5\""},
-    Refusal{"ShiftOfPolar", "--light-table polar --chart shift @/w.gra -o @/t.txt", 2,
+    Refusal{"NoOutput", "--light-table polar @/w", 2, "--light-table needs -o"},
+    Refusal{"UnknownChartType", "--light-table polar --chart three @/w -o @/t", 2, "(one, two, shift)"},
+    Refusal{"AngleBeyond180", "--light-table polar --angles different --upper 180.5 @/w -o @/t", 2,
+            "--upper takes degrees from 0 to 180, not \"180.5\""},
+    Refusal{"ShiftOfPolar", "--light-table polar --chart shift @/w -o @/t", 2,
             "--chart shift fits the cartesian chart only"},
-    Refusal{"PolarOptionOfCartesian", "--light-table cartesian --i0 5 @/w.gra -o @/t.txt", 2,
-            "--i0 fits the polar chart only"},
-    Refusal{"LimitOfFixedAngles", "--light-table polar --upper 30 @/w.gra -o @/t.txt", 2,
+    Refusal{"LimitOfFixedAngles", "--light-table polar --upper 30 @/w -o @/t", 2,
             "--upper fits --angles different only"},
-    Refusal{"I180OfOtherAngles", "--light-table polar --i180 30 @/w.gra -o @/t.txt", 2,
-            "--i180 fits --angles 180 only"},
-    Refusal{"RightOfOneCurve", "--light-table polar --angles different --right 30 @/w.gra -o "
-            "@/t.txt", 2, "--right fits --chart two only"},
-    Refusal{"SymmetryOfOneCurve", "--light-table cartesian --no-cross-symmetric @/w.gra -o @/t.txt",
-            2, "fits --chart two or shift only"},
-    Refusal{"LowerOfSymmetricPlane", "--light-table polar --chart two --cross-symmetric --angles "
-            "different --lower 30 @/w.gra -o @/t.txt", 2, "--lower does not fit a symmetric"},
-    Refusal{"Contradiction", "--light-table polar --chart two --long-symmetric "
-            "--no-long-symmetric @/w.gra -o @/t.txt", 2, "contradict"},
-    Refusal{"MissingWork", "--light-table polar @/w.gra -o @/t.txt", 1, "w.gra"}),
+    Refusal{"RightOfOneCurve", "--light-table polar --angles different --right 30 @/w -o @/t", 2,
+            "--right fits --chart two only"},
+    Refusal{"LowerOfSymmetricPlane", "--light-table polar --chart two --cross-symmetric --angles different "
+            "--lower 30 @/w -o @/t", 2, "--lower does not fit a symmetric"},
+    Refusal{"Contradiction", "--light-table polar --chart two --long-symmetric --no-long-symmetric @/w -o @/t",
+            2, "contradict"},
+    Refusal{"MissingWork", "--light-table polar @/w.gra -o @/t", 1, "w.gra"}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 

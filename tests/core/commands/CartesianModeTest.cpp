@@ -30,23 +30,7 @@ protected:
         PictureMouseDown(*state, host, views, shift, at.X, at.Y);
         PictureMouseUp(*state, views);
     }
-    void ChartType(int type) {
-        if (type == 1) {
-            ChooseCartesianOneCurve(*state, views);
-        } else {
-            ChooseCartesianTwoCurves(*state, views, type == 3);
-        }
-    }
 };
-
-TEST_F(CartesianMode, EnteringCopiesTheAxisFieldsAndPlacesCurveFive) {
-    EXPECT_EQ(state->Texts.MinX, QStringLiteral("-100"));
-    EXPECT_EQ(state->Setup.TypeOfCurve, 1);
-    EXPECT_EQ(state->Store.LineNext[5], 2);
-    EXPECT_EQ(PointAt(*state, 6, 5), (PicturePoint{35, 35}));
-    EXPECT_EQ(state->Photometry.LineEnabled,
-              (std::array<bool, 6>{true, true, false, false, false, false}));
-}
 
 struct AdmissionCase {
     const char* name;
@@ -55,32 +39,30 @@ struct AdmissionCase {
     int curve;
     PicturePoint click;
     Places own, partner;
+    Extended shift = 0; // of the second pair's axis
 };
 
 TEST_F(CartesianMode, TheClickedCurveGetsThePositiveHalf) {
+    // clang-format off
     const AdmissionCase cases[] = {
         {"negative angle, one curve", 1, true, true, 1, {260, 300}, {{340, 300}}, {{260, 300}}},
-        {"positive angle, one curve", 1, true, true, 1, {340, 300}, {{340, 300}}, {{260, 300}}},
         {"angle 0 has no twin", 1, true, true, 1, {300, 300}, {{300, 300}}, {}},
         {"negative intensity", 1, true, true, 1, {340, 450}, {}, {}},
-        {"upper half, negative angle", 2, false, false, 1, {260, 300}, {}, {}},
-        {"lower half, positive angle", 2, false, false, 2, {340, 300}, {}, {}},
         {"lower half, negative angle", 2, false, false, 2, {260, 300}, {{260, 300}}, {}},
         {"right half mirrored", 2, false, true, 3, {260, 300}, {{340, 300}}, {{260, 300}}},
-        {"upper half mirrored, cross only",
-         2,
-         true,
-         false,
-         1,
-         {340, 300},
-         {{340, 300}},
-         {{260, 300}}},
+        // The axis at +30: a click at 20 lies at -10 from it, so the left half takes it.
+        {"shifted pair, own axis", 3, true, true, 3, {340, 300}, {{380, 300}}, {{340, 300}}, -30},
     };
+    // clang-format on
     for (const AdmissionCase& c : cases) {
         SCOPED_TRACE(c.name);
         SetCartesianCross(*state, views, c.cross);
         SetCartesianLong(*state, views, c.longitudinal);
-        ChartType(c.chartType);
+        ChooseCartesianTwoCurves(*state, views, c.chartType == 3);
+        if (c.chartType == 1) {
+            ChooseCartesianOneCurve(*state, views);
+        }
+        state->Photometry.Spec4Shift = c.shift;
         SelectLine(*state, c.curve);
         Click(c.click);
         EXPECT_EQ(Positions(state->Store, c.curve), c.own);
@@ -88,18 +70,8 @@ TEST_F(CartesianMode, TheClickedCurveGetsThePositiveHalf) {
     }
 }
 
-// The second pair's axis stands at +30: a click at 20 lies at -10 from it, so the right half
-// takes its mirror at 40 and the left half the click.
-TEST_F(CartesianMode, TheShiftedPairMirrorsAboutItsOwnAxis) {
-    ChartType(3);
-    state->Photometry.Spec4Shift = -30;
-    SelectLine(*state, 3);
-    Click({340, 300});
-    EXPECT_EQ(Positions(state->Store, 3), (Places{{380, 300}}));
-    EXPECT_EQ(Positions(state->Store, 4), (Places{{340, 300}}));
-}
-
-TEST_F(CartesianMode, TheMirroredCurveFollowsAnEraseAndAClear) {
+// The polar mode's test clears the pair too.
+TEST_F(CartesianMode, TheMirroredCurveFollowsAnErase) {
     Click({340, 300});
     Click({360, 250});
     ASSERT_EQ(Positions(state->Store, 2), (Places{{240, 250}, {260, 300}}));
@@ -107,59 +79,36 @@ TEST_F(CartesianMode, TheMirroredCurveFollowsAnEraseAndAClear) {
     Click({340, 300});
     EXPECT_EQ(Positions(state->Store, 1), (Places{{360, 250}}));
     EXPECT_EQ(Positions(state->Store, 2), (Places{{240, 250}}));
-
-    SetPointMode(*state, views);
-    host.Answers = {Host::Answer::Yes};
-    ClearDataOfLine(*state, host, views);
-    EXPECT_EQ(Points(*state, 1) + Points(*state, 2), 0);
 }
 
-TEST_F(CartesianMode, PicksPlaceTheAxialPoints) {
-    ChartType(3);
+// A second pair without axial intensity cannot be shifted onto the first: "/0" beside the chart
+// type, and the last table stays.
+TEST_F(CartesianMode, PicksPlaceTheAxialPointsAndRefuseASecondPairWithoutIntensity) {
+    ChooseCartesianTwoCurves(*state, views, true);
     ArmSpecialPick(*state, views, Tool::PairI0, true);
     Click({340, 250});
-    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
     EXPECT_EQ(PointAt(*state, 1, 5), (PicturePoint{300, 250}));
     ArmSpecialPick(*state, views, Tool::PairAxis2, true);
     Click({360, 200});
     EXPECT_EQ(PointAt(*state, 2, 5), (PicturePoint{360, 200}));
-    EXPECT_EQ(state->Store.LineNext[5], 3);
-    EXPECT_EQ(Points(*state, 1), 0);
+
+    const QString table = state->Output.MemoText;
+    ArmSpecialPick(*state, views, Tool::PairAxis2, true);
+    const std::string error = ErrorOf<CalcError>([&] { Click({360, 400}); });
+    EXPECT_TRUE(
+        Mentions(error, LoadMessage(state->Messages, MsgKey::ShiftAxialZero).toStdString()));
+    EXPECT_EQ(state->Photometry.Spec4.Koef, QStringLiteral("/0"));
+    EXPECT_EQ(state->Output.MemoText, table);
 }
 
 TEST_F(CartesianMode, AFieldWithoutANumberRefusesTheClick) {
     Click({340, 300});
     state->Photometry.Spec4.MinY = QStringLiteral("-");
-    EXPECT_TRUE(Mentions(ErrorOf<FormatError>([&] {
-                             Click({360, 250});
-                         }),
-                         LoadMessage(state->Messages, MsgKey::FieldMinY).toStdString()));
+    const std::string error = ErrorOf<FormatError>([&] { Click({360, 250}); });
+    EXPECT_TRUE(Mentions(error, LoadMessage(state->Messages, MsgKey::FieldMinY).toStdString()));
     EXPECT_EQ(Positions(state->Store, 1), (Places{{340, 300}}));
     EXPECT_THROW(CartesianFieldEntered(*state, views, CartesianField::MinY), FormatError);
     EXPECT_EQ(state->Texts.MinY, QStringLiteral("0"));
-}
-
-TEST_F(CartesianMode, ASecondPairWithoutIntensityShowsADivisionByZero) {
-    ChartType(3);
-    state->Output.MemoText = QStringLiteral("last table");
-    ArmSpecialPick(*state, views, Tool::PairAxis2, true);
-    EXPECT_TRUE(Mentions(ErrorOf<CalcError>([&] {
-                             Click({360, 400});
-                         }),
-                         LoadMessage(state->Messages, MsgKey::ShiftAxialZero).toStdString()));
-    EXPECT_EQ(state->Photometry.Spec4.Koef, QStringLiteral("/0"));
-    EXPECT_EQ(state->Output.MemoText, QStringLiteral("last table"));
-}
-
-TEST_F(CartesianMode, CloseEndsTheModeOnlyOnYes) {
-    host.Answers = {Host::Answer::No};
-    EXPECT_FALSE(CloseCartesianMode(*state, host, views));
-    EXPECT_EQ(state->Main.SpecialMode, 4);
-    host.Answers = {Host::Answer::Yes};
-    EXPECT_TRUE(CloseCartesianMode(*state, host, views));
-    EXPECT_EQ(state->Main.SpecialMode, 0);
-    EXPECT_TRUE(state->Photometry.LineEnabled[5] && state->Photometry.ShowInputEnabled);
-    EXPECT_FALSE(state->Main.ShowInput);
 }
 
 } // namespace

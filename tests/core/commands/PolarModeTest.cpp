@@ -9,9 +9,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <optional>
-
 namespace lineora::test {
 namespace {
 
@@ -30,14 +27,14 @@ protected:
         PictureMouseDown(*state, host, views, shift, at.X, at.Y);
         PictureMouseUp(*state, views);
     }
-    // Two curves with limits of 60 degrees on every half.
-    void TwoCurves(bool cross, bool longitudinal) {
+    // Two curves with the same limit on every half.
+    void TwoCurves(bool cross, bool longitudinal, const char* limit = "60") {
         SetPolarChartType(*state, views, 2);
         SetPolarCross(*state, views, cross);
         SetPolarLong(*state, views, longitudinal);
         SetPolarAngles(*state, views, LightAngles::Different);
         PolarDialogState& dialog = state->Photometry.Spec3;
-        dialog.Upper = dialog.Lower = dialog.Right = dialog.Left = QStringLiteral("60");
+        dialog.Upper = dialog.Lower = dialog.Right = dialog.Left = QLatin1String(limit);
     }
     PolarDialogState& Dialog() { return state->Photometry.Spec3; }
 };
@@ -48,25 +45,26 @@ struct AdmissionCase {
     int curve;
     PicturePoint click;
     Places own, partner;
+    const char* limit = "60";
 };
 
+// A click on the X axis has the angle 0 exactly: only a limit above it lets it in.
 TEST_F(PolarMode, AdmitsByLimitAndSideAndMirrorsSymmetricPlanes) {
+    // clang-format off
     const AdmissionCase cases[] = {
-        {"upper half above the axis", false, false, 1, {200, 300}, {{200, 300}}, {}},
         {"upper half below the axis", false, false, 1, {200, 500}, {}, {}},
-        {"lower half above the axis", false, false, 2, {200, 300}, {}, {}},
-        {"lower half below the axis", false, false, 2, {200, 500}, {{200, 500}}, {}},
         {"angle 0 on the lower half", false, false, 2, {250, 400}, {{250, 400}}, {}},
-        {"right half below the axis", false, false, 3, {200, 500}, {}, {}},
+        {"angle 0 at a limit of 0", false, false, 1, {250, 400}, {}, {}, "0"},
+        {"angle 0 within a limit of 0.01", false, false, 1, {250, 400}, {{250, 400}}, {}, "0.01"},
+        {"lower half beyond the limit", false, false, 2, {110, 500}, {}, {}},
         {"left half above the axis", false, false, 4, {200, 300}, {}, {}},
-        {"beyond the limit", false, false, 1, {110, 300}, {}, {}},
-        {"cross plane mirrored", true, false, 1, {200, 300}, {{200, 300}}, {{200, 500}}},
         {"cross plane mirrored from below", true, false, 1, {200, 500}, {{200, 500}}, {{200, 300}}},
         {"longitudinal plane mirrored", false, true, 3, {200, 300}, {{200, 300}}, {{200, 500}}},
     };
+    // clang-format on
     for (const AdmissionCase& c : cases) {
         SCOPED_TRACE(c.name);
-        TwoCurves(c.cross, c.longitudinal);
+        TwoCurves(c.cross, c.longitudinal, c.limit);
         SelectLine(*state, c.curve);
         Click(c.click);
         EXPECT_EQ(Positions(state->Store, c.curve), c.own);
@@ -74,55 +72,37 @@ TEST_F(PolarMode, AdmitsByLimitAndSideAndMirrorsSymmetricPlanes) {
     }
 }
 
-// A click on the X axis has the angle 0 exactly: only a limit above it lets it in.
-TEST_F(PolarMode, TheLimitIsStrict) {
-    TwoCurves(false, false);
-    Dialog().Upper = QStringLiteral("0");
-    Click({250, 400});
-    EXPECT_EQ(Points(*state), 0);
-    Dialog().Upper = QStringLiteral("0.01");
-    Click({250, 400});
-    EXPECT_EQ(Points(*state), 1);
-}
-
 TEST_F(PolarMode, TheMirroredCurveFollowsAnEraseAndAClear) {
     // One curve: every click is mirrored onto curve 2.
-    for (PicturePoint at : {PicturePoint{200, 300}, {300, 350}, {120, 200}}) {
-        Click(at);
-    }
-    ASSERT_EQ(Points(*state, 2), 3);
+    Click({200, 300});
+    Click({300, 350});
+    ASSERT_EQ(Points(*state, 2), 2);
     Click({200, 300}, Shift::Ctrl | Shift::Left);
-    EXPECT_EQ(Positions(state->Store, 1), (Places{{300, 350}, {120, 200}}));
-    EXPECT_EQ(Positions(state->Store, 2), (Places{{300, 450}, {120, 600}}));
-    EXPECT_EQ(state->Store.PointPixels[3][2].Used, 0);
+    EXPECT_EQ(Positions(state->Store, 1), (Places{{300, 350}}));
+    EXPECT_EQ(Positions(state->Store, 2), (Places{{300, 450}}));
+    EXPECT_EQ(state->Store.PointPixels[2][2].Used, 0);
 
     host.Answers = {Host::Answer::Yes};
     ClearDataOfLine(*state, host, views);
     EXPECT_EQ(Points(*state, 1) + Points(*state, 2), 0);
 }
 
-TEST_F(PolarMode, EverySettingDiscardsThePointsAndResetsTheAxialIntensity) {
-    const std::pair<const char*, std::function<void()>> actions[] = {
-        {"chart type", [&] { SetPolarChartType(*state, views, 1); }},
-        {"angles", [&] { SetPolarAngles(*state, views, LightAngles::All180); }},
-        {"cross", [&] { SetPolarCross(*state, views, true); }},
-        {"longitudinal", [&] { SetPolarLong(*state, views, true); }},
-        {"reset", [&] { ResetPolarPoints(*state, views); }},
-    };
-    for (const auto& [name, action] : actions) {
-        SCOPED_TRACE(name);
-        TwoCurves(false, false);
-        Click({200, 300});
-        SelectLine(*state, 3);
-        Click({200, 300});
-        Dialog().Int0 = QStringLiteral("55");
-        action();
-        for (int c = 1; c <= 4; ++c) {
-            EXPECT_EQ(Points(*state, c), 0) << "curve " << c;
-        }
-        EXPECT_EQ(Dialog().Int0, QStringLiteral("100"));
-        EXPECT_EQ(state->Store.CurrentLine, 1);
+// Every setting of the dialog, as the reset button, starts the points and special points afresh.
+TEST_F(PolarMode, ASettingDiscardsThePointsAndTheAxialIntensity) {
+    TwoCurves(false, false);
+    Click({200, 300});
+    SelectLine(*state, 4);
+    Click({200, 500});
+    ASSERT_EQ(Points(*state, 4), 1);
+    Dialog().Int0 = QStringLiteral("55");
+    ArmSpecialPick(*state, views, Tool::PolarUpper, true); // its button goes disabled
+    SetPolarAngles(*state, views, LightAngles::All180);
+    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(Points(*state, c), 0) << "curve " << c;
     }
+    EXPECT_EQ(Dialog().Int0, QStringLiteral("100"));
+    EXPECT_EQ(state->Store.CurrentLine, 1);
 }
 
 struct PickCase {
@@ -136,45 +116,27 @@ struct PickCase {
 
 TEST_F(PolarMode, PicksPlaceTheSpecialPointsAndWriteTheirFields) {
     const PicturePoint back{0, 400}; // 180 degrees at radius 100
+    // clang-format off
     const PickCase cases[] = {
-        {"axial intensity",
-         Tool::PolarI0,
-         {100, 250},
-         PolarField::Int0,
-         "  150.00",
-         {{1, {250, 400}}}},
-        {"intensity at 180",
-         Tool::PolarI180,
-         {100, 300},
-         PolarField::Alfa180,
-         "100.00",
+        {"axial intensity", Tool::PolarI0, {100, 250}, PolarField::Int0, "  150.00", {{1, {250, 400}}}},
+        {"intensity at 180", Tool::PolarI180, {100, 300}, PolarField::Alfa180, "100.00",
          {{2, back}, {3, back}, {4, back}, {5, back}}},
-        {"upper, mirrored",
-         Tool::PolarUpper,
-         {200, 300},
-         PolarField::Lower,
-         " 45.00",
+        {"upper, mirrored", Tool::PolarUpper, {200, 300}, PolarField::Lower, " 45.00",
          {{2, {200, 300}}, {3, {200, 500}}}},
         {"upper below the axis", Tool::PolarUpper, {200, 500}, PolarField::Upper, "60", {}},
         {"lower", Tool::PolarLower, {200, 500}, PolarField::Lower, " 45.00", {{3, {200, 500}}}},
         {"lower above the axis", Tool::PolarLower, {200, 300}, PolarField::Lower, "60", {}},
-        {"right, not mirrored",
-         Tool::PolarRight,
-         {200, 300},
-         PolarField::Left,
-         "60",
-         {{4, {200, 300}}}},
-        {"left", Tool::PolarLeft, {200, 500}, PolarField::Left, " 45.00", {{5, {200, 500}}}},
+        {"right, not mirrored", Tool::PolarRight, {200, 300}, PolarField::Left, "60", {{4, {200, 300}}}},
     };
+    // clang-format on
     for (const PickCase& c : cases) {
         SCOPED_TRACE(c.name);
         TwoCurves(true, false);
-        const Places before = Positions(state->Store, 5);
+        Places expected = Positions(state->Store, 5);
         ArmSpecialPick(*state, views, c.pick, true);
         Click(c.click);
         EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
         EXPECT_EQ(FieldText(Dialog(), c.field), c.text);
-        Places expected = before;
         for (const auto& [row, at] : c.special) {
             expected[static_cast<std::size_t>(row - 1)] = at;
         }
@@ -191,44 +153,28 @@ TEST_F(PolarMode, ArmingAPickTakesTheStepCrosshairOff) {
     const CursorId cursor = state->Main.CurrentCursor;
     ArmSpecialPick(*state, views, Tool::PolarI0, true);
     EXPECT_FALSE(state->Pics.CrosshairOnWorking.has_value());
-    const QImage left = state->Pics.Working.copy();
-    RedrawPicture(*state, views); // the overlay alone, no crosshair
-    EXPECT_EQ(left, state->Pics.Working);
     EXPECT_EQ(state->Main.CurrentCursor, cursor);
 }
 
-TEST_F(PolarMode, AFieldWithoutANumberIsNamedAndLosesNothing) {
-    TwoCurves(false, false);
+// The fields reach the table as typed: I0 in its first row, the intensity at 180 degrees in its
+// limit row. A field without a number is named, and the points and the last table stay.
+TEST_F(PolarMode, TheTableTakesTheFieldsAsTypedAndKeepsItOnANonNumber) {
+    SetPolarAngles(*state, views, LightAngles::All180);
     Click({200, 300});
-    state->Output.MemoText = QStringLiteral("last table");
+    Dialog().Int0 = QStringLiteral("123.4");
+    Dialog().Alfa180 = QStringLiteral("40");
+    PolarFieldEntered(*state, views, PolarField::Alfa180);
+    const QString table = state->Output.MemoText;
+    EXPECT_TRUE(Mentions(table, QStringLiteral("0.00      |     123.40\r\n")));
+    EXPECT_TRUE(Mentions(table, QStringLiteral("180.00      |      40.00\r\n")));
 
-    Dialog().Upper = QString();
-    EXPECT_TRUE(Mentions(ErrorOf<FormatError>([&] {
-                             Click({250, 300});
-                         }),
-                         LoadMessage(state->Messages, MsgKey::FieldUpper).toStdString()));
-    EXPECT_EQ(Positions(state->Store, 1), (Places{{200, 300}}));
-
-    Dialog().Upper = QStringLiteral("60");
     Dialog().Int0 = QStringLiteral("1x");
     EXPECT_TRUE(
         Mentions(ErrorOf<FormatError>([&] { PolarFieldEntered(*state, views, PolarField::Int0); }),
                  LoadMessage(state->Messages, MsgKey::FieldInt0).toStdString()));
     EXPECT_THROW(RefreshAll(*state, views), FormatError);
-    EXPECT_EQ(state->Output.MemoText, QStringLiteral("last table"));
+    EXPECT_EQ(state->Output.MemoText, table);
     EXPECT_EQ(Points(*state), 1);
-}
-
-// The fields reach the table as typed: I0 in its first row, the upper limit in its last.
-TEST_F(PolarMode, TheTableTakesTheFieldsAsTyped) {
-    SetPolarAngles(*state, views, LightAngles::Different);
-    Dialog().Int0 = QStringLiteral("123.4");
-    Dialog().Upper = QStringLiteral("75");
-    PolarFieldEntered(*state, views, PolarField::Upper);
-    const QStringList lines = state->Output.MemoText.split(QStringLiteral("\r\n"));
-    ASSERT_GE(lines.size(), 10);
-    EXPECT_TRUE(Mentions(lines[7], QStringLiteral("  123.40")));
-    EXPECT_TRUE(Mentions(lines[lines.size() - 2], QStringLiteral("   75.00")));
 }
 
 TEST_F(PolarMode, SaveAsksBeforeReplacingAndWritesTheLinesWithCrLf) {
@@ -241,9 +187,6 @@ TEST_F(PolarMode, SaveAsksBeforeReplacingAndWritesTheLinesWithCrLf) {
     host.FileNames = {path};
     SavePolarTable(*state, host);
     EXPECT_EQ(ReadBytes(path), QByteArray("old"));
-    EXPECT_EQ(host.Shown, (QStringList{QStringLiteral("Внимание!"),
-                                       QStringLiteral("Файл с данным именем существует. "
-                                                      "Перезаписать? ")}));
 
     host.FileNames = {path, path};
     host.Answers = {Host::Answer::No, Host::Answer::Yes};
@@ -252,30 +195,28 @@ TEST_F(PolarMode, SaveAsksBeforeReplacingAndWritesTheLinesWithCrLf) {
 }
 
 TEST_F(PolarMode, CloseEndsTheModeOnlyOnYes) {
-    SetPolarChartType(*state, views, 1);
     state->Output.MemoText = QStringLiteral("table");
     host.Answers = {Host::Answer::No};
     EXPECT_FALSE(ClosePolarMode(*state, host, views));
     EXPECT_EQ(state->Main.SpecialMode, 3);
-    EXPECT_FALSE(state->Photometry.LineEnabled[2]);
     EXPECT_EQ(state->Output.MemoText, QStringLiteral("table"));
 
     host.Answers = {Host::Answer::Yes};
     ArmSpecialPick(*state, views, Tool::PolarUpper, true);
     EXPECT_TRUE(ClosePolarMode(*state, host, views));
-    EXPECT_EQ(host.Shown.back(), LoadMessage(state->Messages, MsgKey::CloseWindow));
     EXPECT_EQ(state->Main.SpecialMode, 0);
     EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
     EXPECT_TRUE(state->Output.MemoText.isEmpty());
-    EXPECT_EQ(state->Photometry.LineEnabled,
-              (std::array<bool, 6>{true, true, true, true, true, true}));
+    EXPECT_TRUE(state->Photometry.LineEnabled[2]);
     EXPECT_TRUE(state->Main.ShowInput && state->Photometry.ShowInputEnabled);
 }
 
 TEST_F(PolarMode, EnteringTakesThePolarMaximumAndEnterInMaxXFollowsIt) {
-    EXPECT_EQ(state->Setup.TypeOfCurve, 2);
     EXPECT_EQ(Dialog().IntenMax, QStringLiteral("400"));
-    EXPECT_FALSE(state->Main.ShowInput || state->Photometry.ShowInputEnabled);
+    // A step along X would move every click off its angle.
+    state->Main.StepXOn = true;
+    EnterPolarMode(*state, views);
+    EXPECT_FALSE(state->Main.StepXOn);
     // The axial point is placed on the polar chart: radius 100 along the X axis.
     EXPECT_EQ(PointAt(*state, 1, 5), (PicturePoint{200, 400}));
     EXPECT_EQ(state->Store.LineNext[5], 3);
