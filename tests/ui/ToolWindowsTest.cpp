@@ -151,6 +151,30 @@ TEST_F(MainWindowTest, AClickShowsInTheTableAndTheTextOutputWhoseEditedTextCopyE
     EXPECT_EQ(host.ClipboardText, QStringLiteral("x\ty\r\n     5.000E+001\t     5.000E+000\r\n"));
 }
 
+// A new text replaces only the lines that changed; whatever changed, the memo must end up
+// holding exactly the new text, lines broken at CR LF, LF or a lone CR.
+TEST(TextOutputWindow, ShowsEachNewTextExactly) {
+    TFormOutText window;
+    window.show();
+    const auto show = [&](const char* text) {
+        window.ShowText(QString::fromLatin1(text));
+        QString expected = QString::fromLatin1(text);
+        expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        expected.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        EXPECT_EQ(window.MemoTextOut->toPlainText(), expected) << text;
+    };
+    for (const char* text :
+         {"a\r\nb\r\nc\r\n", "a\r\nx\r\nb\r\nc\r\n", "a\r\nb\r\nc\r\n", "z\r\nb\r\nc\r\n",
+          "z\r\nb\r\nc\r\nd\r\n", "z\r\nb\r\n", "b\r\nb\r\nb\r\n", "b\nb\r\nq", "b\r\n",
+          "b\r\n\r\nx", "", "p\rq\r\nr", "p\r\nq", "a\r\nb\r\nc\r\n"}) {
+        show(text);
+    }
+    // What the user typed is what the next text replaces.
+    window.MemoTextOut->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(window.MemoTextOut, QStringLiteral("k"));
+    show("a\r\nb\r\nd\r\n");
+}
+
 TEST_F(MainWindowTest, PasteWindowTakesOverThePictureItShows) {
     TformClipboard& paste = *windows.formClipboard;
     host.Clipboard = WhitePicture(64, 48);

@@ -32,6 +32,22 @@ void RefuseNonFinite(Extended value) {
 
 std::int32_t RoundHalfEven(Extended value) {
     RefuseNonFinite(value);
+    // Every pixel of a refresh passes here, and the library's floor of a long double costs
+    // more than the rest of a conversion: below 2^62 the integer part comes from a truncating
+    // conversion instead, with the same result.
+    constexpr Extended kExactInt64 = 4611686018427387904.0L; // 2^62
+    if (value > -kExactInt64 && value < kExactInt64) {
+        std::int64_t below = static_cast<std::int64_t>(value);
+        if (static_cast<Extended>(below) > value) {
+            --below;
+        }
+        const Extended fraction = value - static_cast<Extended>(below);
+        std::int64_t whole = below;
+        if (fraction > 0.5L || (fraction == 0.5L && below % 2 != 0)) {
+            whole = below + 1;
+        }
+        return CheckedInt32(static_cast<Extended>(whole), value);
+    }
     // Explicit rather than nearbyint so the result does not depend on the FPU rounding mode.
     const Extended below = std::floor(value);
     const Extended fraction = value - below;

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 class QPlainTextEdit;
 
@@ -35,9 +36,12 @@ protected:
 private:
     void LayoutMemo(QSize client);
     void LoadText();
+    bool ReplaceChangedLines(const QStringList& lines);
     void OnMemoChanged();
 
     QString text_;
+    // The memo's lines while they are known to be text_'s; empty when they must be loaded whole.
+    QStringList shownLines_;
     bool loaded_ = true;
     bool loading_ = false;
 };
