@@ -1,8 +1,10 @@
 #pragma once
 // Helpers the windows share to place their controls; only windows include this.
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -32,6 +34,26 @@ inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& capti
 
 inline QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect place) {
     return Named(new QGroupBox(title, parent), name, place);
+}
+
+// A field or check shows a value of the state without rewriting what already shows it: an
+// unchanged text rewritten would move the caret of a field being typed in.
+inline void ShowText(QLineEdit* field, const QString& text) {
+    if (field->text() != text) {
+        field->setText(text);
+    }
+}
+
+inline void ShowChecked(QAbstractButton* button, bool checked) {
+    if (button->isChecked() == checked) {
+        return;
+    }
+    // A radio button of a group with one checked cannot be unchecked on its own; a state that
+    // checks none of a group is shown as it is.
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
 }
 
 } // namespace lineora

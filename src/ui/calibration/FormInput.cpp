@@ -30,13 +30,6 @@ QString CircleStyle(int diameter) {
         .arg(diameter / 2);
 }
 
-void ShowText(QLineEdit* field, const QString& text) {
-    // Rewriting an unchanged text would move the caret of a field being typed in.
-    if (field->text() != text) {
-        field->setText(text);
-    }
-}
-
 } // namespace
 
 TFormInput::TFormInput(QWidget* parent) : QDialog(parent) {

@@ -63,29 +63,11 @@ void ShowSwatch(QFrame* swatch, TColor colour) {
             .arg(swatch->width() / 2));
 }
 
-void ShowChecked(QAbstractButton* button, bool checked) {
-    if (button->isChecked() == checked) {
-        return;
-    }
-    // A radio button of a group with one checked cannot be unchecked on its own; settings
-    // that check none of a group are shown as they are.
-    const bool exclusive = button->autoExclusive();
-    button->setAutoExclusive(false);
-    button->setChecked(checked);
-    button->setAutoExclusive(exclusive);
-}
-
 template <typename Choice, std::size_t N>
 void ShowChoice(const std::array<QRadioButton*, N>& buttons, const std::array<Choice, N>& choices,
                 Choice current) {
     for (std::size_t i = 0; i < N; ++i) {
         ShowChecked(buttons[i], choices[i] == current);
-    }
-}
-
-void ShowText(QLineEdit* field, const QString& text) {
-    if (field->text() != text) {
-        field->setText(text);
     }
 }
 

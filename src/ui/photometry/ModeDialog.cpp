@@ -87,21 +87,4 @@ void TModeDialog::OnUserToggle(QAbstractButton* button, std::function<void(bool)
     });
 }
 
-void ShowText(QLineEdit* field, const QString& text) {
-    if (field->text() != text) {
-        field->setText(text);
-    }
-}
-
-void ShowChecked(QAbstractButton* button, bool checked) {
-    if (button->isChecked() == checked) {
-        return;
-    }
-    // A radio button of a group with one checked cannot be unchecked on its own.
-    const bool exclusive = button->autoExclusive();
-    button->setAutoExclusive(false);
-    button->setChecked(checked);
-    button->setAutoExclusive(exclusive);
-}
-
 } // namespace lineora

@@ -49,9 +49,4 @@ protected:
     bool showing_ = false;
 };
 
-// A field or check shows a value without reporting it as the user's change; an unchanged text
-// is not rewritten, which would move the caret of a field being typed in.
-void ShowText(QLineEdit* field, const QString& text);
-void ShowChecked(QAbstractButton* button, bool checked);
-
 } // namespace lineora
