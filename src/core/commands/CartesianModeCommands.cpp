@@ -60,6 +60,17 @@ QString& AxisText(AxisTexts& texts, CartesianField field) {
     return texts.MaxY;
 }
 
+// A plane's symmetry box: the mirrored half (curve 2 or 4) is filled by the clicks on the
+// other half while the box is checked, so the user is kept off it.
+void SetSymmetry(State& state, Views& views, bool& box, int mirrored, bool checked) {
+    box = checked;
+    state.Photometry.LineEnabled[mirrored] = !checked;
+    state.Store.CurrentLine = 1;
+    views.ControlsChanged();
+    // The points stay; the table follows the plane's new symmetry at once.
+    RefreshAll(state, views);
+}
+
 } // namespace
 
 void EnterCartesianMode(State& state, Views& views) {
@@ -115,20 +126,11 @@ void ChooseCartesianTwoCurves(State& state, Views& views, bool shifted) {
 }
 
 void SetCartesianCross(State& state, Views& views, bool checked) {
-    state.Photometry.Spec4.CrossChecked = checked;
-    state.Photometry.LineEnabled[2] = !checked;
-    state.Store.CurrentLine = 1;
-    views.ControlsChanged();
-    // The points stay; the table follows the plane's new symmetry at once.
-    RefreshAll(state, views);
+    SetSymmetry(state, views, state.Photometry.Spec4.CrossChecked, 2, checked);
 }
 
 void SetCartesianLong(State& state, Views& views, bool checked) {
-    state.Photometry.Spec4.LongChecked = checked;
-    state.Photometry.LineEnabled[4] = !checked;
-    state.Store.CurrentLine = 1;
-    views.ControlsChanged();
-    RefreshAll(state, views);
+    SetSymmetry(state, views, state.Photometry.Spec4.LongChecked, 4, checked);
 }
 
 void ResetCartesianPoints(State& state, Views& views) {

@@ -54,13 +54,8 @@ signals:
     void OneCurveChosen();
     // RadioButtonTip2 or CheckBoxTip3; `shifted` is CheckBoxTip3 checked.
     void TwoCurvesChosen(bool shifted);
-    void CrossClicked(bool checked);
-    void LongClicked(bool checked);
-    // A pick button went down (arm the pick) or up (back to point picking).
-    void PickToggled(Tool pick, bool down);
     void FieldEdited(CartesianField field, const QString& text);
     void FieldEntered(CartesianField field);
-    void ResetClicked();
 
 private:
     void BuildRanges();

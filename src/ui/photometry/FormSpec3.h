@@ -57,14 +57,9 @@ public:
 signals:
     void ChartTypeChosen(int chartType);
     void AnglesChosen(LightAngles angles);
-    void CrossClicked(bool checked);
-    void LongClicked(bool checked);
-    // A pick button went down (arm the pick) or up (back to point picking).
-    void PickToggled(Tool pick, bool down);
     void FieldEdited(PolarField field, const QString& text);
     void FieldEntered(PolarField field);
     void SaveClicked();
-    void ResetClicked();
 
 private:
     void BuildChartType();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/commands/ToolModes.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -29,6 +31,12 @@ signals:
     // The close button or the close box: the main window asks whether the mode ends and hides
     // the dialog when it does.
     void CloseAsked();
+    // The symmetry boxes of the two planes, changed by the user.
+    void CrossClicked(bool checked);
+    void LongClicked(bool checked);
+    // A pick button went down (arm the pick) or up (back to point picking).
+    void PickToggled(Tool pick, bool down);
+    void ResetClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
