@@ -184,6 +184,10 @@ int RunAutoCommand(const QStringList& arguments, const QString& appDir, ConsoleH
         OpenPictureFile(state, views, picture);
         state.Store.CurrentLine = 1;
         RunAutoDigitize(state, views, neighbours);
+        // A script must not take an empty work for a digitized chart.
+        if (PointCount(state.Store, 1) == 0) {
+            throw CalcError("no curve was found beside the axes; nothing was written");
+        }
         SaveGraBeside(state, output);
     });
 }

@@ -53,6 +53,13 @@ TEST_F(PictureForms, AutoDigitizingWritesTheWorkBesideItsPicture) {
     const lineora::GraData work = lineora::LoadGraFile(Path("work.gra"));
     EXPECT_EQ(work.PictureName, QStringLiteral("work.bmp"));
     EXPECT_EQ(work.Curves[1].size(), 30u);
+    // A picture without a curve gives no values: exit 1, nothing written.
+    const Outcome blank =
+        Run({"--auto", Save(WhitePicture(560, 320), "blank.png"), "-o", "@/blank.gra"});
+    EXPECT_EQ(blank.Status, 1);
+    EXPECT_TRUE(blank.Err.contains("no curve was found")) << blank.Err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Path("blank.gra")));
+    EXPECT_FALSE(QFileInfo::exists(Path("blank.bmp")));
 }
 
 // Four lines two pixels thick, a criterion for each, topmost first: each criterion finds its
