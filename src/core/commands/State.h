@@ -8,7 +8,9 @@
 #include "core/common/Types.h"
 #include "core/curves/PointStore.h"
 #include "core/curves/TextOutput.h"
+#include "core/photometry/BrightLine.h"
 #include "core/photometry/PhotometryState.h"
+#include "core/photometry/StripSampling.h"
 #include "core/picture/AssistedPicking.h"
 #include "core/picture/Pictures.h"
 #include "core/picture/Straightening.h"
@@ -72,6 +74,8 @@ struct State {
     TextOutput Output;
     StraightenerState Straightener;
     PhotometryState Photometry;
+    StripSamplingState StripSampling;
+    BrightLineState BrightLines;
 };
 
 } // namespace lineora

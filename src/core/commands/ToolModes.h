@@ -17,6 +17,11 @@ enum class Tool : std::int32_t {
     Pan = 8,
     Zoom = 10,
     ThreeClick = 11,
+    // The strip-sampling window: pick a trace's colour, correct one sample at the step-X point.
+    StripColor = 12,
+    StripSample = 13,
+    // The bright-line window: trace the line through the click.
+    BrightLine = 14,
     // One-shot picks of the photometric modes' dialogs; each click returns to SetPoint.
     PolarI0 = 16,    // light-distribution table: axial intensity
     PolarI180 = 17,  // light-distribution table: intensity at 180 degrees

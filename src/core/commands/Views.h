@@ -44,6 +44,9 @@ public:
     // makes it the window's sample.
     virtual void PipetteHover(TColor colour) = 0;
     virtual void PipettePicked() = 0;
+    // The strip-sampling window's swatch of the colour under the mouse, while a trace's colour
+    // is being picked.
+    virtual void StripColourHover(TColor colour) { (void)colour; }
 };
 
 } // namespace lineora
