@@ -1,5 +1,6 @@
 #include "core/commands/PictureMouse.h"
 
+#include "core/commands/BrightLineCommands.h"
 #include "core/commands/Commands.h"
 #include "core/commands/PhotometryCommands.h"
 #include "core/commands/StatusBar.h"
@@ -140,6 +141,11 @@ void ToolClick(State& state, Host& host, Views& views, std::uint32_t shift) {
     case Tool::ThreeClick:
         if (shift == Left) {
             ThreeClickStep(state, views);
+        }
+        break;
+    case Tool::BrightLine:
+        if (shift == Left) {
+            BrightLineClick(state, host, views);
         }
         break;
     case Tool::PolarI0:

@@ -180,6 +180,9 @@ private:
     // The curve buttons and the axis-value toggle as a photometric mode allows them, and its
     // dialog shown while the mode lasts.
     void ShowPhotometryState();
+    // The bright-line mode's tool and table windows (FormLineoraBrightLine.cpp).
+    void WireBrightLineWindows();
+    void ShowBrightLineState();
     // What the paste, pipette and colour-tracing buttons open.
     void OpenPastePreview();
     void OpenColourPicking();

@@ -64,6 +64,7 @@ void TFormLineora::WireToolWindows() {
     WireTracingWindows();
     WirePolarDialog();
     WireCartesianDialog();
+    WireBrightLineWindows();
 
     TFormVygibatel* straightener = windows_->FormVygibatel.get();
     const auto onStraightener = [this, straightener](auto signal, auto command) {

@@ -3,6 +3,7 @@
 
 #include "ui/app/FormLineora.h"
 
+#include "core/commands/BrightLineCommands.h"
 #include "core/commands/Commands.h"
 #include "core/commands/PhotometryCommands.h"
 #include "ui/FormControls.h"
@@ -155,7 +156,7 @@ std::span<const TFormLineora::ToolbarButton> TFormLineora::ToolbarButtons() {
         B{&F::SpeedButtonVigibatel, "SpeedButtonVigibatel", kRow2, 352, K::Push,
           Glyph::Straightener, [](F& f, bool) { f.ShowWindow<&W::FormVygibatel>(); }},
         B{&F::SpeedButtonSpec2, "SpeedButtonSpec2", kRow2, 384, K::Push, Glyph::BrightLine,
-          [](F& f, bool) { f.ShowWindow<&W::FormSpec2>(); }},
+          [](F& f, bool) { EnterBrightLineMode(f.state_, f); }},
         B{&F::SpeedButtonSpec3, "SpeedButtonSpec3", kRow2, 416, K::Push, Glyph::PolarTable,
           [](F& f, bool) {
               EnterPolarMode(f.state_, f);

@@ -1,12 +1,54 @@
 #include "ui/photometry/FormSpec2Table.h"
 
+#include "ui/photometry/BrightLineTableModel.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
 namespace lineora {
+
+namespace {
+
+constexpr int kColumnWidth = 68;
+
+} // namespace
 
 TFormSpec2Table::TFormSpec2Table(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormSpec2Table"));
     setWindowTitle(QStringLiteral("Таблица данных "));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    resize(400, 300);
+
+    Model = new BrightLineTableModel(this);
+    StringGridSpec2Table = new QTableView(this);
+    StringGridSpec2Table->setObjectName(QStringLiteral("StringGridSpec2Table"));
+    StringGridSpec2Table->setModel(Model);
+    StringGridSpec2Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGridSpec2Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The first column numbers the rows; the view's own row header would say it twice.
+    StringGridSpec2Table->verticalHeader()->hide();
+    // Fixed sizes: measuring thousands of rows for their content would cost more than the
+    // table itself.
+    StringGridSpec2Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGridSpec2Table->verticalHeader()->setDefaultSectionSize(20);
+    // One width for every column, which a reset of the model keeps.
+    StringGridSpec2Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGridSpec2Table->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(StringGridSpec2Table);
+    resize(BrightLineTableModel::kColumns * kColumnWidth + 24, 420);
+}
+
+void TFormSpec2Table::ShowCentres(const BrightLineState& centres) {
+    Model->ShowCentres(&centres);
+}
+
+void TFormSpec2Table::CentresChanged(const BrightLineState& centres) {
+    if (isVisible()) {
+        Model->ShowCentres(&centres);
+    }
 }
 
 } // namespace lineora

@@ -1,0 +1,157 @@
+#include "core/commands/BrightLineCommands.h"
+#include "CommandTestSupport.h"
+#include "core/commands/Commands.h"
+#include "core/commands/PictureMouse.h"
+#include "core/common/MessageKeys.h"
+#include "core/common/Messages.h"
+
+namespace lineora::test {
+namespace {
+
+// A black picture with a white band 7 pixels tall (rows 200..206) from column 100 to 400, and
+// a short band touching the top edge (rows 0..6, columns 450..500).
+QImage BandPicture(int width = 600, int height = 500) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    FillBox(picture, QRect(100, 200, 301, 7), Qt::white);
+    FillBox(picture, QRect(450, 0, 51, 7), Qt::white);
+    return picture;
+}
+
+class BrightLineMode : public CommandTest {
+protected:
+    void SetUp() override {
+        UsePicture(BandPicture());
+        SetScaleIndex(*state, views, 3);
+        EnterBrightLineMode(*state, views);
+    }
+    void UsePicture(const QImage& picture) {
+        state->Pics.Clean = picture;
+        state->Pics.Working = picture.copy();
+        state->Pics.PictureWidth = picture.width();
+        state->Pics.PictureHeight = picture.height();
+    }
+    void Click(PicturePoint at, std::uint32_t shift = Shift::Left) {
+        PictureMouseDown(*state, host, views, shift, at.X, at.Y);
+        PictureMouseUp(*state, views);
+    }
+    std::vector<double>& Line(int line) { return state->BrightLines.Centres[line]; }
+    // The columns of a line that hold a centre.
+    int Traced(int line) {
+        return static_cast<int>(
+            std::count_if(Line(line).begin(), Line(line).end(), [](double c) { return c != 0; }));
+    }
+    QString Message(QLatin1String key) const { return LoadMessage(state->Messages, key); }
+};
+
+TEST_F(BrightLineMode, EnteringTracesAtOneToOneInTheSecondSpecialMode) {
+    EXPECT_EQ(state->Main.ToolMode, Tool::BrightLine);
+    EXPECT_EQ(state->Main.SpecialMode, 2);
+    EXPECT_EQ(state->Main.ScaleIndex, kScaleOneToOne);
+    EXPECT_EQ(state->Main.ViewScale, 1);
+    for (int line = 1; line <= kBrightLineCount; ++line) {
+        EXPECT_GE(Line(line).size(), static_cast<std::size_t>(kBrightLineColumns));
+    }
+}
+
+struct ClickCase {
+    const char* name;
+    PicturePoint at;
+    std::uint32_t shift;
+    QLatin1String message; // empty: traced without a word
+};
+
+TEST_F(BrightLineMode, AClickTracesOrSaysWhyNot) {
+    const ClickCase cases[] = {
+        {"on the band", {250, 203}, Shift::Left, QLatin1String()},
+        {"on the dark", {50, 50}, Shift::Left, MsgKey::NoBrightLine},
+        {"on the band's edge row", {250, 200}, Shift::Left, MsgKey::NoBrightLine},
+        {"beside the picture", {700, 203}, Shift::Left, MsgKey::NoBrightLine},
+        {"on a band at the top", {470, 3}, Shift::Left, MsgKey::LineAtEdge},
+        {"with Ctrl", {250, 203}, Shift::Ctrl | Shift::Left, QLatin1String()},
+        {"with Shift", {250, 203}, Shift::Shift | Shift::Left, QLatin1String()},
+    };
+    for (const ClickCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetBrightLines(*state, views);
+        host.Shown.clear();
+        const bool plain = c.shift == Shift::Left;
+        const bool traces = plain && c.message.size() == 0;
+        const QImage before = state->Pics.Working.copy();
+        Click(c.at, c.shift);
+        EXPECT_EQ(host.Shown,
+                  c.message.size() == 0 ? QStringList() : QStringList{Message(c.message)});
+        EXPECT_EQ(Traced(1) > 0, traces);
+        if (!traces) {
+            EXPECT_EQ(state->Pics.Working, before);
+        }
+    }
+}
+
+TEST_F(BrightLineMode, ATraceFillsTheCurrentLineAndDrawsItInTheCurvesColour) {
+    SelectLine(*state, 3);
+    Click({250, 203});
+    EXPECT_EQ(Line(3)[250], 203);
+    EXPECT_EQ(Line(3)[102], 203);
+    EXPECT_EQ(Line(3)[99], 0);
+    EXPECT_EQ(Traced(1) + Traced(2) + Traced(4) + Traced(5), 0);
+    EXPECT_EQ(ColorAt(state->Pics.Working, 250, 203), state->Setup.LineColors[3]);
+    EXPECT_EQ(ColorAt(state->Pics.Working, 250, 201), ColorAt(state->Pics.Clean, 250, 201));
+}
+
+TEST_F(BrightLineMode, AWidePictureIsTracedToItsEdge) {
+    QImage wide = BandPicture(3600, 500);
+    FillBox(wide, QRect(100, 200, 3500, 7), Qt::white);
+    UsePicture(wide);
+    Click({3300, 203});
+    ASSERT_GE(Line(1).size(), 3600u);
+    EXPECT_EQ(Line(1)[3300], 203);
+    EXPECT_EQ(Line(1)[3500], 203);
+}
+
+TEST_F(BrightLineMode, TheButtonsWorkOnTheCurrentLineAndTheResetOnAll) {
+    for (int line : {1, 2}) {
+        Line(line)[10] = 100;
+        Line(line)[13] = 103;
+    }
+    SelectLine(*state, 2);
+    BridgeBrightLine(*state, views);
+    EXPECT_EQ(Line(2)[11], 101);
+    EXPECT_EQ(Line(2)[12], 102);
+    EXPECT_EQ(Line(1)[11], 0);
+    EXPECT_EQ(ColorAt(state->Pics.Working, 11, 101), state->Setup.LineColors[2]);
+
+    Line(2)[12] = 150; // a spike between 101 and 103
+    SmoothBrightLine(*state, views);
+    EXPECT_EQ(Line(2)[12], 102);
+
+    ResetBrightLines(*state, views);
+    EXPECT_EQ(Traced(1) + Traced(2), 0);
+    EXPECT_EQ(state->Pics.Working, state->Pics.Clean);
+}
+
+TEST_F(BrightLineMode, EnteringAfreshClearsOnlyTheCurrentLine) {
+    Line(1)[20] = Line(2)[20] = 50;
+    EnterBrightLineMode(*state, views); // pressed again while on: the work stays
+    EXPECT_EQ(Line(1)[20], 50);
+    CloseBrightLineMode(*state, views);
+    EnterBrightLineMode(*state, views);
+    EXPECT_EQ(Line(1)[20], 0);
+    EXPECT_EQ(Line(2)[20], 50);
+}
+
+TEST_F(BrightLineMode, ClosingEndsTheModeAndReleasesTheTools) {
+    state->StripSampling.ArcFlag = true;
+    Line(1)[20] = 50;
+    CloseBrightLineMode(*state, views);
+    EXPECT_EQ(state->Main.ToolMode, Tool::None);
+    EXPECT_EQ(state->Main.SpecialMode, 0);
+    EXPECT_FALSE(state->StripSampling.ArcFlag);
+    EXPECT_EQ(Line(1)[20], 50); // traced lines stay for the next time
+    host.Shown.clear();
+    Click({250, 203}); // no tool: the click is not a trace
+    EXPECT_EQ(host.Shown, QStringList{Message(MsgKey::NoToolChosen)});
+}
+
+} // namespace
+} // namespace lineora::test
