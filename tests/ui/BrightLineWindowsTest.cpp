@@ -65,9 +65,6 @@ TEST_F(BrightLineWindows, AClickOnThePictureTracesAndTheButtonsReachTheLine) {
     Line(1)[11] = 90;
     tool->ButtonFiltr->click();
     EXPECT_EQ(Line(1)[11], 51);
-    const std::vector<double> before = Line(1);
-    tool->ButtonCalcSave->click();
-    EXPECT_EQ(Line(1), before);
     tool->ButtonReset->click();
     EXPECT_EQ(Line(1)[10], 0);
     tool->ButtonClose->click();
@@ -79,7 +76,6 @@ TEST_F(BrightLineWindows, TheTableShowsTheCentresAndFollowsThem) {
     Line(2)[7] = 12.5;
     tool->ButtonShowTable->click();
     EXPECT_TRUE(table->isVisible());
-    EXPECT_TRUE(table->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const QAbstractItemModel* model = table->StringGridSpec2Table->model();
     QAbstractItemModelTester tester(table->Model,
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
