@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/BatchCommands.h"
+#include "cli/BrightLineCommand.h"
 #include "cli/CommandLineArgs.h"
 #include "cli/ConsoleHost.h"
 #include "cli/LightTableCommand.h"
@@ -36,6 +37,7 @@ constexpr char kHelpText[] =
     "                             -o OUT.gra\n"
     "       lineora --light-table polar|cartesian [--chart one|two|shift] [OPTIONS] WORK.gra\n"
     "                             -o TABLE.txt\n"
+    "       lineora --bright-line X,Y [X,Y ...] [--bridge] [--smooth] PICTURE\n"
     "       lineora --help\n"
     "\n"
     "Without options Lineora opens its window, with the picture or graph data file named\n"
@@ -104,6 +106,18 @@ constexpr char kHelpText[] =
     "                      Limiting angles, 0 to 180 degrees (default 90).\n"
     "  Cartesian: angles and intensities by the work's axis values, I0 the intensity of point 1\n"
     "  of curve 5.\n"
+    "\n"
+    "  --bright-line X,Y PICTURE\n"
+    "                      Trace a bright line on a dark picture (an oscillogram, a beam) as a\n"
+    "                      click on the pixel X,Y (from 0, left and top) does in the bright-line\n"
+    "                      mode, and print one line per traced column: the column, a tab and\n"
+    "                      the row of the line's centre (\".\" as the separator, CR LF). A\n"
+    "                      click that starts no line, or whose line runs into the top rows or\n"
+    "                      the bottom edge, gives the mode's message and exit status 1.\n"
+    "                      More pixels click more pieces of the same line, in order.\n"
+    "  --bridge            Join the gaps between the traced pieces by straight segments.\n"
+    "  --smooth            Then give each centre 1 row or more away from the mean of its two\n"
+    "                      neighbours that mean.\n"
     "\n"
     "  --help              Show this text.\n"
     "\n"
@@ -254,6 +268,9 @@ PictureCommand PictureCommandOf(const QString& option) {
     }
     if (option == QLatin1String("--light-table")) {
         return RunLightTableCommand;
+    }
+    if (option == QLatin1String("--bright-line")) {
+        return RunBrightLineCommand;
     }
     return nullptr;
 }

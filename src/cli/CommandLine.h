@@ -12,7 +12,8 @@ class ConsoleHost;
 // The commands that run without a window, for scripts that process saved work:
 //   lineora --export [--format standard|scientific] [--separator comma|point|system] FILE.gra
 //   lineora --help
-// the picture forms of BatchCommands.h and the light-distribution table of LightTableCommand.h.
+// the picture forms of BatchCommands.h, the light-distribution table of LightTableCommand.h
+// and the bright-line trace of BrightLineCommand.h.
 // Called first by main, before any GUI application object exists, so they need no display.
 // Returns the exit status when the arguments ask for one of them (0 done, 1 a file that cannot
 // be read or gives no values, 2 wrong arguments), nothing when the program starts its windows:
