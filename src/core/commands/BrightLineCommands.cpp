@@ -11,7 +11,7 @@ namespace {
 constexpr int kBrightLineMode = 2;
 
 // A picture opened, pasted, rotated or straightened while the mode is on may be wider than
-// the table was made for: it grows to the picture before anything is stored or shown.
+// the table was made for: it grows to the picture before it is shown (a trace grows it too).
 void FitTable(State& state) {
     SizeBrightLineTable(state.BrightLines, state.Pics.PictureWidth);
 }
@@ -48,7 +48,6 @@ void EnterBrightLineMode(State& state, Views& views) {
 void BrightLineClick(State& state, Host& host, Views& views) {
     const std::int32_t x = state.Cal.MousePicX;
     const std::int32_t y = state.Cal.MousePicY;
-    FitTable(state);
     // Beside the picture there is no line to start from.
     const TraceOutcome outcome =
         InsidePicture(state.Pics, x, y)
@@ -68,13 +67,11 @@ void BrightLineClick(State& state, Host& host, Views& views) {
 }
 
 void BridgeBrightLine(State& state, Views& views) {
-    FitTable(state);
     BridgeGaps(state.BrightLines, state.Store.CurrentLine);
     RedrawBrightLines(state, views);
 }
 
 void SmoothBrightLine(State& state, Views& views) {
-    FitTable(state);
     SmoothLine(state.BrightLines, state.Store.CurrentLine);
     RedrawBrightLines(state, views);
 }

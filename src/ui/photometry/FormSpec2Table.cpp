@@ -10,7 +10,9 @@ namespace lineora {
 
 namespace {
 
-constexpr int kColumnWidth = 68;
+// A line's column holds a centre of up to 17 significant digits ("129.42857142857142").
+constexpr int kColumnWidth = 128;
+constexpr int kNumberColumnWidth = 56;
 
 } // namespace
 
@@ -31,14 +33,20 @@ TFormSpec2Table::TFormSpec2Table(QWidget* parent) : QDialog(parent) {
     // table itself.
     StringGridSpec2Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGridSpec2Table->verticalHeader()->setDefaultSectionSize(20);
-    // One width for every column, which a reset of the model keeps.
-    StringGridSpec2Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGridSpec2Table->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    QHeaderView* header = StringGridSpec2Table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultSectionSize(kColumnWidth);
+    // A reset of the model gives every column the default width again.
+    const auto narrowNumbers = [this] {
+        StringGridSpec2Table->setColumnWidth(0, kNumberColumnWidth);
+    };
+    connect(Model, &QAbstractItemModel::modelReset, this, narrowNumbers);
+    narrowNumbers();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(StringGridSpec2Table);
-    resize(BrightLineTableModel::kColumns * kColumnWidth + 24, 420);
+    resize(kNumberColumnWidth + kBrightLineCount * kColumnWidth + 24, 420);
 }
 
 void TFormSpec2Table::ShowCentres(const BrightLineState& centres) {
