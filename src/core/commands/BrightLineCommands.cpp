@@ -1,6 +1,7 @@
 #include "core/commands/BrightLineCommands.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/PhotometryCommands.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 
@@ -31,7 +32,14 @@ void RedrawBrightLines(State& state, Views& views) {
     views.PictureChanged();
 }
 
-void EnterBrightLineMode(State& state, Views& views) {
+void EnterBrightLineMode(State& state, Host& host, Views& views) {
+    // Its curve buttons and table would otherwise stay as that mode left them, with no way
+    // back once this mode ends.
+    const int other = state.Main.SpecialMode;
+    if ((other == 3 && !ClosePolarMode(state, host, views)) ||
+        (other == 4 && !CloseCartesianMode(state, host, views))) {
+        return;
+    }
     const bool fresh = state.Main.SpecialMode != kBrightLineMode;
     SetToolMode(state, views, Tool::BrightLine, CursorOfKind(state.Main.CursorKind));
     SetScaleIndex(state, views, kScaleOneToOne);

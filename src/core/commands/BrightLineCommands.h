@@ -13,7 +13,9 @@ namespace lineora {
 
 // The main window's button: tracing clicks at the scale 1:1 (a screen pixel is a picture
 // pixel), the mode on and its window shown. Entering afresh empties the current curve's line.
-void EnterBrightLineMode(State& state, Views& views);
+// A light-distribution mode still on is closed first with its own question; No keeps it on
+// and the bright-line mode off.
+void EnterBrightLineMode(State& state, Host& host, Views& views);
 
 // A left click in the tracing tool at the working position (Cal.MousePicX/MousePicY). A pixel
 // that does not start a bright line, or a run that reaches the picture's edge, is reported and

@@ -156,7 +156,7 @@ std::span<const TFormLineora::ToolbarButton> TFormLineora::ToolbarButtons() {
         B{&F::SpeedButtonVigibatel, "SpeedButtonVigibatel", kRow2, 352, K::Push,
           Glyph::Straightener, [](F& f, bool) { f.ShowWindow<&W::FormVygibatel>(); }},
         B{&F::SpeedButtonSpec2, "SpeedButtonSpec2", kRow2, 384, K::Push, Glyph::BrightLine,
-          [](F& f, bool) { EnterBrightLineMode(f.state_, f); }},
+          [](F& f, bool) { EnterBrightLineMode(f.state_, f.host_, f); }},
         B{&F::SpeedButtonSpec3, "SpeedButtonSpec3", kRow2, 416, K::Push, Glyph::PolarTable,
           [](F& f, bool) {
               EnterPolarMode(f.state_, f);

@@ -1,6 +1,7 @@
 #include "core/commands/BrightLineCommands.h"
 #include "CommandTestSupport.h"
 #include "core/commands/Commands.h"
+#include "core/commands/PhotometryCommands.h"
 #include "core/commands/PictureMouse.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
@@ -23,7 +24,7 @@ protected:
     void SetUp() override {
         UsePicture(BandPicture());
         SetScaleIndex(*state, views, 3);
-        EnterBrightLineMode(*state, views);
+        EnterBrightLineMode(*state, host, views);
     }
     void UsePicture(const QImage& picture) {
         state->Pics.Clean = picture;
@@ -51,6 +52,20 @@ TEST_F(BrightLineMode, EnteringTracesAtOneToOneInTheSecondSpecialMode) {
     for (int line = 1; line <= kBrightLineCount; ++line) {
         EXPECT_GE(Line(line).size(), static_cast<std::size_t>(kBrightLineColumns));
     }
+}
+
+TEST_F(BrightLineMode, ALightDistributionModeStillOnIsClosedFirstWithItsQuestion) {
+    CloseBrightLineMode(*state, views);
+    state->Texts.PolarMaxX = QStringLiteral("400");
+    EnterPolarMode(*state, views);
+    host.Answers = {Host::Answer::No};
+    EnterBrightLineMode(*state, host, views);
+    EXPECT_EQ(state->Main.SpecialMode, 3);
+    EXPECT_EQ(host.Shown, QStringList{Message(MsgKey::CloseWindow)});
+    host.Answers = {Host::Answer::Yes};
+    EnterBrightLineMode(*state, host, views);
+    EXPECT_EQ(state->Main.SpecialMode, 2);
+    EXPECT_TRUE(state->Photometry.ShowInputEnabled);
 }
 
 struct ClickCase {
@@ -131,7 +146,7 @@ TEST_F(BrightLineMode, TheButtonsWorkOnTheCurrentLineAndTheResetOnAll) {
 
 TEST_F(BrightLineMode, ClosingEndsTheModeAndEnteringAgainClearsOnlyTheCurrentLine) {
     Line(1)[20] = Line(2)[20] = 50;
-    EnterBrightLineMode(*state, views); // pressed again while on: the work stays
+    EnterBrightLineMode(*state, host, views); // pressed again while on: the work stays
     EXPECT_EQ(Line(1)[20], 50);
     state->StripSampling.ArcFlag = true;
     CloseBrightLineMode(*state, views);
@@ -139,7 +154,7 @@ TEST_F(BrightLineMode, ClosingEndsTheModeAndEnteringAgainClearsOnlyTheCurrentLin
     EXPECT_EQ(state->Main.SpecialMode, 0);
     EXPECT_FALSE(state->StripSampling.ArcFlag);
     EXPECT_EQ(Line(1)[20], 50);
-    EnterBrightLineMode(*state, views);
+    EnterBrightLineMode(*state, host, views);
     EXPECT_EQ(Line(1)[20], 0);
     EXPECT_EQ(Line(2)[20], 50);
 }
