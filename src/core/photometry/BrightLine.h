@@ -38,32 +38,42 @@ struct BrightRun {
     std::int32_t Width = 0;
 };
 
-// The run of pixels of `clean` with red >= threshold through (x, y): not found when it
-// reaches row 1 or the bottom edge.
+// The run of pixels of `clean` with red >= threshold above and below (x, y) (the pixel itself
+// is not tested): its centre (top + bottom) / 2 and width bottom - top. Not found when it
+// reaches row 1 or the bottom edge. Pixels outside the picture are never bright.
 BrightRun MeasureRun(const QImage& clean, std::int32_t x, std::int32_t y, std::int32_t threshold);
 
 enum class TraceOutcome { Traced, NotBright, RunFailed };
 
-// A click at (x0, y0) on line `line`: the start test, the run at the click, then the trace to
-// both sides. NotBright and RunFailed change no centre.
+// A click at (x0, y0) on line `line`: the start test (red >= 150 at the click, the pixels
+// above and below bright, bright meaning red >= the click's red - Tolerance), the run at the
+// click, then the trace to the left and to the right, each following the previous column's
+// rounded centre while the run keeps MinWidth (its width at the click - 4). Each side stops at
+// a failed or thinner run or past the picture's edge, and drops the two traced columns nearest
+// the stop. Sizes the table to the picture. NotBright and RunFailed change nothing.
 TraceOutcome TraceBrightLine(BrightLineState& state, const QImage& clean, int line, std::int32_t x0,
                              std::int32_t y0);
 
-// Bridges every interior gap of the line by a straight segment; the parts before the first
-// and after the last value stay empty. Returns the number of gaps bridged.
+// Bridges every interior gap of the line (columns from 1 whose rounded centre is 0) by a
+// straight segment between the rounded centres at its ends, not rounded itself; the parts
+// before the first and after the last value stay empty. Returns the number of gaps bridged.
 int BridgeGaps(BrightLineState& state, int line);
 
-// A centre that differs by 1 or more from the mean of its two neighbours takes that mean.
+// From column 2 to the last but one, left to right on the values already changed: a centre
+// that differs by 1 or more from the mean of its two neighbours takes that mean, when all
+// three are non-zero.
 void SmoothLine(BrightLineState& state, int line);
 
 void ClearBrightLine(BrightLineState& state, int line);
 void ClearAllBrightLines(BrightLineState& state);
 
-// Sets each traced centre's pixel of `working` in its line's colour (colours 1..5).
+// Sets each traced centre's pixel (column, rounded centre) of `working` in its line's colour
+// (colours 1..5, 0x00BBGGRR); row 0 and pixels outside the picture are skipped.
 void DrawBrightLines(const BrightLineState& state, QImage& working,
                      const std::array<TColor, kCurveCount + 1>& colours);
 
-// The table's texts: "Line N" headers, and a centre in the general number form, "0" when empty.
+// The table's texts: "Line N" headers, and a centre in the general number form with the
+// system's separator, "0" when empty or beyond the table.
 QString BrightLineHeader(int line);
 QString BrightLineCell(const BrightLineState& state, int line, std::int32_t column);
 
