@@ -63,6 +63,7 @@ void TFormLineora::ControlsChanged() {
     }
     SyncToggleWindows(false);
     ShowPhotometryState();
+    ShowStripModeState();
     // The axis value fields and the setup dialog show settings a command may have changed.
     if (windows_ != nullptr) {
         windows_->FormInput->ShowState();
