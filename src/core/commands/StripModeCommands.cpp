@@ -92,7 +92,7 @@ StripGeometry CurrentStrips(const State& state) {
     return SamplingStrips(state.Cal, state.Straightener.StripGap);
 }
 
-void StartStripMode(State& state, Views& views) {
+void StartStripMode(State& state, Host& host, Views& views) {
     StripSamplingState& mode = state.StripSampling;
     const StripGeometry strips = CurrentStrips(state);
     const std::vector<std::int32_t> columns =
@@ -107,13 +107,16 @@ void StartStripMode(State& state, Views& views) {
     mode.ColorSlot = 1;
     SetToolMode(state, views, Tool::None, CursorId::Strela);
 
-    ReadSpecialIni(mode, SpecialIniPath(state));
+    const QString damaged = ReadSpecialIni(mode, SpecialIniPath(state));
     mode.ShowStrips = true;
     mode.ShowSearchLines = true;
     InitSamples(state.Store, columns, strips);
     state.Store.CurrentLine = 1;
     RedrawPicture(state, views);
     RefreshAll(state, views);
+    if (!damaged.isEmpty()) {
+        host.ShowMessage(damaged);
+    }
 }
 
 void ArmStripColour(State& state, Views& views, int trace, bool down) {

@@ -39,8 +39,9 @@ void CancelStripMode(State& state, Views& views);
 void AcceptStripInput(State& state, const StripInputTexts& texts);
 // After the input: picture restored, no tool with the arrow cursor, step-X picking on and
 // autocorrection off, both axes linear; then the window's settings from Special1.Ini, the
-// strips, every sample on its search line at its strip's bottom, and the redraw.
-void StartStripMode(State& state, Views& views);
+// strips, every sample on its search line at its strip's bottom, and the redraw. A damaged
+// Special1.Ini is reported; its defaults stand in for it.
+void StartStripMode(State& state, Host& host, Views& views);
 
 // Where Special1.Ini lives: beside the program.
 QString SpecialIniPath(const State& state);

@@ -4,7 +4,10 @@
 #include "core/common/Errors.h"
 #include "core/picture/OverlayPainting.h"
 
-#include <QFont>
+#include "core/common/Color.h"
+
+#include <array>
+#include <string>
 
 namespace lineora {
 
@@ -23,18 +26,66 @@ void DrawStripFrames(QPainter& painter, const StripGeometry& strips, std::int32_
     }
 }
 
-void DrawSearchLines(QPainter& painter, const std::vector<std::int32_t>& columns,
-                     std::int32_t height) {
-    overlay::UsePen(painter, PenMode::NotXor, kSearchYellow, 1);
-    QFont font = painter.font();
-    // Smoothed glyph edges would blend rather than invert, and could not be drawn off again.
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setPixelSize(10);
-    painter.setFont(font);
+// Digits 3 x 5, one bit a cell, top row first, leftmost cell in the highest bit. The numbers
+// are drawn cell by cell rather than with a font: each pixel is inverted exactly once, and a
+// picture tool needs no font system.
+constexpr std::array<std::array<std::uint8_t, 5>, 10> kDigits{{
+    {7, 5, 5, 5, 7},
+    {2, 6, 2, 2, 7},
+    {7, 1, 7, 4, 7},
+    {7, 1, 7, 1, 7},
+    {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7},
+    {7, 4, 7, 5, 7},
+    {7, 1, 1, 1, 1},
+    {7, 5, 7, 5, 7},
+    {7, 5, 7, 1, 7},
+}};
+constexpr int kCell = 2;                 // screen pixels per cell
+constexpr int kDigitAdvance = 4 * kCell; // three cells and a gap
+constexpr int kNumberGap = 2;            // between the line and its number
+
+void InvertNotXor(QImage& picture, int x, int y, TColor colour) {
+    if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) {
+        return;
+    }
+    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    const QRgb pen = ToQRgb(colour);
+    row[x] = 0xFF000000u | (~(row[x] ^ pen) & 0x00FFFFFFu);
+}
+
+// The number with its top left corner at (left, top), each pixel inverted once.
+void DrawNumber(QImage& picture, std::size_t number, int left, int top, TColor colour) {
+    const std::string digits = std::to_string(number);
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const auto& glyph = kDigits[static_cast<std::size_t>(digits[i] - '0')];
+        const int x0 = left + static_cast<int>(i) * kDigitAdvance;
+        for (int cy = 0; cy < 5; ++cy) {
+            for (int cx = 0; cx < 3; ++cx) {
+                if ((glyph[static_cast<std::size_t>(cy)] >> (2 - cx) & 1) == 0) {
+                    continue;
+                }
+                for (int py = 0; py < kCell; ++py) {
+                    for (int px = 0; px < kCell; ++px) {
+                        InvertNotXor(picture, x0 + cx * kCell + px, top + cy * kCell + py, colour);
+                    }
+                }
+            }
+        }
+    }
+}
+
+void DrawSearchLines(QImage& picture, const std::vector<std::int32_t>& columns) {
+    const std::int32_t height = picture.height();
+    {
+        QPainter painter(&picture);
+        overlay::UsePen(painter, PenMode::NotXor, kSearchYellow, 1);
+        for (std::size_t k = 1; k < columns.size(); ++k) {
+            overlay::Line(painter, columns[k], height, columns[k], 0);
+        }
+    }
     for (std::size_t k = 1; k < columns.size(); ++k) {
-        const std::int32_t x = columns[k];
-        overlay::Line(painter, x, height, x, 0);
-        painter.drawText(QPoint(x, height - 10), QString::number(k));
+        DrawNumber(picture, k, columns[k] + kNumberGap, height - 10, kSearchYellow);
     }
 }
 
@@ -46,12 +97,12 @@ void DrawStripOverlay(QImage& working, const StripGeometry& strips, std::int32_t
     if (working.isNull() || (!showStrips && !showSearchLines)) {
         return;
     }
-    QPainter painter(&working);
     if (showStrips) {
+        QPainter painter(&working);
         DrawStripFrames(painter, strips, zeroX, xMaxX);
     }
     if (showSearchLines) {
-        DrawSearchLines(painter, columns, working.height());
+        DrawSearchLines(working, columns);
     }
 }
 

@@ -65,7 +65,7 @@ void TFormLineora::EnterStripMode() {
         }
         return;
     }
-    if (!Guarded(host_, [&] { StartStripMode(state_, *this); })) {
+    if (!Guarded(host_, [&] { StartStripMode(state_, host_, *this); })) {
         if (!wasOn) {
             CancelStripMode(state_, *this);
         }
