@@ -69,8 +69,9 @@ TFormSpecSetPoint::TFormSpecSetPoint(QWidget* parent) : QDialog(parent) {
     LabelKolvo = MakeLabel(this, "LabelKolvo", QStringLiteral("3"), {240, 86, 24, 20});
     SpinButton1 = Named(new TSpinButton(this), "SpinButton1", {268, 80, 20, 36});
 
-    SpeedButtonShowZone = MakeSpeedButton(
-        this, "SpeedButtonShowZone", QStringLiteral("Показать Зоны графиков"), {8, 124, 160, 26});
+    SpeedButtonShowZone =
+        MakeSpeedButton(this, "SpeedButtonShowZone", QStringLiteral("Показать Зоны графиков"),
+                        {8, 124, 160, 26}, QStringLiteral("Рамки полос трёх линий на рисунке"));
     SpeedButtonShowFindLine =
         MakeSpeedButton(this, "SpeedButtonShowFindLine", QStringLiteral("Показать линии поиска"),
                         {172, 124, 160, 26});
