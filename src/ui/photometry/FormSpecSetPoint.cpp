@@ -72,9 +72,9 @@ TFormSpecSetPoint::TFormSpecSetPoint(QWidget* parent) : QDialog(parent) {
     SpeedButtonShowZone =
         MakeSpeedButton(this, "SpeedButtonShowZone", QStringLiteral("Показать Зоны графиков"),
                         {8, 124, 160, 26}, QStringLiteral("Рамки полос трёх линий на рисунке"));
-    SpeedButtonShowFindLine =
-        MakeSpeedButton(this, "SpeedButtonShowFindLine", QStringLiteral("Показать линии поиска"),
-                        {172, 124, 160, 26});
+    SpeedButtonShowFindLine = MakeSpeedButton(
+        this, "SpeedButtonShowFindLine", QStringLiteral("Показать линии поиска"),
+        {172, 124, 160, 26}, QStringLiteral("Линии поиска с их номерами на рисунке"));
     ButtonFindByColor =
         MakeButton(this, "ButtonFindByColor", QStringLiteral("Поиск по цвету"), {8, 158, 160, 26});
     ButtonFindByColor->setToolTip(QStringLiteral("Поиск точек"));
