@@ -172,7 +172,10 @@ void TestRow(PointStore& store, const QImage& clean, const QImage& working, cons
     for (const SearchLine line : open) {
         const int neighbours = window.Covers(line.X) ? window.Neighbours(line.X)
                                                      : NeighboursOff(working, line.X, y, box);
-        if (neighbours + box.Holds(centre.At(line.X)) >= density) {
+        // The centre adds at most one, so it is read only when it decides.
+        const bool passes = neighbours >= density ||
+                            (neighbours + 1 >= density && box.Holds(centre.At(line.X)) != 0);
+        if (passes) {
             SampleY(store, line.K, trace) = static_cast<std::int32_t>(y);
         } else {
             *kept++ = line;
