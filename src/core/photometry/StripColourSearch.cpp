@@ -1,5 +1,4 @@
 #include "core/common/Color.h"
-#include "core/common/Rounding.h"
 #include "core/photometry/StripSampling.h"
 #include "core/photometry/StripScan.h"
 
@@ -8,33 +7,9 @@
 
 namespace lineora {
 
-using strip_scan::ProgressTicker;
-using strip_scan::RowView;
-using strip_scan::SampleCount;
+using namespace strip_scan;
 
 namespace {
-
-// Both searches walk a strip row by row and test every search line still open on each row,
-// so each picture row is read once per strip instead of once per search line.
-
-// The rows a trace is searched on.
-struct ScanRange {
-    std::int64_t First = 0, Last = -1;
-    std::int64_t Rows() const { return std::max<std::int64_t>(Last - First + 1, 0); }
-};
-
-ScanRange RangeOf(const StripGeometry& strips, int trace) {
-    const Strip& strip = strips.Strips[static_cast<std::size_t>(trace)];
-    return {std::int64_t{strip.Top} + 5, std::int64_t{strip.Bottom} - 5};
-}
-
-std::int32_t& SampleX(PointStore& store, int k, int trace) {
-    return store.PointPixels[static_cast<std::size_t>(k)][static_cast<std::size_t>(trace)].PixX;
-}
-
-std::int32_t& SampleY(PointStore& store, int k, int trace) {
-    return store.PointPixels[static_cast<std::size_t>(k)][static_cast<std::size_t>(trace)].PixY;
-}
 
 // The smallest and largest component among a trace's three shades, bounds inclusive.
 struct ColourBox {
@@ -138,8 +113,7 @@ int NeighboursOff(const QImage& working, std::int64_t x, std::int64_t y, const C
 class MatchWindow {
 public:
     MatchWindow(const QImage& working, const ColourBox& box, std::int64_t y)
-        : working_(working), box_(box),
-          paper_(static_cast<std::uint8_t>(box.Holds(strip_scan::kWhiteRgb))),
+        : working_(working), box_(box), paper_(static_cast<std::uint8_t>(box.Holds(kWhiteRgb))),
           width_(working.width()) {
         for (int i = 0; i < 3; ++i) {
             rows_[i].Fill(working_, y - 1 + i, box_, paper_);
@@ -190,7 +164,7 @@ void SearchTraceByColour(PointStore& store, const QImage& clean, const QImage& w
                          const ScanRange& range, const ColourBox& box, std::int32_t density,
                          int trace, int count, ProgressTicker& ticker) {
     const std::int64_t height = std::max(clean.height(), working.height());
-    const bool paperPasses = 9 * box.Holds(strip_scan::kWhiteRgb) >= density;
+    const bool paperPasses = 9 * box.Holds(kWhiteRgb) >= density;
     const std::int64_t onFrom = std::max(range.First, std::int64_t{-1});
     const std::int64_t onTo = std::min(range.Last, height);
     if (range.First < onFrom && paperPasses) {
@@ -224,74 +198,19 @@ void SearchTraceByColour(PointStore& store, const QImage& clean, const QImage& w
     }
 }
 
-// Where a search line's longest run of red ink ends, kept while the rows go by. The first
-// longest run wins, so a run only replaces one strictly shorter.
-struct RunTracker {
-    std::int32_t Run = 0, Longest = 0;
-    std::int64_t End = 0;
-};
-
-bool IsRedInk(QRgb rgb) {
-    const TColor c = FromQRgb(rgb);
-    return ColorRed(c) >= 180 && ColorGreen(c) <= 100 && ColorBlue(c) <= 100;
-}
-
 } // namespace
 
 void SearchByColour(PointStore& store, const QImage& clean, const QImage& working,
                     const StripGeometry& strips, const std::array<TColor, 10>& colours,
                     std::int32_t density, std::int32_t n, const RowProgress& progress) {
     const int count = SampleCount(n);
-    std::int64_t total = 0;
-    for (int trace = 1; trace <= kTraceCount; ++trace) {
-        total += RangeOf(strips, trace).Rows();
-    }
-    ProgressTicker ticker(progress, total);
+    ProgressTicker ticker(progress, TotalRows(strips));
     for (int trace = 1; trace <= kTraceCount; ++trace) {
         for (int k = 1; k <= count; ++k) {
             SampleY(store, k, trace) = NotFoundRow(strips, trace);
         }
         SearchTraceByColour(store, clean, working, RangeOf(strips, trace), BoxOf(colours, trace),
                             density, trace, count, ticker);
-    }
-    ticker.Finish();
-}
-
-void SearchRedInk(PointStore& store, const QImage& clean, const StripGeometry& strips,
-                  std::int32_t n, const RowProgress& progress) {
-    const int count = SampleCount(n);
-    std::int64_t total = 0;
-    for (int trace = 1; trace <= kTraceCount; ++trace) {
-        total += RangeOf(strips, trace).Rows();
-    }
-    ProgressTicker ticker(progress, total);
-    std::vector<RunTracker> runs(static_cast<std::size_t>(count) + 1);
-    for (int trace = 1; trace <= kTraceCount; ++trace) {
-        const ScanRange range = RangeOf(strips, trace);
-        std::fill(runs.begin(), runs.end(), RunTracker{});
-        // Rows off the picture hold no ink: they only end runs, as the scan's start does.
-        const std::int64_t first = std::max<std::int64_t>(range.First, 0);
-        const std::int64_t last = std::min<std::int64_t>(range.Last, clean.height() - 1);
-        for (std::int64_t y = first; y <= last; ++y) {
-            const RowView row(clean, y);
-            for (int k = 1; k <= count; ++k) {
-                RunTracker& run = runs[static_cast<std::size_t>(k)];
-                run.Run = IsRedInk(row.At(SampleX(store, k, trace))) ? run.Run + 1 : 0;
-                if (run.Run > run.Longest) {
-                    run.Longest = run.Run;
-                    run.End = y;
-                }
-            }
-            ticker.Advance();
-        }
-        ticker.Advance(range.Rows() - std::max<std::int64_t>(last - first + 1, 0));
-        for (int k = 1; k <= count; ++k) {
-            const RunTracker& run = runs[static_cast<std::size_t>(k)];
-            SampleY(store, k, trace) =
-                run.Longest > 1
-                    ? RoundHalfEven((2 * static_cast<Extended>(run.End) - run.Longest) / 2)
-                    : NotFoundRow(strips, trace);
-        }
     }
     ticker.Finish();
 }
