@@ -1,4 +1,5 @@
 #include "BenchPictures.h"
+#include "core/common/Color.h"
 #include "core/photometry/StripSampling.h"
 
 #include <QImage>
@@ -54,7 +55,8 @@ struct Sampling {
         Columns = SearchLineColumns(Chart, kSearchLines, 1);
         InitSamples(Store, Columns, Strips);
         for (int entry = 1; entry <= 9; ++entry) {
-            Colours[entry] = MakeColor(entry % 3 == 0 ? 240 : 200, 20, 40);
+            // A box around the ink: red 200..240, green and blue 20..40.
+            Colours[entry] = entry % 3 == 1 ? MakeColor(200, 20, 20) : MakeColor(240, 40, 40);
         }
     }
 };

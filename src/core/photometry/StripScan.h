@@ -38,6 +38,37 @@ private:
     std::int64_t width_ = 0;
 };
 
+// Both searches walk a strip row by row and test every search line still open on each row,
+// so each picture row is read once per strip instead of once per search line.
+
+// The rows a trace is searched on: its strip without five rows at each end.
+struct ScanRange {
+    std::int64_t First = 0, Last = -1;
+    std::int64_t Rows() const { return std::max<std::int64_t>(Last - First + 1, 0); }
+};
+
+inline ScanRange RangeOf(const StripGeometry& strips, int trace) {
+    const Strip& strip = strips.Strips[static_cast<std::size_t>(trace)];
+    return {std::int64_t{strip.Top} + 5, std::int64_t{strip.Bottom} - 5};
+}
+
+// The rows of all three traces together, for the progress.
+inline std::int64_t TotalRows(const StripGeometry& strips) {
+    std::int64_t total = 0;
+    for (int trace = 1; trace <= kTraceCount; ++trace) {
+        total += RangeOf(strips, trace).Rows();
+    }
+    return total;
+}
+
+inline std::int32_t& SampleX(PointStore& store, int k, int trace) {
+    return store.PointPixels[static_cast<std::size_t>(k)][static_cast<std::size_t>(trace)].PixX;
+}
+
+inline std::int32_t& SampleY(PointStore& store, int k, int trace) {
+    return store.PointPixels[static_cast<std::size_t>(k)][static_cast<std::size_t>(trace)].PixY;
+}
+
 // Calls `progress` about sixteen times over `total` steps, and once at the end.
 class ProgressTicker {
 public:

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -104,50 +106,28 @@ TEST(StripSampling, SearchLinesRefuseWhatCannotBeLaid) {
     }
 }
 
-TEST(StripSampling, InitialSamplesSitOnTheStripBottoms) {
-    PointStore store;
-    store.LineNext[4] = 7;
-    const StripGeometry strips = SamplingStrips(DefaultChart(), 26);
-    InitSamples(store, {0, 100, 150, 200}, strips);
-    for (int trace = 1; trace <= 3; ++trace) {
-        EXPECT_EQ(store.LineNext[trace], 4);
-        for (int k = 1; k <= 3; ++k) {
-            const PixelEntry& p = store.PointPixels[k][trace];
-            EXPECT_EQ(p.Used, 1);
-            EXPECT_EQ(p.PixX, 50 + 50 * k);
-            EXPECT_EQ(p.PixY, strips.Strips[trace].Bottom);
-        }
-    }
-    EXPECT_EQ(store.LineNext[4], 7);
-}
-
 // The pixel test as it reads: the centre from the clean copy, the eight neighbours from the
 // working picture, white paper off the picture, both bounds inclusive.
 std::int32_t LiteralColourSearch(const QImage& clean, const QImage& working, const Strip& strip,
                                  const std::array<TColor, 10>& colours, int trace, int density,
                                  std::int32_t x, std::int32_t notFound) {
-    int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
-    for (int shade = 0; shade < 3; ++shade) {
-        const TColor c = colours[3 * (trace - 1) + 1 + shade];
-        const int parts[3] = {ColorRed(c), ColorGreen(c), ColorBlue(c)};
-        for (int i = 0; i < 3; ++i) {
-            lo[i] = std::min(lo[i], parts[i]);
-            hi[i] = std::max(hi[i], parts[i]);
+    const TColor* shade = &colours[3 * trace - 2];
+    auto inBox = [&](TColor c) {
+        for (const auto part : {ColorRed, ColorGreen, ColorBlue}) {
+            const int v = part(c), a = part(shade[0]), b = part(shade[1]), d = part(shade[2]);
+            if (v < std::min({a, b, d}) || v > std::max({a, b, d})) {
+                return false;
+            }
         }
-    }
+        return true;
+    };
     for (int y = strip.Top + 5; y <= strip.Bottom - 5; ++y) {
         int count = 0;
         for (int dy = -1; dy <= 1; ++dy) {
             for (int dx = -1; dx <= 1; ++dx) {
                 const QImage& from = dx == 0 && dy == 0 ? clean : working;
-                const bool on = from.valid(x + dx, y + dy);
-                const TColor c = on ? test::ColorAt(from, x + dx, y + dy) : 0xFFFFFFu;
-                const int parts[3] = {ColorRed(c), ColorGreen(c), ColorBlue(c)};
-                bool inside = true;
-                for (int i = 0; i < 3; ++i) {
-                    inside = inside && parts[i] >= lo[i] && parts[i] <= hi[i];
-                }
-                count += inside;
+                count += inBox(from.valid(x + dx, y + dy) ? test::ColorAt(from, x + dx, y + dy)
+                                                          : 0xFFFFFFu);
             }
         }
         if (count >= density) {
@@ -348,6 +328,28 @@ TEST(StripSampling, GridClearingCountsColumnsOffThePictureAsWhite) {
     EXPECT_EQ(working, test::WhitePicture(60, 50));
     test::FillRows(working, 20, 20, Qt::black);
     EXPECT_EQ(ClearGridRows(working, strips, 0, 159, 0.6), 0);
+}
+
+TEST(StripSampling, LongLoopsReportProgressAFewTimesEndingAtTheTotal) {
+    QImage picture = test::WhitePicture(40, 3000);
+    const StripGeometry strips = Strips({{{0, 990}, {1000, 1990}, {2000, 2990}}});
+    PointStore store;
+    InitSamples(store, {0, 5, 20, 35}, strips);
+    const std::array<TColor, 10> colours{};
+    const std::vector<std::function<void(const RowProgress&)>> loops = {
+        [&](const RowProgress& p) {
+            SearchByColour(store, picture, picture, strips, colours, 3, 3, p);
+        },
+        [&](const RowProgress& p) { SearchRedInk(store, picture, strips, 3, p); },
+        [&](const RowProgress& p) { ClearGridRows(picture, strips, 0, 39, 0.7, p); }};
+    for (std::size_t loop = 0; loop < loops.size(); ++loop) {
+        std::vector<std::pair<int, int>> calls;
+        loops[loop]([&](int done, int total) { calls.emplace_back(done, total); });
+        ASSERT_GE(calls.size(), 4u) << "loop " << loop;
+        EXPECT_LE(calls.size(), 20u) << "loop " << loop;
+        EXPECT_EQ(calls.back().first, calls.back().second) << "loop " << loop;
+        EXPECT_TRUE(std::is_sorted(calls.begin(), calls.end())) << "loop " << loop;
+    }
 }
 
 // Strips 640 rows high give Y = (bottom - row) / 16, exact in binary, so rows 4 apart from
