@@ -3,6 +3,7 @@
 #include "core/calibration/AxisTexts.h"
 #include "core/commands/Configuration.h"
 #include "core/commands/PhotometryCommands.h"
+#include "core/commands/StripModeCommands.h"
 #include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
@@ -31,6 +32,7 @@ void RedrawPicture(State& state, Views& views) {
     if (state.Straightener.Guide) {
         DrawStraightenGuide(state.Pics.Working, *state.Straightener.Guide);
     }
+    DrawStripModeOverlay(state);
     // The crosshair last, over the marks, so that the next move inverts back exactly what the
     // overlay drew. One that was taken off (a tool change, a new picture) stays off until the
     // mouse places it again.

@@ -29,7 +29,8 @@ void DrawCurveMark(State& state, std::int32_t x, std::int32_t y, int curve);
 
 // The step-X crosshair is drawn with the inverting pen, so it is taken off by drawing it again
 // where it stands (Pictures::CrosshairOnWorking). It is live while step-X picking is on in
-// point mode; a redraw keeps a live crosshair on the picture and drops any other.
+// point mode and while strip samples are corrected; a redraw keeps a live crosshair on the picture
+// and drops any other.
 bool StepCrosshairLive(const State& state);
 // Draws it at (SnapPicX, SnapPicY) unless it is on the picture already.
 void ShowStepCrosshair(State& state, Views& views);

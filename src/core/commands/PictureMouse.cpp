@@ -4,6 +4,7 @@
 #include "core/commands/Commands.h"
 #include "core/commands/PhotometryCommands.h"
 #include "core/commands/StatusBar.h"
+#include "core/commands/StripModeCommands.h"
 #include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
@@ -159,6 +160,14 @@ void ToolClick(State& state, Host& host, Views& views, std::uint32_t shift) {
     case Tool::PolarLeft:
         SpecialPickClick(state, views);
         break;
+    case Tool::StripColor:
+        StripColourClick(state, views);
+        break;
+    case Tool::StripSample:
+        if (shift == Left) {
+            StripSampleClick(state, views);
+        }
+        break;
     default:
         break; // zones are painted by moving; other tools belong to their own windows
     }
@@ -254,6 +263,9 @@ void PictureMouseMove(State& state, Host& /*host*/, Views& views, std::uint32_t 
     }
     if (state.Main.ToolMode == Tool::PickColor) {
         views.PipetteHover(state.Main.PixelColor);
+    }
+    if (state.Main.ToolMode == Tool::StripColor) {
+        views.StripColourHover(state.Main.PixelColor);
     }
     if (state.Main.ShowZoom) {
         views.UpdateMagnifier(hover.X, hover.Y);

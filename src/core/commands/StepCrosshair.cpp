@@ -14,7 +14,8 @@ QRect CrosshairArea(PicturePoint at) {
 } // namespace
 
 bool StepCrosshairLive(const State& state) {
-    return state.Main.StepXOn && state.Main.ToolMode == Tool::SetPoint;
+    return state.Main.StepXOn &&
+           (state.Main.ToolMode == Tool::SetPoint || state.Main.ToolMode == Tool::StripSample);
 }
 
 void ShowStepCrosshair(State& state, Views& views) {

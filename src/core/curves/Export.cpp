@@ -29,6 +29,8 @@ void ReplaceAll(QString& text, char16_t from, char16_t to) {
     std::replace(text.begin(), text.end(), QChar(from), QChar(to));
 }
 
+} // namespace
+
 void ForceSeparator(QString& text, SeparatorChoice separator) {
     if (separator == SeparatorChoice::Comma) {
         ReplaceAll(text, u'.', u',');
@@ -36,8 +38,6 @@ void ForceSeparator(QString& text, SeparatorChoice separator) {
         ReplaceAll(text, u',', u'.');
     }
 }
-
-} // namespace
 
 QString BuildExportText(const PointStore& store, NumberFormat format, SeparatorChoice separator) {
     static constexpr char16_t kTabs[kCurveCount + 1] = u"\t\t\t\t\t";

@@ -13,4 +13,8 @@ namespace lineora {
 // becomes "." (Point); System and None leave it as formatted with the system separator.
 QString BuildExportText(const PointStore& store, NumberFormat format, SeparatorChoice separator);
 
+// The separator choice of every exported text: every "." becomes "," (Comma) or every ","
+// becomes "." (Point); System and None leave the text alone.
+void ForceSeparator(QString& text, SeparatorChoice separator);
+
 } // namespace lineora

@@ -41,10 +41,13 @@ StripGeometry SamplingStrips(const Calibration& cal, std::int32_t gap);
 
 // Picture column of each search line k = 1..n (index 0 unused): the time AxisXMin + (k-1) *
 // stepX placed on the X axis between the zero and the X-max point. A calibration whose X-max
-// point stands on the zero point's column or whose X axis values are equal throws CalcError.
+// point stands on the zero point's column or whose X axis values are equal throws CalcError,
+// and so does an n outside 1..kLastRow (the curves hold no more samples) or a column beyond
+// int32.
 std::vector<std::int32_t> SearchLineColumns(const Calibration& cal, std::int32_t n, Extended stepX);
 
-// Every sample on its search line at its strip's bottom; curves 1..3 hold exactly n points.
+// Every sample on its search line at its strip's bottom; curves 1..3 hold exactly n points
+// (n = columns.size() - 1, at most kLastRow).
 void InitSamples(PointStore& store, const std::vector<std::int32_t>& columns,
                  const StripGeometry& strips);
 
@@ -53,7 +56,11 @@ inline std::int32_t NotFoundRow(const StripGeometry& strips, int trace) {
     return strips.Strips[trace].Bottom + 5;
 }
 
+// Called a few times during a long loop (never per pixel), last with done == total.
 using RowProgress = std::function<void(int done, int total)>;
+
+// The functions below take n, the number of search lines, and look at samples 1..n of curves
+// 1..3 (at most kLastRow). Pixels off either picture read as white paper and are never written.
 
 // For each trace and search line, the first row from the strip's top + 5 down to its bottom
 // - 5 whose 3 x 3 neighbourhood holds at least `density` pixels within the trace's colour
@@ -74,22 +81,31 @@ void SearchRedInk(PointStore& store, const QImage& clean, const StripGeometry& s
 void ApproximateSamples(PointStore& store, const StripGeometry& strips, std::int32_t n);
 
 // Whitens every strip row of `working` between the zero and the X-max point's columns whose
-// pure white pixels number fewer than (xMaxX - zeroX) * clearKoef: the grid lines. Returns
-// the rows whitened.
+// pure white pixels number fewer than |xMaxX - zeroX| * clearKoef: the grid lines. The rows
+// are strip 1's without three rows at each end, then strips 2 and 3 whole, top to bottom,
+// each counted as the rows before it left the picture. Returns the rows whitened.
 int ClearGridRows(QImage& working, const StripGeometry& strips, std::int32_t zeroX,
                   std::int32_t xMaxX, double clearKoef, const RowProgress& progress = {});
 
 // The table text: one line per search line, time TAB trace 1 TAB trace 2 TAB trace 3 CR LF,
 // values 0..40-style from the strip heights, one decimal, in the general number form; then
-// the separator choice as the text export applies it.
+// the separator choice as the text export applies it. A strip without height throws
+// CalcError.
 QString BuildStripTableText(const PointStore& store, const Calibration& cal,
                             const StripGeometry& strips, std::int32_t n, Extended stepX,
                             SeparatorChoice separator);
 
-// Special1.Ini: the nine colours, the density and the clearing fraction. A missing file or
-// key gives the default, and so does a value that is no number or lies out of range.
-void ReadSpecialIni(StripSamplingState& state, const QString& path);
-// Written atomically; a failure throws FileError and leaves the old file.
+// Special1.Ini: the nine colours ("ColorFind", Line1_1..Line3_3, 0..0xFFFFFF), the density
+// ("Special", "Plotnost linii", 1..9) and the clearing fraction ("Special", "specKoefClear",
+// tenths 0..10). A missing file or key gives the default, and so does a value that is no
+// number or lies out of range; a file that cannot be read or is no INI text gives every
+// default. Returns what was wrong with the file for a message, empty when nothing was (a
+// missing file is not wrong); the state is set in every case.
+QString ReadSpecialIni(StripSamplingState& state, const QString& path);
+// The defaults of the file's keys, as a missing file gives them.
+void SetSpecialIniDefaults(StripSamplingState& state);
+// Written atomically, keeping the other keys of a readable old file; a failure throws
+// FileError and leaves the old file.
 void WriteSpecialIni(const StripSamplingState& state, const QString& path);
 
 } // namespace lineora

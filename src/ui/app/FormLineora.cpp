@@ -60,6 +60,7 @@ void TFormLineora::AttachWindows(Windows* windows) {
         ToggleWindow(static_cast<Toggle>(index))->installEventFilter(this);
     }
     WireToolWindows();
+    WireStripWindows();
     windows->FormInput->Attach(state_, host_, *this);
     windows->FormMoviPoint->Attach(state_, host_, *this);
     windows->FormSetup->Attach(state_, host_, *this, [this] {

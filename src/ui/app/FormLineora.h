@@ -76,6 +76,7 @@ public:
     void CloseMainWindow() override;
     void PipetteHover(TColor colour) override;
     void PipettePicked() override;
+    void StripColourHover(TColor colour) override;
 
     QScrollArea* ScrollBox1;
     PictureView* imgGrafik;
@@ -183,6 +184,11 @@ private:
     // The bright-line mode's tool and table windows (FormLineoraBrightLine.cpp).
     void WireBrightLineWindows();
     void ShowBrightLineState();
+    // The strip-sampling mode (FormLineoraStripMode.cpp): its windows wired, the toolbar
+    // button's input dialog and window, and the window showing the mode's state.
+    void WireStripWindows();
+    void EnterStripMode();
+    void ShowStripModeState();
     // What the paste, pipette and colour-tracing buttons open.
     void OpenPastePreview();
     void OpenColourPicking();

@@ -152,7 +152,7 @@ std::span<const TFormLineora::ToolbarButton> TFormLineora::ToolbarButtons() {
         // Kept for its place and name; it does nothing.
         B{&F::SpeedButton2, "SpeedButton2", kRow2, 296, K::Switch, Glyph::Pin, nullptr},
         B{&F::SpeedButton3Arc, "SpeedButton3Arc", kRow2, 320, K::Push, Glyph::SpecialPoints,
-          [](F& f, bool) { f.ShowWindow<&W::FormSpecSetPoint>(); }},
+          [](F& f, bool) { f.EnterStripMode(); }},
         B{&F::SpeedButtonVigibatel, "SpeedButtonVigibatel", kRow2, 352, K::Push,
           Glyph::Straightener, [](F& f, bool) { f.ShowWindow<&W::FormVygibatel>(); }},
         B{&F::SpeedButtonSpec2, "SpeedButtonSpec2", kRow2, 384, K::Push, Glyph::BrightLine,

@@ -64,6 +64,7 @@ void TFormLineora::ControlsChanged() {
     SyncToggleWindows(false);
     ShowPhotometryState();
     ShowBrightLineState();
+    ShowStripModeState();
     // The axis value fields and the setup dialog show settings a command may have changed.
     if (windows_ != nullptr) {
         windows_->FormInput->ShowState();
