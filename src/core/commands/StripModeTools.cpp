@@ -24,12 +24,16 @@ RowProgress PerMille(const std::function<void(int)>& report) {
     };
 }
 
-// The searches read the picture without the overlay; afterwards both overlays are back.
+// The searches read the picture as scanned, without the overlay, the marks or the axes;
+// afterwards the overlay is back.
 void WithoutOverlay(State& state, Views& views, const std::function<void()>& search) {
     StripSamplingState& mode = state.StripSampling;
     mode.ShowStrips = false;
     mode.ShowSearchLines = false;
-    RedrawPicture(state, views);
+    // The marks of an earlier search and the axes sit on the very pixels a trace is found
+    // by; a repeated search has to see the picture as scanned, or it loses what it found.
+    RestorePicture(state.Pics);
+    views.PictureChanged();
     try {
         search();
     } catch (...) {
