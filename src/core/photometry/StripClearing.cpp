@@ -31,6 +31,9 @@ bool IsPureWhite(QRgb rgb) {
 
 int ClearGridRows(QImage& working, const StripGeometry& strips, std::int32_t zeroX,
                   std::int32_t xMaxX, double clearKoef, const RowProgress& progress) {
+    if (!working.isNull() && working.depth() != 32) {
+        working = working.convertToFormat(QImage::Format_RGB32);
+    }
     // A chart whose X axis runs to the left has its X-max point left of the zero point; the
     // rows are judged between the two columns either way.
     const std::int64_t left = std::min(zeroX, xMaxX);

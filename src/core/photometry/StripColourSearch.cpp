@@ -1,6 +1,7 @@
 #include "core/common/Color.h"
 #include "core/photometry/StripSampling.h"
 #include "core/photometry/StripScan.h"
+#include "core/picture/PixelAccess.h"
 
 #include <algorithm>
 #include <vector>
@@ -200,9 +201,12 @@ void SearchTraceByColour(PointStore& store, const QImage& clean, const QImage& w
 
 } // namespace
 
-void SearchByColour(PointStore& store, const QImage& clean, const QImage& working,
+void SearchByColour(PointStore& store, const QImage& cleanPicture, const QImage& workingPicture,
                     const StripGeometry& strips, const std::array<TColor, 10>& colours,
                     std::int32_t density, std::int32_t n, const RowProgress& progress) {
+    QImage cleanHolder, workingHolder;
+    const QImage& clean = pixels::As32Bit(cleanPicture, cleanHolder);
+    const QImage& working = pixels::As32Bit(workingPicture, workingHolder);
     const int count = SampleCount(n);
     ProgressTicker ticker(progress, TotalRows(strips));
     for (int trace = 1; trace <= kTraceCount; ++trace) {

@@ -2,6 +2,7 @@
 #include "core/common/Rounding.h"
 #include "core/photometry/StripSampling.h"
 #include "core/photometry/StripScan.h"
+#include "core/picture/PixelAccess.h"
 
 #include <algorithm>
 #include <vector>
@@ -26,8 +27,10 @@ bool IsRedInk(QRgb rgb) {
 
 } // namespace
 
-void SearchRedInk(PointStore& store, const QImage& clean, const StripGeometry& strips,
+void SearchRedInk(PointStore& store, const QImage& cleanPicture, const StripGeometry& strips,
                   std::int32_t n, const RowProgress& progress) {
+    QImage holder;
+    const QImage& clean = pixels::As32Bit(cleanPicture, holder);
     const int count = SampleCount(n);
     ProgressTicker ticker(progress, TotalRows(strips));
     std::vector<RunTracker> runs(static_cast<std::size_t>(count) + 1);

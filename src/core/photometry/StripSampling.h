@@ -83,7 +83,8 @@ void ApproximateSamples(PointStore& store, const StripGeometry& strips, std::int
 // Whitens every strip row of `working` between the zero and the X-max point's columns whose
 // pure white pixels number fewer than |xMaxX - zeroX| * clearKoef: the grid lines. The rows
 // are strip 1's without three rows at each end, then strips 2 and 3 whole, top to bottom,
-// each counted as the rows before it left the picture. Returns the rows whitened.
+// each row counted on the picture as the rows before it have left it. Returns the rows
+// whitened.
 int ClearGridRows(QImage& working, const StripGeometry& strips, std::int32_t zeroX,
                   std::int32_t xMaxX, double clearKoef, const RowProgress& progress = {});
 

@@ -7,6 +7,7 @@
 #include "support/DecimalCharGuard.h"
 #include "support/DrawnPictures.h"
 #include "support/Files.h"
+#include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -170,6 +171,13 @@ TEST(StripSampling, ColourSearchAgreesWithThePixelTestOnRandomStrips) {
         const int n = static_cast<int>(columns.size()) - 1;
         InitSamples(store, columns, strips);
         SearchByColour(store, clean, working, strips, colours, density, n);
+        // A picture of another pixel format gives the same samples.
+        PointStore other = store;
+        SearchByColour(other, clean.convertToFormat(QImage::Format_RGB888),
+                       working.convertToFormat(QImage::Format_RGB888), strips, colours, density, n);
+        for (int trace = 1; trace <= 3; ++trace) {
+            EXPECT_EQ(test::Positions(other, trace), test::Positions(store, trace));
+        }
         for (int trace = 1; trace <= 3; ++trace) {
             for (int k = 1; k <= n; ++k) {
                 ASSERT_EQ(store.PointPixels[k][trace].PixY,
