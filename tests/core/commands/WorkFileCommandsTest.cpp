@@ -164,15 +164,5 @@ TEST_F(WorkFiles, TheStartReadsOnAnotherThreadAndOpensAsTheCommandLineWould) {
     }
 }
 
-// The axis texts are checked when the read joins the work, so a read that went well can still
-// be refused then, and nothing changes.
-TEST_F(WorkFiles, AReadWorkWithBadAxisTextsIsRefusedWhenApplied) {
-    WorkFileRead read = ReadCommandLineFile(folder.path(), Work("bad.gra", QStringLiteral("x")));
-    const WorkSnapshot before = Snapshot(*state);
-    EXPECT_TRUE(
-        Mentions(ErrorOf<FileError>([&] { ApplyWorkFileRead(*state, views, read); }), "line 2"));
-    EXPECT_EQ(Snapshot(*state), before);
-}
-
 } // namespace
 } // namespace lineora::test

@@ -38,21 +38,6 @@ TEST(WheelZoom, PointUnderTheMouseStaysAtEveryScale) {
     }
 }
 
-// Stepping through the scales notch by notch and back ends where it started.
-TEST(WheelZoom, InAndOutAgainComesBackToTheSameScroll) {
-    const QPoint mouse(333, 123);
-    QPoint scroll(1000, 900);
-    const QPoint start = scroll;
-    Extended scale = 1;
-    for (const int index : {4, 3, 2, 1, 2, 3, 4, 5}) {
-        const Extended next = ScaleOfIndex(index);
-        scroll = ScrollKeepingPoint(PictureUnderMouse(scroll, mouse, scale), mouse, next,
-                                    LimitsAt(next));
-        scale = next;
-    }
-    EXPECT_EQ(scroll, start);
-}
-
 struct EdgeCase {
     const char* name;
     QPoint scroll, mouse;
@@ -109,14 +94,6 @@ TEST(WheelZoom, NotchesGatherFinePartsAndATurnBackStartsAfresh) {
         }
         EXPECT_EQ(got, c.notches) << c.name;
     }
-}
-
-TEST(WheelZoom, AwayEnlargesTowardReducesAndTheEndsHold) {
-    EXPECT_EQ(ScaleIndexAfterWheel(kScaleOneToOne, 1), 4);
-    EXPECT_EQ(ScaleIndexAfterWheel(kScaleOneToOne, -1), 6);
-    EXPECT_EQ(ScaleIndexAfterWheel(1, 1), 1);
-    EXPECT_EQ(ScaleIndexAfterWheel(7, -2), 7);
-    EXPECT_EQ(ScaleIndexAfterWheel(3, 5), 1);
 }
 
 } // namespace
