@@ -85,6 +85,8 @@ void SelectLine(State& state, int line);
 void OpenPicture(State& state, Host& host, Views& views);
 // Opens a picture by name (command line); a failure throws FileError and changes nothing.
 void OpenPictureFile(State& state, Views& views, const QString& path);
+// The second half of OpenPictureFile: a picture already read from `path` becomes the picture.
+void ApplyPictureFile(State& state, Views& views, const QString& path, QImage picture);
 void SavePicture(State& state, Host& host, Views& views);
 void BlackAndWhite(State& state, Views& views);
 

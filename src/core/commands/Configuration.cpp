@@ -5,6 +5,7 @@
 #include "core/common/Errors.h"
 #include "core/common/FileReading.h"
 #include "core/common/NumberText.h"
+#include "core/config/RecentFiles.h"
 
 #include <QFileInfo>
 
@@ -306,6 +307,7 @@ void LoadConfig(State& state, Views& views, Host& host, const QString& appDir) {
     try {
         if (const std::optional<IniFile> ini = ReadConfigFile(path)) {
             values = ReadConfigValues(*ini, &problems);
+            state.Recent = ReadRecentFiles(*ini);
         }
     } catch (const FileError& error) {
         host.ShowMessage(
@@ -339,6 +341,8 @@ void WriteConfig(State& state, Views& views) {
     } catch (const FileError&) {
     }
     WriteConfigValues(CollectConfigValues(state), ini);
+    // In a section of its own after the others, so their keys keep their order.
+    WriteRecentFiles(state.Recent, ini);
     WriteFileAtomically(path, QStringLiteral("the settings file"), ini.Serialize());
 }
 

@@ -218,6 +218,7 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
     // The clean copy goes to the file, so the marks and axes on screen stay where they are.
     SavePictureAndGra(state.Pics, pictureFolder.filePath(pictureName), graPath, bytes);
     state.Main.GraFileName = graPath;
+    AddRecentFile(state.Recent, graPath);
     views.ControlsChanged();
     host.ShowMessage(graPath + QLatin1Char('\n') + LoadMessage(state.Messages, MsgKey::GraphSaved));
 }
@@ -247,9 +248,26 @@ void OpenGraFile(State& state, Host& host, Views& views) {
 }
 
 void OpenGraPath(State& state, Views& views, const QString& path) {
-    const QString graPath = QFileInfo(path).absoluteFilePath();
-    const GraData data = LoadGraFile(graPath);
-    GraWork work = MakeGraWork(data, graPath, state.Texts, state.Cal, state.Setup);
+    ApplyGraFile(state, views, ReadGraFileWithPicture(state.Main.AppDir, path));
+}
+
+GraFileRead ReadGraFileWithPicture(const QString& appDir, const QString& path) {
+    GraFileRead read;
+    read.GraPath = QFileInfo(path).absoluteFilePath();
+    read.Data = LoadGraFile(read.GraPath);
+    read.PicturePath = FindGraPicture(appDir, read.GraPath, read.Data.PictureName);
+    try {
+        read.Picture = ReadPictureFile(read.PicturePath);
+    } catch (const FileError& error) {
+        throw FileError(QStringLiteral("Cannot open the graph data file \"%1\": %2")
+                            .arg(read.GraPath, QString::fromUtf8(error.what())));
+    }
+    return read;
+}
+
+void ApplyGraFile(State& state, Views& views, GraFileRead read) {
+    const QString& graPath = read.GraPath;
+    GraWork work = MakeGraWork(read.Data, graPath, state.Texts, state.Cal, state.Setup);
     try {
         ComputeValues(work, state.Main.SpecialMode);
     } catch (const CalcError& error) {
@@ -257,15 +275,8 @@ void OpenGraPath(State& state, Views& views, const QString& path) {
                                        "gives no chart values: %2")
                             .arg(graPath, QString::fromUtf8(error.what())));
     }
-    const QString picturePath = FindGraPicture(state.Main.AppDir, graPath, data.PictureName);
-    QImage picture;
-    try {
-        picture = ReadPictureFile(picturePath);
-    } catch (const FileError& error) {
-        throw FileError(QStringLiteral("Cannot open the graph data file \"%1\": %2")
-                            .arg(graPath, QString::fromUtf8(error.what())));
-    }
-    ApplyGraWork(state, views, graPath, data, work, std::move(picture), picturePath);
+    ApplyGraWork(state, views, graPath, read.Data, work, std::move(read.Picture), read.PicturePath);
+    AddRecentFile(state.Recent, graPath);
 }
 
 void OpenFileByExtension(State& state, Views& views, const QString& path) {

@@ -39,6 +39,19 @@ void OpenGraFile(State& state, Host& host, Views& views);
 // replace the current ones; the chart kind, X direction and polar maximum stay.
 void OpenGraPath(State& state, Views& views, const QString& path);
 
+// OpenGraPath in two steps, so the slow part can run away from the windows. The read touches
+// no state: the file read and checked whole, its picture found (see FindGraPicture) and
+// decoded; a failure throws FileError naming the file. The apply checks what depends on the
+// work it joins (axis texts, calibration) and only then replaces the work.
+struct GraFileRead {
+    QString GraPath; // absolute
+    GraData Data;
+    QString PicturePath;
+    QImage Picture;
+};
+GraFileRead ReadGraFileWithPicture(const QString& appDir, const QString& path);
+void ApplyGraFile(State& state, Views& views, GraFileRead read);
+
 // The file named on the command line: a name whose last three characters read "GRA" in any
 // case opens as graph data, anything else as a picture.
 void OpenFileByExtension(State& state, Views& views, const QString& path);

@@ -29,13 +29,17 @@ void OpenPicture(State& state, Host& host, Views& views) {
 }
 
 void OpenPictureFile(State& state, Views& views, const QString& path) {
-    QImage picture = ReadPictureFile(path); // throws before anything changes
+    ApplyPictureFile(state, views, path, ReadPictureFile(path)); // the read throws first
+}
+
+void ApplyPictureFile(State& state, Views& views, const QString& path, QImage picture) {
     LoadPicture(state.Pics, std::move(picture), path);
     views.SetCaption(QStringLiteral("Lineora3   ") + path);
     state.Main.GraFileName.clear();
     NewPictureDefaults(state, views);
     RefreshTable(state, views); // the emptied curves leave the table and the text output
     RedrawPicture(state, views);
+    AddRecentFile(state.Recent, path);
 }
 
 void SavePicture(State& state, Host& host, Views& views) {
@@ -49,6 +53,7 @@ void SavePicture(State& state, Host& host, Views& views) {
     }
     // The clean copy is what goes to the file, so the marks on screen stay as they are.
     SavePictureFile(state.Pics, path);
+    AddRecentFile(state.Recent, path);
     views.ControlsChanged();
 }
 

@@ -6,6 +6,7 @@
 #include "core/common/Messages.h"
 #include "core/common/Settings.h"
 #include "core/common/Types.h"
+#include "core/config/RecentFiles.h"
 #include "core/curves/PointStore.h"
 #include "core/curves/TextOutput.h"
 #include "core/photometry/BrightLine.h"
@@ -76,6 +77,7 @@ struct State {
     PhotometryState Photometry;
     StripSamplingState StripSampling;
     BrightLineState BrightLines;
+    RecentFiles Recent;
 };
 
 } // namespace lineora

@@ -3,7 +3,9 @@
 #include "ui/app/FormLineora.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/WorkFileCommands.h"
 #include "core/common/ErrorBoundary.h"
+#include "ui/app/FileDrop.h"
 #include "ui/app/Glyphs.h"
 #include "ui/app/KeyPreFilter.h"
 #include "ui/app/PictureView.h"
@@ -40,6 +42,13 @@ TFormLineora::TFormLineora(State& state, Host& host, QWidget* parent)
     connect(imgGrafik, &PictureView::MouseDown, this, &TFormLineora::OnMouseDown);
     connect(imgGrafik, &PictureView::MouseMove, this, &TFormLineora::OnMouseMove);
     connect(imgGrafik, &PictureView::MouseUp, this, &TFormLineora::OnMouseUp);
+
+    setAcceptDrops(true);
+    installEventFilter(new FileDrop(
+        [this](const QList<QUrl>& urls) {
+            Command([this, &urls] { OpenWorkFile(state_, host_, *this, DroppedWorkFile(urls)); });
+        },
+        this));
 
     keyFilter_ = new KeyPreFilter([this] { return QApplication::activeWindow() == this; },
                                   [this](Key key) { OnKey(key); }, this);

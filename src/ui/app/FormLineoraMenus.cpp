@@ -6,7 +6,9 @@
 #include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
 #include "core/commands/TracingCommands.h"
+#include "core/commands/WorkFileCommands.h"
 #include "core/tracing/AutoDigitize.h"
+#include "ui/app/RecentMenu.h"
 #include "ui/app/Windows.h"
 
 #include <QAction>
@@ -60,6 +62,9 @@ void TFormLineora::BuildMainMenu() {
     menuOpenData = MakeAction(Menu1File, "menuOpenData", QStringLiteral("Open Data"));
     menuSaveData = MakeAction(Menu1File, "menuSaveData", QStringLiteral("Save Data"));
     MenuExit = MakeAction(Menu1File, "MenuExit", QStringLiteral("E&xit"));
+    AddRecentMenu(Menu1File, MenuExit, state_.Recent, [this](const QString& path) {
+        Command([this, &path] { OpenRecentFile(state_, host_, *this, path); });
+    });
 
     Menu1Show = MakeMenu(MainMenu1, "Menu1Show", QStringLiteral("&Show"));
     menuShowTable = MakeAction(Menu1Show, "menuShowTable", QStringLiteral("Show Table"));

@@ -3,11 +3,13 @@
 
 #include "ui/app/FormLineora.h"
 
+#include "core/commands/Commands.h"
 #include "core/commands/KeyFilter.h"
 #include "core/commands/PictureMouse.h"
 #include "core/common/ErrorBoundary.h"
 #include "ui/app/Cursors.h"
 #include "ui/app/PictureView.h"
+#include "ui/app/PictureWheel.h"
 #include "ui/app/Windows.h"
 
 #include <QAction>
@@ -28,6 +30,10 @@ void TFormLineora::BuildPictureBox() {
     imgGrafik->setObjectName(QStringLiteral("imgGrafik"));
     imgGrafik->SetImage(&state_.Pics.Working);
     ScrollBox1->setWidget(imgGrafik);
+    ScrollBox1->viewport()->installEventFilter(
+        new PictureWheel(ScrollBox1, state_, [this](int index) {
+            Command([this, index] { SetScaleIndex(state_, *this, index); });
+        }));
 }
 
 void TFormLineora::PictureChanged() {

@@ -2,8 +2,8 @@
 
 #include "core/commands/Commands.h"
 #include "core/commands/Configuration.h"
-#include "core/commands/GraCommands.h"
 #include "core/commands/State.h"
+#include "core/commands/WorkFileCommands.h"
 #include "core/common/ErrorBoundary.h"
 #include "core/common/NumberText.h"
 #include "ui/app/Splash.h"
@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 
 #include <array>
+#include <future>
+#include <optional>
 
 namespace lineora {
 
@@ -46,14 +48,23 @@ QString BuildDateText(const char* compilerDate) {
 
 namespace {
 
-// A graph data file or a picture named on the command line.
-void OpenCommandLineFile(State& state, Host& host, TFormLineora& views,
-                         const QStringList& arguments) {
+// The file named on the command line, decoded on a worker thread while the splash shows.
+// Nothing of the state is touched there: the result is applied on this thread at the end of
+// the start, and a failure (carried by the future) is reported there as before.
+std::optional<std::future<WorkFileRead>> StartReadingCommandLineFile(const QStringList& arguments) {
     if (arguments.size() < 2 || arguments[1].isEmpty()) {
+        return std::nullopt;
+    }
+    return std::async(std::launch::async, ReadCommandLineFile,
+                      QCoreApplication::applicationDirPath(), arguments[1]);
+}
+
+void OpenCommandLineFile(State& state, Host& host, TFormLineora& views,
+                         std::optional<std::future<WorkFileRead>>& reading) {
+    if (!reading) {
         return;
     }
-    const QString& path = arguments[1];
-    Guarded(host, [&] { OpenFileByExtension(state, views, path); });
+    Guarded(host, [&] { ApplyWorkFileRead(state, views, reading->get()); });
 }
 
 } // namespace
@@ -66,6 +77,7 @@ void StartProgram(State& state, Host& host, Windows& windows, const QStringList&
     SplashWindow splash(state.Main.VersionText, state.Main.BuildDateText, options.splashWait);
     splash.show();
     splash.repaint();
+    std::optional<std::future<WorkFileRead>> reading = StartReadingCommandLineFile(arguments);
 
     QGuiApplication::setApplicationDisplayName(QStringLiteral("\"Lineora 3\""));
 
@@ -100,7 +112,7 @@ void StartProgram(State& state, Host& host, Windows& windows, const QStringList&
     });
     main.ControlsChanged();
     // Opened last, so that nothing of the start-up empties or recalibrates the work it holds.
-    OpenCommandLineFile(state, host, main, arguments);
+    OpenCommandLineFile(state, host, main, reading);
 }
 
 } // namespace lineora

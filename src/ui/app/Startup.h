@@ -23,7 +23,9 @@ QString BuildDateText(const char* compilerDate);
 // Everything between creating the application object and running its event loop: version
 // texts, splash, the windows in their order, the file named on the command line, the decimal
 // separator, the main window's defaults, an empty piece of work and the first redraw.
-// `arguments` are the command-line arguments with the program name first.
+// The file is decoded on a worker thread from the moment the splash shows and joins the work
+// last, on this thread, as before. `arguments` are the command-line arguments with the
+// program name first.
 void StartProgram(State& state, Host& host, Windows& windows, const QStringList& arguments,
                   const StartupOptions& options);
 
