@@ -3,6 +3,7 @@
 #include "core/calibration/AxisTexts.h"
 #include "core/calibration/Calibration.h"
 #include "core/commands/ToolModes.h"
+#include "core/commands/UndoHistory.h"
 #include "core/common/Messages.h"
 #include "core/common/Settings.h"
 #include "core/common/Types.h"
@@ -76,6 +77,8 @@ struct State {
     PhotometryState Photometry;
     StripSamplingState StripSampling;
     BrightLineState BrightLines;
+    // The steps of the work since it was opened, and what was last saved.
+    UndoHistory Undo;
 };
 
 } // namespace lineora

@@ -3,6 +3,7 @@
 #include "ui/app/FormLineora.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/ErrorBoundary.h"
 #include "ui/app/Glyphs.h"
 #include "ui/app/KeyPreFilter.h"
@@ -23,7 +24,7 @@ namespace lineora {
 TFormLineora::TFormLineora(State& state, Host& host, QWidget* parent)
     : QMainWindow(parent), state_(state), host_(host) {
     setObjectName(QStringLiteral("FormLineora"));
-    setWindowTitle(QStringLiteral("Lineora3"));
+    setWindowTitle(QStringLiteral("Lineora3[*]"));
     setWindowIcon(GlyphIcon(Glyph::Program));
     setCentralWidget(new QWidget(this));
     centralWidget()->setObjectName(QStringLiteral("ClientArea"));
@@ -132,7 +133,7 @@ void TFormLineora::InitialiseControls() {
 }
 
 void TFormLineora::Command(const std::function<void()>& action) {
-    Guarded(host_, action);
+    RunUserAction(state_, host_, action);
     ControlsChanged();
 }
 

@@ -90,6 +90,9 @@ public:
     QAction* menuOpenData;
     QAction* menuSaveData;
     QAction* MenuExit;
+    QMenu* Menu1Edit;
+    QAction* menuUndo;
+    QAction* menuRedo;
     QMenu* Menu1Show;
     QAction* menuShowTable;
     QAction* menuShowSetup;
@@ -213,6 +216,8 @@ private:
     void OnMouseDown(std::uint32_t shift, int x, int y);
     void OnMouseMove(std::uint32_t shift, int x, int y);
     void OnMouseUp();
+    // The Edit menu's texts and the title's mark of unsaved work.
+    void ShowUndoState();
     int MenuBarHeight() const;
 
     State& state_;
