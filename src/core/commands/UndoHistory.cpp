@@ -39,10 +39,9 @@ bool SameCurves(const UndoSnapshot& a, const UndoSnapshot& b) {
     return true;
 }
 
+// The axis values are left out: every refresh reads them from the axis texts again.
 bool SameCalibration(const Calibration& a, const Calibration& b) {
-    return a.Points() == b.Points() && a.AxisXMin == b.AxisXMin && a.AxisXMax == b.AxisXMax &&
-           a.AxisYMin == b.AxisYMin && a.AxisYMax == b.AxisYMax &&
-           a.AxisPolarMax == b.AxisPolarMax && a.YAxisKeepLen == b.YAxisKeepLen;
+    return a.Points() == b.Points() && a.YAxisKeepLen == b.YAxisKeepLen;
 }
 
 bool SameTexts(const AxisTexts& a, const AxisTexts& b) {
@@ -68,10 +67,15 @@ void UndoHistory::Reset(UndoSnapshot now) {
     current_ = std::move(now);
     dropped_ = false;
     open_ = false;
+    started_ = true;
     MarkSaved();
 }
 
 bool UndoHistory::Record(UndoSnapshot after, const QString& name, bool keepOpen, bool join) {
+    if (!started_) {
+        Reset(std::move(after));
+        return false;
+    }
     const bool joined = join && open_ && !undo_.empty();
     open_ = false;
     if (SameWork(after, current_)) {

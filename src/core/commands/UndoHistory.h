@@ -73,7 +73,8 @@ public:
     static constexpr std::size_t kMaxSteps = 100;
     static constexpr std::size_t kMaxPictures = 4;
 
-    // New work: no steps, and `now` counts as saved.
+    // New work: no steps, and `now` counts as saved. Until the first reset the first record
+    // only takes the work as it stands.
     void Reset(UndoSnapshot now);
     const UndoSnapshot& Current() const { return current_; }
     // The work after a user action. A step named `name` when it differs from the current
@@ -120,6 +121,7 @@ private:
     UndoSnapshot saved_;
     bool dropped_ = false;
     bool open_ = false;
+    bool started_ = false;
 };
 
 } // namespace lineora

@@ -24,7 +24,7 @@ namespace lineora {
 TFormLineora::TFormLineora(State& state, Host& host, QWidget* parent)
     : QMainWindow(parent), state_(state), host_(host) {
     setObjectName(QStringLiteral("FormLineora"));
-    setWindowTitle(QStringLiteral("Lineora3[*]"));
+    setWindowTitle(caption_);
     setWindowIcon(GlyphIcon(Glyph::Program));
     setCentralWidget(new QWidget(this));
     centralWidget()->setObjectName(QStringLiteral("ClientArea"));

@@ -233,6 +233,8 @@ private:
     std::array<bool, kToggleCount> toggleShown_{};
     CursorId pictureCursor_ = static_cast<CursorId>(-1); // none set yet
     TFormHelp* help_ = nullptr; // made when first asked for, owned as a child
+    // The title the commands set; a " *" follows it while the work is unsaved.
+    QString caption_ = QStringLiteral("Lineora3");
 };
 
 } // namespace lineora

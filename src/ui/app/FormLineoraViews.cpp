@@ -79,12 +79,15 @@ void TFormLineora::ShowUndoState() {
     menuUndo->setEnabled(state_.Undo.CanUndo());
     menuRedo->setText(RedoMenuText(state_) + QStringLiteral("\tCtrl+Shift+Z"));
     menuRedo->setEnabled(state_.Undo.CanRedo());
-    setWindowModified(WorkUnsaved(state_));
+    const QString title = WorkUnsaved(state_) ? caption_ + QStringLiteral(" *") : caption_;
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
 }
 
 void TFormLineora::SetCaption(const QString& caption) {
-    // Qt shows "*" in place of the mark while the work is unsaved.
-    setWindowTitle(caption + QStringLiteral("[*]"));
+    caption_ = caption;
+    ShowUndoState();
 }
 
 void TFormLineora::TableChanged() {

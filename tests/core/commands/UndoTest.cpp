@@ -210,7 +210,8 @@ TEST_F(Undo, OneStepPerActionWhateverItDoesInside) {
         StepJoin::OpenForDrag);
     state->Cal.MousePicX = 250; // the drag erases outside any action
     EraseAtClick(*state, views, 9, 1);
-    RunUserAction(*state, host, [] {}, StepJoin::JoinDrag);
+    RunUserAction(
+        *state, host, [] {}, StepJoin::JoinDrag);
     EXPECT_EQ(state->Undo.UndoSteps(), 2U);
     EXPECT_EQ(Points(*state), 1 + added);
     Act([&] { UndoWork(*state, views); });
@@ -358,14 +359,13 @@ TEST_P(Questions, OpeningAPictureAsksFirst) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachAnswer, Questions,
-                         ::testing::Values(QuestionCase{"Save", Answer::Yes, false, true, true},
-                                           QuestionCase{"Discard", Answer::No, false, true, false},
-                                           QuestionCase{"Cancel", Answer::Cancel, false, false,
-                                                        false},
-                                           QuestionCase{"SaveFails", Answer::Yes, true, false,
-                                                        false}),
-                         [](const auto& info) { return std::string(info.param.What); });
+INSTANTIATE_TEST_SUITE_P(
+    EachAnswer, Questions,
+    ::testing::Values(QuestionCase{"Save", Answer::Yes, false, true, true},
+                      QuestionCase{"Discard", Answer::No, false, true, false},
+                      QuestionCase{"Cancel", Answer::Cancel, false, false, false},
+                      QuestionCase{"SaveFails", Answer::Yes, true, false, false}),
+    [](const auto& info) { return std::string(info.param.What); });
 
 TEST_F(UnsavedWork, SavedWorkAsksNothingAndUndoingPastTheSaveMakesItUnsavedAgain) {
     host.Inputs = {QStringLiteral("pic"), QStringLiteral("work")};
