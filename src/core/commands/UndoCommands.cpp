@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace lineora {
 
@@ -115,9 +116,23 @@ void RestoreMode(State& state, Views& views, const UndoSnapshot& work) {
     state.Photometry = work.Photometry;
 }
 
+// The working image of the size coming back, if one is kept; the one going is kept instead.
+void SwapWorkingBuffer(Pictures& pics, QImage& spare, std::int32_t width, std::int32_t height) {
+    pics.CrosshairOnWorking.reset();
+    if (spare.width() == width && spare.height() == height &&
+        spare.format() == pics.Working.format()) {
+        std::swap(pics.Working, spare);
+    } else {
+        spare = std::exchange(pics.Working, QImage());
+    }
+}
+
 void RestorePictureRecord(State& state, Views& views, const PictureRecord& kept) {
     Pictures& pics = state.Pics;
     const bool resized = pics.PictureWidth != kept.Width || pics.PictureHeight != kept.Height;
+    if (resized) {
+        SwapWorkingBuffer(pics, state.Undo.SpareWorking, kept.Width, kept.Height);
+    }
     if (pics.Clean.cacheKey() != kept.Key) {
         pics.Clean = kept.Clean;
     }
@@ -200,7 +215,7 @@ UndoSnapshot CaptureWork(State& state, const UndoSnapshot* previous) {
     return work;
 }
 
-void ApplyWork(State& state, Views& views, const UndoSnapshot& work) {
+void RestoreWork(State& state, Views& views, const UndoSnapshot& work) {
     HideStepCrosshair(state, views);
     // Entering or leaving a mode resets the current curve, which the points then restore.
     RestoreMode(state, views, work);
@@ -215,6 +230,10 @@ void ApplyWork(State& state, Views& views, const UndoSnapshot& work) {
         state.BrightLines.Centres = *work.Bright;
     }
     RestorePictureRecord(state, views, work.Picture);
+}
+
+void ApplyWork(State& state, Views& views, const UndoSnapshot& work) {
+    RestoreWork(state, views, work);
     RedrawPicture(state, views);
     RefreshAll(state, views);
     views.ControlsChanged();

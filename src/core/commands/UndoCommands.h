@@ -21,7 +21,9 @@ namespace lineora {
 UndoSnapshot CaptureWork(State& state, const UndoSnapshot* previous);
 
 // Puts the snapshot's work back (points, calibration, axis texts, value settings, mode,
-// bright lines, picture), then redraws and refreshes.
+// bright lines, picture) without drawing or computing anything.
+void RestoreWork(State& state, Views& views, const UndoSnapshot& work);
+// RestoreWork, then the redraw and the refresh that follow every change of the work.
 void ApplyWork(State& state, Views& views, const UndoSnapshot& work);
 
 // What a user action is to the history: a press opens a step its drag and release join.

@@ -64,6 +64,7 @@ bool SameWork(const UndoSnapshot& a, const UndoSnapshot& b) {
 void UndoHistory::Reset(UndoSnapshot now) {
     undo_.clear();
     redo_.clear();
+    SpareWorking = QImage();
     current_ = std::move(now);
     dropped_ = false;
     open_ = false;
@@ -95,6 +96,7 @@ bool UndoHistory::Record(UndoSnapshot after, const QString& name, bool keepOpen,
     undo_.push_back({std::move(current_), name});
     current_ = std::move(after);
     redo_.clear();
+    SpareWorking = QImage();
     open_ = keepOpen;
     KeepBound();
     return true;

@@ -106,6 +106,10 @@ public:
     int ActionDepth = 0;
     // The name the running command gave its step; empty lets the change name itself.
     QString PendingName;
+    // The working image of the other size, while undo and redo go back and forth over a step
+    // that changed the picture's size (a rotation): each way then copies into a buffer that
+    // exists. A new step or new work lets it go.
+    QImage SpareWorking;
 
 private:
     struct Step {
