@@ -4,6 +4,7 @@
 #include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
 #include "core/commands/KeyFilter.h"
+#include "core/commands/PhotometryCommands.h"
 #include "core/commands/TracingCommands.h"
 #include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
@@ -73,6 +74,7 @@ struct StepCase {
     const char* What;
     QLatin1String Name;
     std::function<void(State&, ScriptedHost&, FakeViews&)> Action;
+    friend void PrintTo(const StepCase& c, std::ostream* os) { *os << c.What; }
 };
 
 void MoveZeroPoint(State& s, ScriptedHost&, FakeViews& v) {
@@ -297,6 +299,21 @@ TEST_F(Undo, AFieldTypedButNotAppliedIsTheStepUndoneFirst) {
     EXPECT_EQ(state->Texts.MaxY, QStringLiteral("3"));
     EXPECT_EQ(Points(*state), 4);
     EXPECT_EQ(state->Undo.RedoName(), Name(MsgKey::StepAxisValues));
+}
+
+TEST_F(Undo, UndoingTheEntryIntoALightDistributionModeLeavesIt) {
+    Act([&] { EnterPolarMode(*state, views); });
+    ASSERT_EQ(state->Main.SpecialMode, 3);
+    EXPECT_EQ(state->Undo.UndoName(), Name(MsgKey::StepLightDistribution));
+    Act([&] { UndoWork(*state, views); });
+    EXPECT_EQ(state->Main.SpecialMode, 0);
+    EXPECT_EQ(state->Setup.TypeOfCurve, 1);
+    EXPECT_TRUE(state->Photometry.ShowInputEnabled);
+    EXPECT_EQ(Points(*state, 1), 3);
+    Act([&] { RedoWork(*state, views); });
+    EXPECT_EQ(state->Main.SpecialMode, 3);
+    EXPECT_EQ(state->Setup.TypeOfCurve, 2);
+    EXPECT_FALSE(state->Photometry.ShowInputEnabled);
 }
 
 TEST_F(Undo, MenuTextsNameTheStepOrStandAlone) {
