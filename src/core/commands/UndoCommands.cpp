@@ -164,10 +164,9 @@ QLatin1String PointChangeKey(const UndoSnapshot& before, const UndoSnapshot& aft
     bool allEmpty = true;
     for (int c = 1; c <= kCurveCount; ++c) {
         const auto index = static_cast<std::size_t>(c);
-        const bool same = before.Curves[index] == after.Curves[index] ||
-                          (before.Curves[index] && after.Curves[index] &&
-                           *before.Curves[index] == *after.Curves[index]);
-        if (!same) {
+        const auto& was = before.Curves[index];
+        const auto& now = after.Curves[index];
+        if (!(was == now || (was && now && *was == *now))) {
             ++changed;
             curve = c;
         }
@@ -318,30 +317,32 @@ bool ConfirmUnsavedWork(State& state, Host& host, Views& views) {
 
 QString DescribeChange(const UndoSnapshot& before, const UndoSnapshot& after,
                        const MessageCatalog& messages) {
-    QLatin1String key = MsgKey::StepChange;
+    // From the widest change to the narrowest: a rotation also moves the reference points and
+    // empties the curves, a scale kind also changes every value.
+    const auto sameShared = [](const auto& a, const auto& b) {
+        return a == b || (a && b && *a == *b);
+    };
+    bool samePoints = true;
+    for (int c = 1; c <= kCurveCount; ++c) {
+        const auto index = static_cast<std::size_t>(c);
+        samePoints = samePoints && sameShared(before.Curves[index], after.Curves[index]);
+    }
+    QLatin1String key = MsgKey::StepAxisValues;
     if (before.Picture.Key != after.Picture.Key || before.Picture.Width != after.Picture.Width ||
         before.Picture.Height != after.Picture.Height) {
         key = MsgKey::StepPicture;
-    } else if (before.SpecialMode != after.SpecialMode ||
-               !(before.Photometry == after.Photometry)) {
+    } else if (before.SpecialMode != after.SpecialMode) {
         key = MsgKey::StepLightDistribution;
     } else if (!(before.Values == after.Values)) {
         key = MsgKey::StepSetup;
     } else if (!(before.Cal.Points() == after.Cal.Points())) {
         key = MsgKey::StepReferencePoints;
-    } else {
-        UndoSnapshot pointsOnly = before;
-        pointsOnly.Curves = after.Curves;
-        pointsOnly.CurrentLine = after.CurrentLine;
-        if (!SameWork(pointsOnly, before)) {
-            key = PointChangeKey(before, after);
-        } else if (!SameWork(pointsOnly, after)) {
-            // Neither the points nor the picture: axis texts or values, or the bright lines.
-            const bool bright =
-                !(before.Bright == after.Bright ||
-                  (before.Bright && after.Bright && *before.Bright == *after.Bright));
-            key = bright ? MsgKey::StepBrightLine : MsgKey::StepAxisValues;
-        }
+    } else if (!samePoints) {
+        key = PointChangeKey(before, after);
+    } else if (!(before.Photometry == after.Photometry)) {
+        key = MsgKey::StepLightDistribution;
+    } else if (!sameShared(before.Bright, after.Bright)) {
+        key = MsgKey::StepBrightLine;
     }
     return LoadMessage(messages, key);
 }

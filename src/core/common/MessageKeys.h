@@ -72,6 +72,5 @@ inline constexpr QLatin1String StepPaste{"msgStepPaste"};
 inline constexpr QLatin1String StepColourTrace{"msgStepColourTrace"};
 inline constexpr QLatin1String StepAutoDigitize{"msgStepAutoDigitize"};
 inline constexpr QLatin1String StepZoneSearch{"msgStepZoneSearch"};
-inline constexpr QLatin1String StepChange{"msgStepChange"};
 
 } // namespace lineora::MsgKey

@@ -76,7 +76,6 @@ const std::pair<QLatin1String, const char*> kBuiltInMessages[] = {
     {MsgKey::StepColourTrace, "Colour tracing"},
     {MsgKey::StepAutoDigitize, "Automatic digitizing"},
     {MsgKey::StepZoneSearch, "Zone search"},
-    {MsgKey::StepChange, "Change"},
 };
 
 } // namespace
