@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real program under a private X server, driven with xdotool as a user would:
 #  1. on the sample chart: the three-click calibration, points added with the mouse and seen
-#     on the screen, then Q and Yes close it;
+#     on the screen, then Q and Discard (the points are unsaved work) close it;
 #  2. on the sample .gra named on the command line: Data > Save to File writes the numbers,
 #     which must equal the expected text byte for byte.
 #   smoke.sh LINEORA EXAMPLES-FOLDER EXPECTED-EXPORT
@@ -92,19 +92,19 @@ start_program() {
     sleep 1
 }
 
-close_program() {
+close_program() { # the keys that answer the question (Return: Yes)
     # Without a window manager a closed dialog hands no activation back: click the status bar.
     xdotool mousemove 500 770 click 1
     sleep 0.5
     xdotool key q
     sleep 1
-    xdotool key Return
+    xdotool key "$@"
     for _ in $(seq 1 20); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.5
     done
     if kill -0 "$pid" 2>/dev/null; then
-        echo "the program did not close after Q and Yes"
+        echo "the program did not close after Q and $*"
         import -window root /tmp/lineora-smoke-failed.png
         exit 1
     fi
@@ -150,7 +150,8 @@ pick_points_on_the_chart() {
             exit 1
         fi
     done
-    close_program
+    # Save, Discard, Cancel: the second button throws the points away.
+    close_program Tab space
 }
 
 export_saved_work() {
@@ -170,7 +171,7 @@ export_saved_work() {
         import -window root /tmp/lineora-smoke-failed.png
         exit 1
     fi
-    close_program
+    close_program Return
 }
 
 pick_points_on_the_chart

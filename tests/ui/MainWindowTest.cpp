@@ -2,6 +2,8 @@
 
 #include "core/commands/PictureMouse.h"
 #include "core/commands/StatusBar.h"
+#include "core/commands/UndoCommands.h"
+#include "core/common/MessageKeys.h"
 #include "ui/curves/FormTable.h"
 
 #include <numbers>
@@ -166,6 +168,49 @@ TEST_F(MainWindowTest, EveryKeyButTheMenusIsConsumedWhileTheMainWindowIsActiveAn
     QTest::keyClick(main, Qt::Key_Q);
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, EditMenuAndItsKeysUndoAndRedoAndTheTitleMarksUnsavedWork) {
+    StartNewWork(*state);
+    main->ControlsChanged();
+    EXPECT_EQ(main->MainMenu1->actions().value(1), main->Menu1Edit->menuAction());
+    EXPECT_FALSE(main->menuUndo->isEnabled());
+    EXPECT_FALSE(main->menuRedo->isEnabled());
+    const QString title = main->windowTitle();
+
+    Click(view, QPoint(100, 100));
+    ASSERT_EQ(PointCount(state->Store, 1), 1);
+    EXPECT_EQ(main->menuUndo->text(), QStringLiteral("Undo Add point\tCtrl+Z"));
+    EXPECT_EQ(main->windowTitle(), title + QStringLiteral(" *"));
+
+    struct Step {
+        std::function<void()> Do;
+        int Points;
+    };
+    const std::function<void(QKeySequence)> keys = [this](QKeySequence sequence) {
+        QTest::keySequence(main, sequence);
+    };
+    for (const Step& step : {Step{[&] { keys(QKeySequence(QStringLiteral("Ctrl+Z"))); }, 0},
+                             Step{[&] { keys(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))); }, 1},
+                             Step{[&] { main->menuUndo->trigger(); }, 0},
+                             Step{[&] { keys(QKeySequence(QStringLiteral("Ctrl+Y"))); }, 1},
+                             Step{[&] { keys(QKeySequence(QStringLiteral("Ctrl+Z"))); }, 0},
+                             Step{[&] { main->menuRedo->trigger(); }, 1}}) {
+        step.Do();
+        EXPECT_EQ(PointCount(state->Store, 1), step.Points);
+        EXPECT_EQ(main->menuRedo->isEnabled(), step.Points == 0);
+        EXPECT_EQ(main->windowTitle(), step.Points == 0 ? title : title + QStringLiteral(" *"));
+    }
+
+    // Delete all asks first while the work is unsaved: Cancel keeps the points.
+    host.Answers = {Host::Answer::Cancel};
+    main->menuDeleteAll->trigger();
+    EXPECT_EQ(PointCount(state->Store, 1), 1);
+    EXPECT_EQ(host.Shown.value(0), LoadMessage(state->Messages, MsgKey::SaveChanges));
+    host.Answers = {Host::Answer::No};
+    main->menuDeleteAll->trigger();
+    EXPECT_EQ(PointCount(state->Store, 1), 0);
+    EXPECT_EQ(main->menuUndo->text(), QStringLiteral("Undo Clear curve\tCtrl+Z"));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/commands/Configuration.h"
 #include "core/commands/PhotometryCommands.h"
 #include "core/commands/StripModeCommands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
@@ -152,6 +153,10 @@ bool CloseQuery(State& state, Host& host, Views& views) {
         } catch (const FileError& error) {
             host.ShowMessage(QString::fromUtf8(error.what()));
         }
+    }
+    if (WorkUnsaved(state)) {
+        // Its answer is the answer: the plain close question would ask a second time.
+        return ConfirmUnsavedWork(state, host, views);
     }
     return host.AskYesNo(LoadMessage(state.Messages, MsgKey::CloseWindow));
 }

@@ -2,6 +2,7 @@
 
 #include "core/calibration/AxisTexts.h"
 #include "core/commands/Commands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/AtomicFile.h"
 #include "core/common/BriefQuote.h"
 #include "core/common/Errors.h"
@@ -183,6 +184,7 @@ void ApplyGraWork(State& state, Views& views, const QString& graPath, const GraD
     ComputeAxisAngles(state.Cal, state.Setup);
     RefreshAll(state, views);
     RedrawPicture(state, views);
+    StartNewWork(state);
     views.ControlsChanged();
 }
 
@@ -219,6 +221,7 @@ void SaveGraWithPicture(State& state, Host& host, Views& views) {
     SavePictureAndGra(state.Pics, pictureFolder.filePath(pictureName), graPath, bytes);
     state.Main.GraFileName = graPath;
     AddRecentFile(state.Recent, graPath);
+    MarkWorkSaved(state);
     views.ControlsChanged();
     host.ShowMessage(graPath + QLatin1Char('\n') + LoadMessage(state.Messages, MsgKey::GraphSaved));
 }
@@ -239,6 +242,9 @@ void SaveGraBeside(State& state, const QString& graPath) {
 }
 
 void OpenGraFile(State& state, Host& host, Views& views) {
+    if (!ConfirmUnsavedWork(state, host, views)) {
+        return;
+    }
     const QString path = host.OpenFileName(QStringLiteral("GRA file (*.gra)"),
                                            GraDataFolder(state.Main.AppDir) + QLatin1Char('/'));
     if (path.isEmpty()) {

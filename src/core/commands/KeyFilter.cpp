@@ -1,6 +1,7 @@
 #include "core/commands/KeyFilter.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/NumberText.h"
 
 #include <numbers>
@@ -45,6 +46,14 @@ PicturePoint ReferencePoint(const Calibration& cal, Tool toolMode) {
 void MainWindowKeyDown(State& state, Host& host, Views& views, Key key) {
     if (key == Key::Q) {
         views.CloseMainWindow();
+        return;
+    }
+    if (key == Key::Undo) {
+        UndoWork(state, views);
+        return;
+    }
+    if (key == Key::Redo) {
+        RedoWork(state, views);
         return;
     }
     const Step step = ArrowStep(key);

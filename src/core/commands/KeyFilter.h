@@ -6,7 +6,7 @@
 
 namespace lineora {
 
-enum class Key { Other, Q, Up, Down, Left, Right, Space };
+enum class Key { Other, Q, Up, Down, Left, Right, Space, Undo, Redo };
 
 // Every key pressed while the main window is active comes here and is consumed.
 void MainWindowKeyDown(State& state, Host& host, Views& views, Key key);

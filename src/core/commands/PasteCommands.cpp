@@ -1,5 +1,7 @@
 #include "core/commands/Commands.h"
 
+#include "core/commands/UndoCommands.h"
+
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/picture/Pictures.h"
@@ -27,6 +29,7 @@ void PastePicture(State& state, Host& host, Views& views, QImage picture) {
         host.ShowMessage(LoadMessage(state.Messages, MsgKey::NoClipboardPicture));
         return;
     }
+    NameUserAction(state, MsgKey::StepPaste);
     LoadPicture(state.Pics, std::move(picture), QString::fromLatin1(kClipboardPicture));
     views.ShowStatus(kPicturePanel, LoadMessage(state.Messages, MsgKey::PastedFromClipboard));
     NewPictureDefaults(state, views);

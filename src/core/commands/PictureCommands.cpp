@@ -1,6 +1,9 @@
 #include "core/commands/Commands.h"
 
+#include "core/commands/UndoCommands.h"
+
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -21,6 +24,9 @@ QString OpenPictureFilter() {
 } // namespace
 
 void OpenPicture(State& state, Host& host, Views& views) {
+    if (!ConfirmUnsavedWork(state, host, views)) {
+        return;
+    }
     const QString path = host.OpenFileName(OpenPictureFilter(), state.Pics.PictureDir);
     if (path.isEmpty()) {
         return; // a cancelled dialog keeps the picture and every curve
@@ -40,6 +46,7 @@ void ApplyPictureFile(State& state, Views& views, const QString& path, QImage pi
     RefreshTable(state, views); // the emptied curves leave the table and the text output
     RedrawPicture(state, views);
     AddRecentFile(state.Recent, path);
+    StartNewWork(state);
 }
 
 void SavePicture(State& state, Host& host, Views& views) {
@@ -58,6 +65,7 @@ void SavePicture(State& state, Host& host, Views& views) {
 }
 
 void BlackAndWhite(State& state, Views& views) {
+    NameUserAction(state, MsgKey::StepBlackAndWhite);
     if (state.Pics.Clean.isNull()) {
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "core/commands/Commands.h"
 #include "core/commands/ProgressScope.h"
+#include "core/commands/UndoCommands.h"
 
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
@@ -77,6 +78,7 @@ void KeepRotation(State& state, Views& views, const RotatedFrame& frame) {
 } // namespace
 
 void RotateToXAxis(State& state, Host& host, Views& views) {
+    NameUserAction(state, MsgKey::StepRotation);
     if (state.Cal.AxisAngleX == 0 || state.Pics.Clean.isNull()) {
         return;
     }
@@ -117,6 +119,7 @@ void RotateToXAxis(State& state, Host& host, Views& views) {
 }
 
 void CleanPictureSpecks(State& state, Host& host, Views& views) {
+    NameUserAction(state, MsgKey::StepSpecks);
     if (state.Pics.Clean.isNull()) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "core/commands/Commands.h"
 
 #include "core/commands/PhotometryCommands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/picture/AssistedPicking.h"
@@ -83,6 +84,7 @@ void ReturnToZoneBrush(State& state, Views& views) {
 } // namespace
 
 void FindInZone(State& state, Host& host, Views& views) {
+    NameUserAction(state, MsgKey::StepZoneSearch);
     SetToolMode(state, views, Tool::None, CursorId::Arrow);
     const QString question = LoadMessage(state.Messages, MsgKey::SearchZone) +
                              LoadMessage(state.Messages, MsgKey::CurveNumber) +

@@ -3,6 +3,7 @@
 #include "core/calibration/AxisTexts.h"
 #include "core/calibration/Calibration.h"
 #include "core/commands/ToolModes.h"
+#include "core/commands/UndoHistory.h"
 #include "core/common/Messages.h"
 #include "core/common/Settings.h"
 #include "core/common/Types.h"
@@ -78,6 +79,8 @@ struct State {
     StripSamplingState StripSampling;
     BrightLineState BrightLines;
     RecentFiles Recent;
+    // The steps of the work since it was opened, and what was last saved.
+    UndoHistory Undo;
 };
 
 } // namespace lineora

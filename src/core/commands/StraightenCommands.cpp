@@ -1,8 +1,10 @@
 #include "core/commands/StraightenCommands.h"
 
 #include "core/commands/ProgressScope.h"
+#include "core/commands/UndoCommands.h"
 
 #include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
 #include "core/picture/Overlay.h"
 #include "core/picture/StraightenGuide.h"
 #include "core/picture/Straightening.h"
@@ -76,6 +78,7 @@ void ChangeCurvature(State& state, Views& views, CurvatureArrow arrow) {
 }
 
 bool RunStraightening(State& state, Host& host, Views& views) {
+    NameUserAction(state, MsgKey::StepStraightening);
     Pictures& pics = state.Pics;
     if (pics.Clean.isNull()) {
         return false;

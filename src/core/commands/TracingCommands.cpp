@@ -1,6 +1,7 @@
 #include "core/commands/TracingCommands.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/NumberText.h"
@@ -54,6 +55,7 @@ void RunColorTrace(State& state, Views& views, const TraceRequest& request) {
 }
 
 bool TraceFromFields(State& state, Host& host, Views& views, const TraceFields& fields) {
+    NameUserAction(state, MsgKey::StepColourTrace);
     const std::optional<std::int32_t> points = WholeNumberIn(fields.PointsText, 1, kMaxTracePoints);
     if (!points) {
         host.ShowMessage(LoadMessage(state.Messages, MsgKey::TracePointCount) +
@@ -87,6 +89,7 @@ bool ConfirmAutoDigitize(State& state, Host& host) {
 }
 
 void RunAutoDigitize(State& state, Views& views, int threshold) {
+    NameUserAction(state, MsgKey::StepAutoDigitize);
     DrawAxes(state.Pics.Working, state.Cal, state.Setup);
     const AxisLines axes = FindAxisLines(state.Pics.Clean);
     Calibration& cal = state.Cal;

@@ -1,6 +1,7 @@
 #include "core/commands/WorkFileCommands.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/Errors.h"
 #include "core/picture/Pictures.h"
 
@@ -39,21 +40,21 @@ WorkFileKind KindOfWorkFile(const QString& path) {
 }
 
 void OpenWorkFile(State& state, Host& host, Views& views, const QString& path) {
-    // The unsaved-work question goes here.
-    (void)host;
-    switch (KindOfWorkFile(path)) {
-    case WorkFileKind::GraphData:
-        OpenGraPath(state, views, path);
-        return;
-    case WorkFileKind::Picture:
-        OpenPictureFile(state, views, path);
-        return;
-    case WorkFileKind::Other:
-        break;
+    const WorkFileKind kind = KindOfWorkFile(path);
+    // Refused before the question: a file that cannot be opened must not cost the user a save.
+    if (kind == WorkFileKind::Other) {
+        throw FileError(QStringLiteral("Cannot open \"%1\": only pictures (%2) and graph data "
+                                       "files (gra) can be opened.")
+                            .arg(path, PictureExtensions()));
     }
-    throw FileError(QStringLiteral("Cannot open \"%1\": only pictures (%2) and graph data "
-                                   "files (gra) can be opened.")
-                        .arg(path, PictureExtensions()));
+    if (!ConfirmUnsavedWork(state, host, views)) {
+        return;
+    }
+    if (kind == WorkFileKind::GraphData) {
+        OpenGraPath(state, views, path);
+    } else {
+        OpenPictureFile(state, views, path);
+    }
 }
 
 QString DroppedWorkFile(const QList<QUrl>& urls) {

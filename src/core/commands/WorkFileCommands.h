@@ -21,9 +21,9 @@ enum class WorkFileKind { Picture, GraphData, Other };
 // jpg, ...) a picture; anything else, no extension included, neither.
 WorkFileKind KindOfWorkFile(const QString& path);
 
-// Opens a picture or a graph data file as File -> Open would, told by KindOfWorkFile. Another
-// kind of file, or one that cannot be read, throws FileError saying why, and the work stays
-// as it was.
+// Opens a picture or a graph data file as File -> Open would, told by KindOfWorkFile, after
+// the unsaved-work question (Cancel opens nothing). Another kind of file, or one that cannot
+// be read, throws FileError saying why, and the work stays as it was.
 void OpenWorkFile(State& state, Host& host, Views& views, const QString& path);
 
 // The local file of a drop on the main window. Several files, a folder, something that is no

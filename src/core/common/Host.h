@@ -16,6 +16,7 @@ namespace lineora {
 class Host {
 public:
     enum class Answer { Yes, No, Cancel };
+    enum class SaveChoice { Save, Discard, Cancel };
 
     virtual ~Host() = default;
 
@@ -29,6 +30,18 @@ public:
     virtual bool AskOkCancel(const QString& caption, const QString& text) {
         (void)caption;
         return AskYesNo(text);
+    }
+    // Unsaved work is about to go: Save, Discard or Cancel. A host without such a box asks
+    // Yes (save), No (discard) or Cancel.
+    virtual SaveChoice AskSaveChanges(const QString& text) {
+        switch (AskYesNoCancel(text)) {
+        case Answer::Yes:
+            return SaveChoice::Save;
+        case Answer::No:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+        }
     }
     // The typed text, or nothing when the user cancelled.
     virtual std::optional<QString> InputBox(const QString& caption, const QString& prompt,

@@ -44,4 +44,33 @@ inline constexpr QLatin1String FieldMinY{"msgFieldMinY"};
 inline constexpr QLatin1String FieldMaxY{"msgFieldMaxY"};
 inline constexpr QLatin1String ShiftAxialZero{"msgShiftAxialZero"};
 
+// Undo and redo: the menu texts (%1 is the step's name), the question before unsaved work is
+// lost, and the names of the steps.
+inline constexpr QLatin1String Undo{"msgUndo"};
+inline constexpr QLatin1String Redo{"msgRedo"};
+inline constexpr QLatin1String OlderStepsDropped{"msgUndoDropped"};
+inline constexpr QLatin1String SaveChanges{"msgSaveChanges"};
+inline constexpr QLatin1String StepAddPoint{"msgStepAddPoint"};
+inline constexpr QLatin1String StepAddPoints{"msgStepAddPoints"};
+inline constexpr QLatin1String StepDeletePoint{"msgStepDeletePoint"};
+inline constexpr QLatin1String StepDeletePoints{"msgStepDeletePoints"};
+inline constexpr QLatin1String StepMovePoint{"msgStepMovePoint"};
+inline constexpr QLatin1String StepClearCurve{"msgStepClearCurve"};
+inline constexpr QLatin1String StepDeleteAll{"msgStepDeleteAll"};
+inline constexpr QLatin1String StepChangePoints{"msgStepChangePoints"};
+inline constexpr QLatin1String StepReferencePoints{"msgStepReferencePoints"};
+inline constexpr QLatin1String StepAxisValues{"msgStepAxisValues"};
+inline constexpr QLatin1String StepSetup{"msgStepSetup"};
+inline constexpr QLatin1String StepLightDistribution{"msgStepLightDistribution"};
+inline constexpr QLatin1String StepBrightLine{"msgStepBrightLine"};
+inline constexpr QLatin1String StepPicture{"msgStepPicture"};
+inline constexpr QLatin1String StepRotation{"msgStepRotation"};
+inline constexpr QLatin1String StepSpecks{"msgStepSpecks"};
+inline constexpr QLatin1String StepBlackAndWhite{"msgStepBlackAndWhite"};
+inline constexpr QLatin1String StepStraightening{"msgStepStraightening"};
+inline constexpr QLatin1String StepPaste{"msgStepPaste"};
+inline constexpr QLatin1String StepColourTrace{"msgStepColourTrace"};
+inline constexpr QLatin1String StepAutoDigitize{"msgStepAutoDigitize"};
+inline constexpr QLatin1String StepZoneSearch{"msgStepZoneSearch"};
+
 } // namespace lineora::MsgKey

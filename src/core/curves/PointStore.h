@@ -26,6 +26,7 @@ constexpr std::int32_t kLineNextCeiling = kLastRow + 1;
 // A point's picture position: the stored truth.
 struct PixelEntry {
     std::int32_t Used = 0, PixX = 0, PixY = 0;
+    friend bool operator==(const PixelEntry&, const PixelEntry&) = default;
 };
 
 // A point's chart values, derived from its PixelEntry; Valid is 1.0 while they are current.

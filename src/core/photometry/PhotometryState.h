@@ -29,6 +29,7 @@ struct PolarDialogState {
     bool LowerEnabled = false;
     bool RightEnabled = false;
     bool LeftEnabled = false;
+    friend bool operator==(const PolarDialogState&, const PolarDialogState&) = default;
 };
 
 // The double X axis dialog of a cartesian chart as data.
@@ -49,6 +50,7 @@ struct CartesianDialogState {
     bool SetPointY2Visible = false;
     bool KoefVisible = false;
     QString Koef = QStringLiteral("0/0");
+    friend bool operator==(const CartesianDialogState&, const CartesianDialogState&) = default;
 };
 
 // The two photometric modes (SpecialMode 3 polar, 4 cartesian): their dialogs and what they
@@ -65,6 +67,7 @@ struct PhotometryState {
     // axis-value window's toggle: the modes keep the user off the curves they fill themselves.
     std::array<bool, kCurveCount + 1> LineEnabled{true, true, true, true, true, true};
     bool ShowInputEnabled = true;
+    friend bool operator==(const PhotometryState&, const PhotometryState&) = default;
 };
 
 // The dialogs' fields, for the key filter and the Enter actions.

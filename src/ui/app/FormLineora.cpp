@@ -4,6 +4,7 @@
 
 #include "core/commands/Commands.h"
 #include "core/commands/WorkFileCommands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/ErrorBoundary.h"
 #include "ui/app/FileDrop.h"
 #include "ui/app/Glyphs.h"
@@ -25,7 +26,7 @@ namespace lineora {
 TFormLineora::TFormLineora(State& state, Host& host, QWidget* parent)
     : QMainWindow(parent), state_(state), host_(host) {
     setObjectName(QStringLiteral("FormLineora"));
-    setWindowTitle(QStringLiteral("Lineora3"));
+    setWindowTitle(caption_);
     setWindowIcon(GlyphIcon(Glyph::Program));
     setCentralWidget(new QWidget(this));
     centralWidget()->setObjectName(QStringLiteral("ClientArea"));
@@ -142,7 +143,7 @@ void TFormLineora::InitialiseControls() {
 }
 
 void TFormLineora::Command(const std::function<void()>& action) {
-    Guarded(host_, action);
+    RunUserAction(state_, host_, action);
     ControlsChanged();
 }
 

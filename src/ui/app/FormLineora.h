@@ -91,6 +91,9 @@ public:
     QAction* menuOpenData;
     QAction* menuSaveData;
     QAction* MenuExit;
+    QMenu* Menu1Edit;
+    QAction* menuUndo;
+    QAction* menuRedo;
     QMenu* Menu1Show;
     QAction* menuShowTable;
     QAction* menuShowSetup;
@@ -222,6 +225,8 @@ private:
     void OnMouseDown(std::uint32_t shift, int x, int y);
     void OnMouseMove(std::uint32_t shift, int x, int y);
     void OnMouseUp();
+    // The Edit menu's texts and the title's mark of unsaved work.
+    void ShowUndoState();
     int MenuBarHeight() const;
 
     State& state_;
@@ -237,6 +242,8 @@ private:
     std::array<bool, kToggleCount> toggleShown_{};
     CursorId pictureCursor_ = static_cast<CursorId>(-1); // none set yet
     TFormHelp* help_ = nullptr; // made when first asked for, owned as a child
+    // The title the commands set; a " *" follows it while the work is unsaved.
+    QString caption_ = QStringLiteral("Lineora3");
 };
 
 } // namespace lineora

@@ -7,6 +7,7 @@
 #include "core/commands/GraCommands.h"
 #include "core/commands/TracingCommands.h"
 #include "core/commands/WorkFileCommands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/tracing/AutoDigitize.h"
 #include "ui/app/RecentMenu.h"
 #include "ui/app/Windows.h"
@@ -65,6 +66,11 @@ void TFormLineora::BuildMainMenu() {
     AddRecentMenu(Menu1File, MenuExit, state_.Recent, [this](const QString& path) {
         Command([this, &path] { OpenRecentFile(state_, host_, *this, path); });
     });
+
+    // The texts follow the steps (ShowUndoState); the keys reach them through the key filter.
+    Menu1Edit = MakeMenu(MainMenu1, "Menu1Edit", QStringLiteral("&Edit"));
+    menuUndo = MakeAction(Menu1Edit, "menuUndo", QStringLiteral("Undo"));
+    menuRedo = MakeAction(Menu1Edit, "menuRedo", QStringLiteral("Redo"));
 
     Menu1Show = MakeMenu(MainMenu1, "Menu1Show", QStringLiteral("&Show"));
     menuShowTable = MakeAction(Menu1Show, "menuShowTable", QStringLiteral("Show Table"));
@@ -167,6 +173,9 @@ void TFormLineora::WireMainMenu() {
     OnTrigger(menuSaveData, [this] { SaveGraWithPicture(state_, host_, *this); });
     connect(MenuExit, &QAction::triggered, this, &TFormLineora::close);
 
+    OnTrigger(menuUndo, [this] { UndoWork(state_, *this); });
+    OnTrigger(menuRedo, [this] { RedoWork(state_, *this); });
+
     OnTrigger(menuShowTable, [this] { SetToggle(ToggleTable, true); });
     connect(menuShowSetup, &QAction::triggered, this, press(ButtonViewSetup));
     OnTrigger(menuShowZoom, [this] { SetToggle(ToggleZoom, true); });
@@ -175,7 +184,11 @@ void TFormLineora::WireMainMenu() {
     connect(menuCopytoClipboard, &QAction::triggered, this, press(ButtonCopyToClipboard));
     OnTrigger(menuSaveToFile, [this] { SaveTextOutput(state_, host_); });
     connect(menuCleardata, &QAction::triggered, this, press(ButtonClearData));
-    OnTrigger(menuDeleteAll, [this] { DeleteAllLines(state_, *this); });
+    OnTrigger(menuDeleteAll, [this] {
+        if (ConfirmUnsavedWork(state_, host_, *this)) {
+            DeleteAllLines(state_, *this);
+        }
+    });
     connect(menuSaveBMPtoFile, &QAction::triggered, this, press(SpeedButtonBMPSave));
 
     connect(MenuInput00, &QAction::triggered, this, press(ButtonSetZeroPoint));

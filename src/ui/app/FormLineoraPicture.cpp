@@ -6,6 +6,7 @@
 #include "core/commands/Commands.h"
 #include "core/commands/KeyFilter.h"
 #include "core/commands/PictureMouse.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/ErrorBoundary.h"
 #include "ui/app/Cursors.h"
 #include "ui/app/PictureView.h"
@@ -82,12 +83,16 @@ void TFormLineora::MovePointerBy(int dx, int dy) {
 }
 
 void TFormLineora::OnKey(Key key) {
-    Guarded(host_, [&] { MainWindowKeyDown(state_, host_, *this, key); });
+    RunUserAction(state_, host_, [&] { MainWindowKeyDown(state_, host_, *this, key); });
     ControlsChanged();
 }
 
+// A press, the drag that follows it (the eraser erases while moving) and the release are one
+// step.
 void TFormLineora::OnMouseDown(std::uint32_t shift, int x, int y) {
-    Guarded(host_, [&] { PictureMouseDown(state_, host_, *this, shift, x, y); });
+    RunUserAction(
+        state_, host_, [&] { PictureMouseDown(state_, host_, *this, shift, x, y); },
+        StepJoin::OpenForDrag);
     ControlsChanged();
 }
 
@@ -96,7 +101,8 @@ void TFormLineora::OnMouseMove(std::uint32_t shift, int x, int y) {
 }
 
 void TFormLineora::OnMouseUp() {
-    Guarded(host_, [&] { PictureMouseUp(state_, *this); });
+    RunUserAction(
+        state_, host_, [&] { PictureMouseUp(state_, *this); }, StepJoin::JoinDrag);
     ControlsChanged();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/app/FormLineora.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/Color.h"
 #include "ui/app/Windows.h"
 
@@ -70,10 +71,25 @@ void TFormLineora::ControlsChanged() {
         windows_->FormInput->ShowState();
         windows_->FormSetup->ShowSettings();
     }
+    ShowUndoState();
+}
+
+void TFormLineora::ShowUndoState() {
+    // Shown as the shortcut column of the menu; the keys themselves come through the key
+    // filter, which takes every key while this window is active.
+    menuUndo->setText(UndoMenuText(state_) + QStringLiteral("\tCtrl+Z"));
+    menuUndo->setEnabled(state_.Undo.CanUndo());
+    menuRedo->setText(RedoMenuText(state_) + QStringLiteral("\tCtrl+Shift+Z"));
+    menuRedo->setEnabled(state_.Undo.CanRedo());
+    const QString title = WorkUnsaved(state_) ? caption_ + QStringLiteral(" *") : caption_;
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
 }
 
 void TFormLineora::SetCaption(const QString& caption) {
-    setWindowTitle(caption);
+    caption_ = caption;
+    ShowUndoState();
 }
 
 void TFormLineora::TableChanged() {

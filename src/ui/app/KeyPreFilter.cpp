@@ -24,6 +24,18 @@ Key KeyOfQtKey(int qtKey) {
     }
 }
 
+Key KeyOfEvent(const QKeyEvent& event) {
+    if (event.modifiers().testFlag(Qt::ControlModifier)) {
+        if (event.key() == Qt::Key_Z) {
+            return event.modifiers().testFlag(Qt::ShiftModifier) ? Key::Redo : Key::Undo;
+        }
+        if (event.key() == Qt::Key_Y) {
+            return Key::Redo;
+        }
+    }
+    return KeyOfQtKey(event.key());
+}
+
 bool IsPreFilteredKey(const QKeyEvent& event) {
     if (event.modifiers().testFlag(Qt::AltModifier)) {
         return false;
@@ -45,7 +57,7 @@ bool KeyPreFilter::eventFilter(QObject* watched, QEvent* event) {
     if (!IsPreFilteredKey(key)) {
         return QObject::eventFilter(watched, event);
     }
-    onKey_(KeyOfQtKey(key.key()));
+    onKey_(KeyOfEvent(key));
     return true;
 }
 

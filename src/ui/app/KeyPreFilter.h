@@ -13,6 +13,10 @@ namespace lineora {
 // The program's key for a Qt key code: Q, the four arrows, Space; everything else is Other.
 Key KeyOfQtKey(int qtKey);
 
+// The program's key for a key press: Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo; other keys
+// as KeyOfQtKey.
+Key KeyOfEvent(const QKeyEvent& event);
+
 // Whether a key press is one the pre-filter takes: every plain key-down, but not the Alt
 // combinations and F10 that drive the menu bar.
 bool IsPreFilteredKey(const QKeyEvent& event);

@@ -79,6 +79,19 @@ Host::Answer QtHost::AskYesNoCancel(const QString& text) {
     }
 }
 
+Host::SaveChoice QtHost::AskSaveChanges(const QString& text) {
+    switch (QMessageBox::question(window_, Title(), Lines(text),
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 bool QtHost::AskOkCancel(const QString& caption, const QString& text) {
     return QMessageBox::warning(window_, caption, Lines(text),
                                 QMessageBox::Ok | QMessageBox::Cancel,

@@ -21,6 +21,7 @@ public:
     void ShowMessage(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     Answer AskYesNoCancel(const QString& text) override;
+    SaveChoice AskSaveChanges(const QString& text) override;
     bool AskOkCancel(const QString& caption, const QString& text) override;
     std::optional<QString> InputBox(const QString& caption, const QString& prompt,
                                     const QString& defaultText) override;

@@ -4,6 +4,7 @@
 #include "core/commands/Configuration.h"
 #include "core/commands/State.h"
 #include "core/commands/WorkFileCommands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/ErrorBoundary.h"
 #include "core/common/NumberText.h"
 #include "ui/app/Splash.h"
@@ -110,6 +111,8 @@ void StartProgram(State& state, Host& host, Windows& windows, const QStringList&
         NewPictureDefaults(state, main);
         RedrawPicture(state, main);
     });
+    // The settings and reference points read at start are where the work begins.
+    StartNewWork(state);
     main.ControlsChanged();
     // Opened last, so that nothing of the start-up empties or recalibrates the work it holds.
     OpenCommandLineFile(state, host, main, reading);

@@ -2,6 +2,7 @@
 
 #include "core/commands/Commands.h"
 #include "core/commands/PhotometryCommands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/ErrorBoundary.h"
 #include "core/common/NumericKeyFilter.h"
 #include "ui/FormControls.h"
@@ -115,14 +116,14 @@ void TFormInput::ApplyAndMoveTo(QLineEdit* next, const std::function<void()>& ap
     }
     // RefreshAll reads every field, so Enter in any of them applies them all.
     const auto refresh = [this] { RefreshAll(*state_, *views_); };
-    if (Guarded(*host_, apply ? apply : refresh)) {
+    if (RunUserAction(*state_, *host_, apply ? apply : refresh)) {
         next->setFocus();
     }
 }
 
 void TFormInput::ApplyPolar() {
     if (state_ != nullptr) {
-        Guarded(*host_, [this] { ApplyPolarMax(*state_, *views_); });
+        RunUserAction(*state_, *host_, [this] { ApplyPolarMax(*state_, *views_); });
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/commands/Commands.h"
 #include "core/commands/Configuration.h"
 #include "core/commands/SetupCommands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/Color.h"
 #include "core/common/ErrorBoundary.h"
 #include "core/common/NumericKeyFilter.h"
@@ -285,7 +286,7 @@ bool TFormSetup::Run(const std::function<void()>& action) {
     if (state_ == nullptr) {
         return false;
     }
-    const bool done = Guarded(*host_, action);
+    const bool done = RunUserAction(*state_, *host_, action);
     ShowSettings();
     return done;
 }
