@@ -96,6 +96,9 @@ void BlackAndWhite(State& state, Views& views);
 void RotateToXAxis(State& state, Host& host, Views& views);
 // Speck cleaning at the scale 1:1 with the ink limits, then the question whether to keep it.
 void CleanPictureSpecks(State& state, Host& host, Views& views);
+// After a tool cleaned the working image: shown, then on Yes to MsgKey::KeepCleanedPicture it
+// becomes the clean copy. The caller redraws either way.
+void AskToKeepWorkingPicture(State& state, Host& host, Views& views);
 
 // Table and text output. In normal mode the export text is rebuilt and becomes the text output
 // window's text; in every mode the table is told to show the store again.

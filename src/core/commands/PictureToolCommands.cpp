@@ -137,13 +137,17 @@ void CleanPictureSpecks(State& state, Host& host, Views& views) {
         RedrawPicture(state, views);
         throw;
     }
+    AskToKeepWorkingPicture(state, host, views);
+    RedrawPicture(state, views);
+}
+
+void AskToKeepWorkingPicture(State& state, Host& host, Views& views) {
     views.PictureChanged();
     if (host.AskYesNo(LoadMessage(state.Messages, MsgKey::KeepCleanedPicture))) {
-        // The cleaned image becomes the stored one; the redraw copies it back into the other
+        // The working image becomes the stored one; the redraw copies it back into the other
         // buffer, which has the same size.
         std::swap(state.Pics.Clean, state.Pics.Working);
     }
-    RedrawPicture(state, views);
 }
 
 } // namespace lineora

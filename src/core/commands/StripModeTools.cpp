@@ -4,8 +4,6 @@
 #include "core/commands/Commands.h"
 #include "core/commands/ProgressScope.h"
 #include "core/commands/StripModeCommands.h"
-#include "core/common/MessageKeys.h"
-#include "core/common/Messages.h"
 
 #include <utility>
 
@@ -89,11 +87,7 @@ void ClearStripGrid(State& state, Host& host, Views& views) {
         RedrawPicture(state, views);
         throw;
     }
-    views.PictureChanged();
-    if (host.AskYesNo(LoadMessage(state.Messages, MsgKey::KeepCleanedPicture))) {
-        // The redraw copies the cleared picture back into the other buffer of the same size.
-        std::swap(state.Pics.Clean, state.Pics.Working);
-    }
+    AskToKeepWorkingPicture(state, host, views);
     state.StripSampling.ShowSearchLines = true;
     RedrawPicture(state, views);
 }

@@ -3,8 +3,8 @@
 #include "ui/app/FormLineora.h"
 
 #include "core/commands/Commands.h"
-#include "core/commands/WorkFileCommands.h"
 #include "core/commands/UndoCommands.h"
+#include "core/commands/WorkFileCommands.h"
 #include "core/common/ErrorBoundary.h"
 #include "ui/app/FileDrop.h"
 #include "ui/app/Glyphs.h"
