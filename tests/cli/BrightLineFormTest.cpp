@@ -50,7 +50,6 @@ TEST_F(BrightLineForm, PrintsTheTracedCentresBridgedAndSmoothedOnRequest) {
         QByteArray Out;
     };
     const Case cases[] = {
-        {"15,12", left},
         {"15,12 45,12", left + right},
         // The gap takes the rounded ends (12.5 reads as row 12).
         {"15,12 45,12 --bridge", left + Lines({{{28, 35}, "12"}}) + right},
