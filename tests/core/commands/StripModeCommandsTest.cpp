@@ -55,34 +55,28 @@ InputSnapshot InputState(const State& s) {
             s.StripSampling.SearchLineCount};
 }
 
-struct RefusedInput {
-    const char* why;
-    StripInputTexts texts;
-};
-
-class StripInputRefused : public StripModeCommands,
-                          public ::testing::WithParamInterface<RefusedInput> {};
-
-TEST_P(StripInputRefused, ReportsAndChangesNothing) {
+TEST_F(StripModeCommands, RefusedInputIsReportedAndChangesNothing) {
+    const StripInputTexts refused[] = {
+        {"", "20", "3"},
+        {"1", "", "3"},
+        {"1", "20", " "},
+        {"1", "0", "3"},
+        {"50", "20", "3"},           // one line too many
+        {"1000000", "1000000", "3"}, // the product is beyond 32 bits
+        {"1.5", "20", "3"},
+        {"0", "20", "3"}, // no seconds: equal X axis values cannot lay the lines
+    };
     const InputSnapshot before = InputState(*state);
-    EXPECT_FALSE(Guarded(host, [&] { AcceptStripInput(*state, GetParam().texts); }));
-    ASSERT_EQ(host.Shown.size(), 1);
-    EXPECT_FALSE(host.Shown.front().isEmpty());
-    EXPECT_EQ(InputState(*state), before);
+    for (const StripInputTexts& texts : refused) {
+        SCOPED_TRACE(
+            (texts.Seconds + "/" + texts.PointsPerSecond + "/" + texts.StartSecond).toStdString());
+        host.Shown.clear();
+        EXPECT_FALSE(Guarded(host, [&] { AcceptStripInput(*state, texts); }));
+        ASSERT_EQ(host.Shown.size(), 1);
+        EXPECT_FALSE(host.Shown.front().isEmpty());
+        EXPECT_EQ(InputState(*state), before);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StripInputRefused,
-    ::testing::Values(RefusedInput{"EmptySeconds", {"", "20", "3"}},
-                      RefusedInput{"EmptyPointsPerSecond", {"1", "", "3"}},
-                      RefusedInput{"EmptyStart", {"1", "20", " "}},
-                      RefusedInput{"ZeroPointsPerSecond", {"1", "0", "3"}},
-                      RefusedInput{"OneLineTooMany", {"50", "20", "3"}},
-                      RefusedInput{"ProductBeyondInt32", {"1000000", "1000000", "3"}},
-                      RefusedInput{"PastedDecimal", {"1.5", "20", "3"}},
-                      // No seconds: the X axis values are equal and the lines cannot be laid.
-                      RefusedInput{"ZeroSeconds", {"0", "20", "3"}}),
-    [](const auto& info) { return std::string(info.param.why); });
 
 TEST_F(StripModeCommands, InputSetsTheTimeAxisTheStepAndTheFields) {
     struct Case {
