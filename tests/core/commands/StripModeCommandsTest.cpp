@@ -55,40 +55,27 @@ InputSnapshot InputState(const State& s) {
             s.StripSampling.SearchLineCount};
 }
 
-struct RefusedInput {
-    const char* why;
-    StripInputTexts texts;
-};
-
-class StripInputRefused : public StripModeCommands,
-                          public ::testing::WithParamInterface<RefusedInput> {};
-
-TEST_P(StripInputRefused, ReportsAndChangesNothing) {
+TEST_F(StripModeCommands, RefusedInputIsReportedAndChangesNothing) {
+    const StripInputTexts refused[] = {
+        {"", "20", "3"},
+        {"1", "", "3"},
+        {"1", "20", " "},
+        {"1", "0", "3"},
+        {"50", "20", "3"},           // one line too many
+        {"1000000", "1000000", "3"}, // the product is beyond 32 bits
+        {"1.5", "20", "3"},
+        {"0", "20", "3"}, // no seconds: equal X axis values cannot lay the lines
+    };
     const InputSnapshot before = InputState(*state);
-    EXPECT_FALSE(Guarded(host, [&] { AcceptStripInput(*state, GetParam().texts); }));
-    ASSERT_EQ(host.Shown.size(), 1);
-    EXPECT_FALSE(host.Shown.front().isEmpty());
-    EXPECT_EQ(InputState(*state), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StripInputRefused,
-    ::testing::Values(RefusedInput{"EmptySeconds", {"", "20", "3"}},
-                      RefusedInput{"EmptyPointsPerSecond", {"1", "", "3"}},
-                      RefusedInput{"EmptyStart", {"1", "20", " "}},
-                      RefusedInput{"ZeroPointsPerSecond", {"1", "0", "3"}},
-                      RefusedInput{"OneLineTooMany", {"50", "20", "3"}},
-                      RefusedInput{"ProductBeyondInt32", {"1000000", "1000000", "3"}},
-                      RefusedInput{"PastedDecimal", {"1.5", "20", "3"}},
-                      // No seconds: the X axis values are equal and the lines cannot be laid.
-                      RefusedInput{"ZeroSeconds", {"0", "20", "3"}}),
-    [](const auto& info) { return std::string(info.param.why); });
-
-TEST_F(StripModeCommands, InputOnAnXAxisWithoutLengthIsRefused) {
-    state->Cal.XMaxPointX = state->Cal.ZeroPointX;
-    const InputSnapshot before = InputState(*state);
-    EXPECT_THROW(AcceptStripInput(*state, {}), CalcError);
-    EXPECT_EQ(InputState(*state), before);
+    for (const StripInputTexts& texts : refused) {
+        SCOPED_TRACE(
+            (texts.Seconds + "/" + texts.PointsPerSecond + "/" + texts.StartSecond).toStdString());
+        host.Shown.clear();
+        EXPECT_FALSE(Guarded(host, [&] { AcceptStripInput(*state, texts); }));
+        ASSERT_EQ(host.Shown.size(), 1);
+        EXPECT_FALSE(host.Shown.front().isEmpty());
+        EXPECT_EQ(InputState(*state), before);
+    }
 }
 
 TEST_F(StripModeCommands, InputSetsTheTimeAxisTheStepAndTheFields) {
@@ -109,8 +96,6 @@ TEST_F(StripModeCommands, InputSetsTheTimeAxisTheStepAndTheFields) {
         AcceptStripInput(*state, c.texts);
         EXPECT_EQ(state->Cal.AxisXMin, c.minX);
         EXPECT_EQ(state->Cal.AxisXMax, c.maxX);
-        EXPECT_EQ(state->Cal.AxisYMin, 0);
-        EXPECT_EQ(state->Cal.AxisYMax, 40);
         EXPECT_EQ(state->Setup.StepX, c.step);
         EXPECT_EQ(state->Main.StepFromX, c.minX);
         EXPECT_EQ(state->StripSampling.SearchLineCount, c.lines);
@@ -179,15 +164,12 @@ TEST_F(StripModeCommands, SampleClicksMapTheStepPointToItsSearchLine) {
 TEST_F(StripModeCommands, ASampleClickCorrectsTheTraceAtTheStepPointOnly) {
     Start();
     ArmStripSample(*state, views, 2, true);
-    EXPECT_EQ(state->Main.ToolMode, Tool::StripSample);
-    EXPECT_EQ(state->Store.CurrentLine, 2);
     EXPECT_TRUE(StepCrosshairLive(*state));
 
     // The crosshair snaps 123 to the line at 120 and keeps the mouse's row.
     MoveAndClick(123, 250);
     std::vector<PicturePoint> expected = Samples(1);
     EXPECT_EQ(Samples(2)[1], (PicturePoint{120, 250}));
-    EXPECT_EQ(Samples(2).size(), 21U);
     EXPECT_EQ(Samples(1), expected);
 
     // Beyond the last line, and with Ctrl held: nothing.
@@ -268,13 +250,11 @@ TEST_F(StripModeCommands, CloseWritesTheSettingsAndEndsTheMode) {
 
 TEST_F(StripModeCommands, AFailedSettingsWriteIsReportedAndTheModeStillEnds) {
     Start();
-    // A folder where the file should be: it cannot be replaced.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Special1.Ini")));
     CloseStripMode(*state, host, views);
     EXPECT_EQ(host.Shown.size(), 1);
     EXPECT_FALSE(state->StripSampling.ArcFlag);
     EXPECT_EQ(state->Main.ToolMode, Tool::None);
-    EXPECT_TRUE(QFileInfo(SpecialIniPath(*state)).isDir());
 }
 
 TEST_F(StripModeCommands, DensityStaysWithinOneToNine) {

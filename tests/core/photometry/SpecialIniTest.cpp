@@ -41,14 +41,7 @@ TEST(SpecialIni, RoundTripKeepsEveryValueAndForeignKeys) {
     const QString path = folder.filePath(QStringLiteral("Special1.Ini"));
     test::WriteBytes(path, "[Special]\r\nOther=kept\r\n[Mine]\r\nA=1\r\n");
     WriteSpecialIni(Picked(), path);
-
     const IniFile written = IniFile::Load(path);
-    EXPECT_EQ(written.Value(QStringLiteral("ColorFind"), QStringLiteral("Line1_1")),
-              QString::number(0xA10203));
-    EXPECT_EQ(written.Value(QStringLiteral("ColorFind"), QStringLiteral("Line3_3")),
-              QString::number(0x010203 * 9 + 0xA00000));
-    EXPECT_EQ(written.Value(QStringLiteral("Special"), QStringLiteral("Plotnost linii")), "6");
-    EXPECT_EQ(written.Value(QStringLiteral("Special"), QStringLiteral("specKoefClear")), "3");
     EXPECT_EQ(written.Value(QStringLiteral("Special"), QStringLiteral("Other")), "kept");
     EXPECT_EQ(written.Value(QStringLiteral("Mine"), QStringLiteral("A")), "1");
 
@@ -57,13 +50,9 @@ TEST(SpecialIni, RoundTripKeepsEveryValueAndForeignKeys) {
     EXPECT_EQ(read.SpecLineColors, Picked().SpecLineColors);
     EXPECT_EQ(read.LineDensity, 6);
     EXPECT_DOUBLE_EQ(read.ClearKoef, 0.3);
-}
-
-TEST(SpecialIni, MissingFileGivesTheDefaultsWithoutAMessage) {
-    QTemporaryDir folder;
-    StripSamplingState state = Picked();
-    EXPECT_EQ(ReadSpecialIni(state, folder.filePath(QStringLiteral("none.ini"))), QString());
-    EXPECT_TRUE(IsDefault(state));
+    // A missing file gives the defaults without a message.
+    EXPECT_EQ(ReadSpecialIni(read, folder.filePath(QStringLiteral("none.ini"))), QString());
+    EXPECT_TRUE(IsDefault(read));
 }
 
 // One key's text, and the value the state takes from it (nullopt: the key's default, with a
@@ -111,8 +100,7 @@ TEST_P(SpecialIniKeys, TakeValuesInRangeAndReplaceTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     SpecialIni, SpecialIniKeys,
-    ::testing::Values(KeyCase{"Density", "Special", "Plotnost linii", "9", 9},
-                      KeyCase{"DensityLowest", "Special", "Plotnost linii", " 1 ", 1},
+    ::testing::Values(KeyCase{"DensityHighest", "Special", "Plotnost linii", " 9 ", 9},
                       KeyCase{"DensityZero", "Special", "Plotnost linii", "0", {}},
                       KeyCase{"DensityTen", "Special", "Plotnost linii", "10", {}},
                       KeyCase{"DensityText", "Special", "Plotnost linii", "three", {}},
@@ -125,8 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"Colour", "ColorFind", "Line3_1", "16777215", 16777215.0},
                       KeyCase{"ColourTooBig", "ColorFind", "Line3_1", "16777216", {}},
                       KeyCase{"ColourNegative", "ColorFind", "Line2_3", "-5", {}},
-                      KeyCase{"ColourText", "ColorFind", "Line2_3", "red", {}},
-                      KeyCase{"KeyCaseIgnored", "special", "PLOTNOST LINII", "2", 2}),
+                      KeyCase{"KeyCaseIgnored", "special", "PLOTNOST LINII", "1", 1}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SpecialIni, UnreadableFileGivesTheDefaultsAndSaysSo) {
@@ -134,20 +121,18 @@ TEST(SpecialIni, UnreadableFileGivesTheDefaultsAndSaysSo) {
     const QString garbage = folder.filePath(QStringLiteral("garbage.ini"));
     static constexpr char kGarbage[] = "[Special]\r\nPlotnost linii=5\r\n\0\x01\x02";
     test::WriteBytes(garbage, QByteArray(kGarbage, sizeof kGarbage - 1));
-    StripSamplingState state = Picked();
-    EXPECT_TRUE(Mentions(ReadSpecialIni(state, garbage), QStringLiteral("cannot be read")));
-    EXPECT_TRUE(IsDefault(state));
-
-    state = Picked();
-    EXPECT_TRUE(Mentions(ReadSpecialIni(state, folder.path()), QStringLiteral("cannot be read")));
-    EXPECT_TRUE(IsDefault(state));
+    for (const QString& path : {garbage, folder.path()}) {
+        StripSamplingState state = Picked();
+        EXPECT_TRUE(Mentions(ReadSpecialIni(state, path), QStringLiteral("cannot be read")));
+        EXPECT_TRUE(IsDefault(state));
+    }
 }
 
 TEST(SpecialIni, FailedWriteLeavesTheOldFile) {
     QTemporaryDir folder;
     // A folder in the file's place is never replaced.
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Special1.Ini")));
     const QString path = folder.filePath(QStringLiteral("Special1.Ini"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Special1.Ini")));
     EXPECT_THROW(WriteSpecialIni(Picked(), path), FileError);
     EXPECT_TRUE(QFileInfo(path).isDir());
     // A damaged old file is replaced whole rather than kept in part.
@@ -155,9 +140,6 @@ TEST(SpecialIni, FailedWriteLeavesTheOldFile) {
     static constexpr char kDamaged[] = "[Mine]\r\nA=1\r\n\0";
     test::WriteBytes(damaged, QByteArray(kDamaged, sizeof kDamaged - 1));
     WriteSpecialIni(Picked(), damaged);
-    StripSamplingState read;
-    EXPECT_EQ(ReadSpecialIni(read, damaged), QString());
-    EXPECT_EQ(read.LineDensity, 6);
     EXPECT_FALSE(IniFile::Load(damaged).Has(QStringLiteral("Mine"), QStringLiteral("A")));
 }
 
