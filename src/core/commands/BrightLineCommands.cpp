@@ -9,8 +9,6 @@ namespace lineora {
 
 namespace {
 
-constexpr int kBrightLineMode = 2;
-
 // A picture opened, pasted, rotated or straightened while the mode is on may be wider than
 // the table was made for: it grows to the picture before it is shown (a trace grows it too).
 void FitTable(State& state) {
@@ -23,14 +21,6 @@ bool InsidePicture(const Pictures& pictures, std::int32_t x, std::int32_t y) {
 }
 
 } // namespace
-
-void RedrawBrightLines(State& state, Views& views) {
-    // The full redraw rather than a bare copy of the clean picture: it keeps the axes and marks
-    // of the work in view and the step-X crosshair's bookkeeping true.
-    RedrawPicture(state, views);
-    DrawBrightLines(state.BrightLines, state.Pics.Working, state.Setup.LineColors);
-    views.PictureChanged();
-}
 
 void EnterBrightLineMode(State& state, Host& host, Views& views) {
     // Its curve buttons and table would otherwise stay as that mode left them, with no way
@@ -71,27 +61,27 @@ void BrightLineClick(State& state, Host& host, Views& views) {
     case TraceOutcome::Traced:
         break;
     }
-    RedrawBrightLines(state, views);
+    RedrawPicture(state, views);
 }
 
 void BridgeBrightLine(State& state, Views& views) {
     BridgeGaps(state.BrightLines, state.Store.CurrentLine);
-    RedrawBrightLines(state, views);
+    RedrawPicture(state, views);
 }
 
 void SmoothBrightLine(State& state, Views& views) {
     SmoothLine(state.BrightLines, state.Store.CurrentLine);
-    RedrawBrightLines(state, views);
+    RedrawPicture(state, views);
 }
 
 void ResetBrightLines(State& state, Views& views) {
     ClearAllBrightLines(state.BrightLines);
-    RedrawBrightLines(state, views);
+    RedrawPicture(state, views);
 }
 
 void PrepareBrightLineTable(State& state, Views& views) {
     FitTable(state);
-    RedrawBrightLines(state, views);
+    RedrawPicture(state, views);
 }
 
 void CloseBrightLineMode(State& state, Views& views) {

@@ -6,10 +6,14 @@
 
 namespace lineora {
 
+// SpecialMode while bright lines are traced; 3 and 4 are the light-distribution modes, which
+// change how points are valued.
+inline constexpr std::int32_t kBrightLineMode = 2;
+
 // The bright-line mode (SpecialMode 2): a click on a bright line on a dark picture traces it
 // column by column into State::BrightLines, one line per curve slot. The centres never enter
-// the point store; they are drawn on the picture in the curves' colours and shown in the
-// mode's table window.
+// the point store; RedrawPicture draws them in the curves' colours while the mode is on, and
+// the mode's table window shows them.
 
 // The main window's button: tracing clicks at the scale 1:1 (a screen pixel is a picture
 // pixel), the mode on and its window shown. Entering afresh empties the current curve's line.
@@ -32,8 +36,5 @@ void PrepareBrightLineTable(State& state, Views& views);
 
 // The close button and the window's close box: back to no tool, the mode off.
 void CloseBrightLineMode(State& state, Views& views);
-
-// The picture with the traced centres over the axes and marks, repainted.
-void RedrawBrightLines(State& state, Views& views);
 
 } // namespace lineora

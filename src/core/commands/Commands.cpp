@@ -1,6 +1,7 @@
 #include "core/commands/Commands.h"
 
 #include "core/calibration/AxisTexts.h"
+#include "core/commands/BrightLineCommands.h"
 #include "core/commands/Configuration.h"
 #include "core/commands/PhotometryCommands.h"
 #include "core/commands/StripModeCommands.h"
@@ -34,6 +35,10 @@ void RedrawPicture(State& state, Views& views) {
         DrawStraightenGuide(state.Pics.Working, *state.Straightener.Guide);
     }
     DrawStripModeOverlay(state);
+    // Traced bright lines stay in view through every redraw, an undo's included.
+    if (state.Main.SpecialMode == kBrightLineMode) {
+        DrawBrightLines(state.BrightLines, state.Pics.Working, state.Setup.LineColors);
+    }
     // The crosshair last, over the marks, so that the next move inverts back exactly what the
     // overlay drew. One that was taken off (a tool change, a new picture) stays off until the
     // mouse places it again.

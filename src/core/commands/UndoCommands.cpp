@@ -1,5 +1,6 @@
 #include "core/commands/UndoCommands.h"
 
+#include "core/commands/BrightLineCommands.h"
 #include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
 #include "core/commands/PhotometrySupport.h"
@@ -105,8 +106,14 @@ void RestoreCalibration(Calibration& cal, const Calibration& kept) {
     cal.YMaxOffsetY = kept.YMaxOffsetY;
 }
 
+// The light-distribution modes change how points are valued, so they belong to the work; the
+// bright-line mode is a tool with a window of its own, like the other tools.
+int WorkMode(int specialMode) {
+    return specialMode == kBrightLineMode ? 0 : specialMode;
+}
+
 void RestoreMode(State& state, Views& views, const UndoSnapshot& work) {
-    if (state.Main.SpecialMode != work.SpecialMode) {
+    if (WorkMode(state.Main.SpecialMode) != work.SpecialMode) {
         if (work.SpecialMode == 0) {
             LeavePhotometryMode(state, views);
         } else {
@@ -203,7 +210,7 @@ UndoSnapshot CaptureWork(State& state, const UndoSnapshot* previous) {
     work.Texts = state.Texts;
     work.Values = {state.Setup.ScaleX, state.Setup.ScaleY, state.Setup.XDirection,
                    state.Setup.TypeOfCurve};
-    work.SpecialMode = state.Main.SpecialMode;
+    work.SpecialMode = WorkMode(state.Main.SpecialMode);
     work.Photometry = state.Photometry;
     if (previous != nullptr && previous->Bright && *previous->Bright == state.BrightLines.Centres) {
         work.Bright = previous->Bright;

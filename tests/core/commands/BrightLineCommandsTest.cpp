@@ -3,6 +3,8 @@
 #include "core/commands/Commands.h"
 #include "core/commands/PhotometryCommands.h"
 #include "core/commands/PictureMouse.h"
+#include "core/commands/UndoCommands.h"
+#include "core/common/Color.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/picture/Pictures.h"
@@ -48,6 +50,23 @@ TEST_F(BrightLineMode, ALightDistributionModeStillOnIsClosedFirstWithItsQuestion
     EnterBrightLineMode(*state, host, views);
     EXPECT_EQ(state->Main.SpecialMode, 2);
     EXPECT_TRUE(state->Photometry.ShowInputEnabled);
+}
+
+TEST_F(BrightLineMode, UndoingATraceKeepsTheModeAndRedrawsWithoutTheLine) {
+    CloseBrightLineMode(*state, views);
+    StartNewWork(*state);
+    RunUserAction(*state, host, [&] { EnterBrightLineMode(*state, host, views); });
+    EXPECT_FALSE(state->Undo.CanUndo()) << "entering the tool is no change of the work";
+    RunUserAction(*state, host, [&] { Click({250, 203}); });
+    ASSERT_GT(Traced(1), 0);
+    EXPECT_EQ(state->Pics.Working.pixel(250, 203), ToQRgb(state->Setup.LineColors[1]));
+
+    UndoWork(*state, views);
+    EXPECT_EQ(Traced(1), 0);
+    EXPECT_EQ(state->Main.SpecialMode, kBrightLineMode);
+    EXPECT_EQ(state->Pics.Working.pixel(250, 203), qRgb(255, 255, 255));
+    RedoWork(*state, views);
+    EXPECT_EQ(state->Pics.Working.pixel(250, 203), ToQRgb(state->Setup.LineColors[1]));
 }
 
 struct ClickCase {
