@@ -5,8 +5,6 @@
 #include "core/commands/ProgressScope.h"
 #include "core/commands/StripModeCommands.h"
 
-#include <utility>
-
 namespace lineora {
 
 namespace {
