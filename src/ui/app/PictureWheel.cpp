@@ -17,7 +17,9 @@ PictureWheel::PictureWheel(QScrollArea* box, const State& state,
     : QObject(box), box_(box), state_(state), setScaleIndex_(std::move(setScaleIndex)) {}
 
 bool PictureWheel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != box_->viewport() || event->type() != QEvent::Wheel) {
+    // The type first: while the box is being destroyed its viewport still sends events here,
+    // and the half-destroyed box must not be asked for anything.
+    if (event->type() != QEvent::Wheel || watched != box_->viewport()) {
         return QObject::eventFilter(watched, event);
     }
     const auto& wheel = static_cast<const QWheelEvent&>(*event);
