@@ -69,6 +69,12 @@ TEST(StripSampling, StripsAndSearchLinesOfTheDefaultChart) {
             EXPECT_EQ(columns[k], column) << "X-max at " << c.XMaxX << ", line " << k;
         }
     }
+    // Ten seconds at two points per second spread over the same 400 pixels.
+    Calibration tenSeconds = DefaultChart(500);
+    tenSeconds.AxisXMax = 13;
+    const std::vector<std::int32_t> spread = SearchLineColumns(tenSeconds, kDefaultCount, 0.5L);
+    EXPECT_EQ(spread[2], 120);
+    EXPECT_EQ(spread[21], 500);
 }
 
 TEST(StripSampling, SearchLinesRefuseWhatCannotBeLaid) {
