@@ -87,20 +87,6 @@ QString OutputOption(const ParsedArguments& parsed, const QString& command) {
     return output;
 }
 
-// Runs `work`; a file or calculation error is reported and gives status 1.
-int Reported(ConsoleHost& console, const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const std::bad_alloc&) {
-        console.Complain(QStringLiteral("there is not enough memory for this picture"));
-        return kExitBadFile;
-    } catch (const std::exception& error) {
-        console.Complain(QString::fromUtf8(error.what()));
-        return kExitBadFile;
-    }
-    return kExitDone;
-}
-
 // A picture read, changed and written as a 24-bit BMP.
 int TransformPicture(ConsoleHost& console, const QString& in, const QString& out,
                      const std::function<QImage(QImage)>& transform) {
@@ -121,6 +107,20 @@ void LoadSettings(State& state, Views& views, Host& host, const QString& appDir)
 }
 
 } // namespace
+
+// Runs `work`; a file or calculation error is reported and gives status 1.
+int Reported(ConsoleHost& console, const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const std::bad_alloc&) {
+        console.Complain(QStringLiteral("there is not enough memory for this picture"));
+        return kExitBadFile;
+    } catch (const std::exception& error) {
+        console.Complain(QString::fromUtf8(error.what()));
+        return kExitBadFile;
+    }
+    return kExitDone;
+}
 
 int RunCleanSpecksCommand(const QStringList& arguments, const QString&, ConsoleHost& console) {
     QStringList files;

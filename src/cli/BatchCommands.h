@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace lineora {
 
 class ConsoleHost;
@@ -17,5 +19,9 @@ int RunCleanSpecksCommand(const QStringList& arguments, const QString& appDir,
 int RunRotateCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console);
 int RunAutoCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console);
 int RunTraceColorCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console);
+
+// Runs `work`; a file or calculation error (or running out of memory) is reported and gives
+// status 1, else 0.
+int Reported(ConsoleHost& console, const std::function<void()>& work);
 
 } // namespace lineora

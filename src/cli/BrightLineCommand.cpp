@@ -1,5 +1,7 @@
 #include "cli/BrightLineCommand.h"
 
+#include "cli/BatchCommands.h"
+
 #include "cli/CommandLineArgs.h"
 #include "cli/ConsoleHost.h"
 #include "core/commands/Configuration.h"
@@ -13,8 +15,6 @@
 
 #include <QPoint>
 
-#include <exception>
-#include <new>
 #include <optional>
 #include <vector>
 
@@ -107,16 +107,18 @@ int RunBrightLineCommand(const QStringList& arguments, const QString& appDir,
     }
     constexpr int kLine = 1;
     BrightLineState state;
-    try {
+    int refused = kExitDone;
+    const int status = Reported(console, [&] {
         const QImage picture = ReadPictureFile(request.Picture);
         for (const QPoint& click : request.Clicks) {
             if (!picture.valid(click)) {
-                return console.ComplainOfUsage(
+                refused = console.ComplainOfUsage(
                     UsageError(QStringLiteral("the pixel %1,%2 lies outside the picture (%3 x %4)")
                                    .arg(click.x())
                                    .arg(click.y())
                                    .arg(picture.width())
                                    .arg(picture.height())));
+                return;
             }
         }
         for (const QPoint& click : request.Clicks) {
@@ -127,15 +129,16 @@ int RunBrightLineCommand(const QStringList& arguments, const QString& appDir,
                 console.Complain(LoadMessage(messages, outcome == TraceOutcome::NotBright
                                                            ? QString(MsgKey::NoBrightLine)
                                                            : QString(MsgKey::LineAtEdge)));
-                return kExitBadFile;
+                refused = kExitBadFile;
+                return;
             }
         }
-    } catch (const std::bad_alloc&) {
-        console.Complain(QStringLiteral("there is not enough memory for this picture"));
-        return kExitBadFile;
-    } catch (const std::exception& error) {
-        console.Complain(QString::fromUtf8(error.what()));
-        return kExitBadFile;
+    });
+    if (status != kExitDone) {
+        return status;
+    }
+    if (refused != kExitDone) {
+        return refused;
     }
     if (request.Bridge) {
         BridgeGaps(state, kLine);
