@@ -1,6 +1,7 @@
 // A click and a mouse move in point mode on a large scan, measured against one copy of the
 // picture in the same run.
 
+#include "BenchHost.h"
 #include "core/commands/Commands.h"
 #include "core/commands/NullViews.h"
 #include "core/commands/PictureMouse.h"
@@ -29,25 +30,6 @@ public:
         DrawMagnifier(state->Pics.Working, x, y, magnifier);
     }
     void ShowStatus(int, const QString& text) override { benchmark::DoNotOptimize(text); }
-};
-
-class BenchHost : public Host {
-public:
-    void ShowMessage(const QString&) override {}
-    bool AskYesNo(const QString&) override { return true; }
-    Answer AskYesNoCancel(const QString&) override { return Answer::No; }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString OpenFileName(const QString&, const QString&) override { return {}; }
-    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<TColor> ChooseColor(TColor) override { return std::nullopt; }
-    void PutClipboardText(const QString&) override {}
-    std::optional<QImage> ClipboardPicture() override { return std::nullopt; }
-    void BeginProgress(int) override {}
-    void AdvanceProgress(int) override {}
-    void EndProgress() override {}
-    QChar SystemDecimalSeparator() override { return QLatin1Char('.'); }
 };
 
 // A 6000 x 4000 scan with a grid, calibrated over most of it, five curves of 999 points
@@ -98,7 +80,7 @@ BENCHMARK(BM_PictureMemcpy)->Unit(benchmark::kMillisecond);
 void BM_ClickInPointModeWithRedraw(benchmark::State& bench) {
     SetDecimalChar(QLatin1Char('.'));
     BenchViews views;
-    BenchHost host;
+    bench::BenchHost host;
     auto state = LargeScan(views);
     int x = 1000;
     for (auto _ : bench) {
@@ -121,7 +103,7 @@ BENCHMARK(BM_ClickInPointModeWithRedraw)->Unit(benchmark::kMillisecond);
 void BM_MouseMoveInPointMode(benchmark::State& bench) {
     SetDecimalChar(QLatin1Char('.'));
     BenchViews views;
-    BenchHost host;
+    bench::BenchHost host;
     auto state = LargeScan(views);
     state->Main.ShowZoom = true;
     SwitchStepX(*state, host, views, true);

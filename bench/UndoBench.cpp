@@ -4,6 +4,7 @@
 
 #include "BenchPictures.h"
 
+#include "BenchHost.h"
 #include "core/commands/Commands.h"
 #include "core/commands/NullViews.h"
 #include "core/commands/State.h"
@@ -18,25 +19,6 @@
 
 namespace lineora {
 namespace {
-
-class YesHost : public Host {
-public:
-    void ShowMessage(const QString&) override {}
-    bool AskYesNo(const QString&) override { return true; }
-    Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString OpenFileName(const QString&, const QString&) override { return {}; }
-    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<TColor> ChooseColor(TColor) override { return std::nullopt; }
-    void PutClipboardText(const QString&) override {}
-    std::optional<QImage> ClipboardPicture() override { return std::nullopt; }
-    void BeginProgress(int) override {}
-    void AdvanceProgress(int) override {}
-    void EndProgress() override {}
-    QChar SystemDecimalSeparator() override { return QLatin1Char('.'); }
-};
 
 // The scan with five curves of 999 points, its work just opened.
 std::unique_ptr<State> ScanWithFullCurves(NullViews& views, const QImage& picture) {
@@ -115,7 +97,7 @@ std::unique_ptr<State> RotatedScan(NullViews& views) {
     state->Cal.Points() = bench::TurnedPlotArea();
     RedrawPicture(*state, views);
     StartNewWork(*state);
-    YesHost host;
+    bench::BenchHost host(Host::Answer::Yes);
     RunUserAction(*state, host, [&] { RotateToXAxis(*state, host, views); });
     return state;
 }
@@ -139,7 +121,7 @@ BENCHMARK(BM_UndoRotation)->Unit(benchmark::kMillisecond)->UseRealTime();
 // into the existing working image.
 void BM_UndoSameSizePictureStep(benchmark::State& bench) {
     NullViews views;
-    YesHost host;
+    bench::BenchHost host(Host::Answer::Yes);
     auto state = ScanWithFullCurves(views, bench::GridPicture());
     ClearAllLines(state->Store);
     StartNewWork(*state);
@@ -159,7 +141,7 @@ BENCHMARK(BM_UndoSameSizePictureStep)->Unit(benchmark::kMillisecond)->UseRealTim
 // belongs to it alone (--benchmark_filter=PeakMemory).
 void BM_PictureBoundPeakMemory(benchmark::State& bench) {
     NullViews views;
-    YesHost host;
+    bench::BenchHost host(Host::Answer::Yes);
     for (auto _ : bench) {
         auto state = ScanWithFullCurves(views, bench::GridPicture());
         for (int step = 0; step < 8; ++step) {
