@@ -17,8 +17,8 @@ namespace lineora {
 void RefreshAll(State& state, Views& views) {
     ReadAxisValues(state.Texts, state.Cal);
     const std::optional<DoubleAxisRanges> ranges = ModeAxisRanges(state);
-    RecomputeAllValues(state.Store, state.Cal, state.Setup, state.Main.SpecialMode,
-                       ranges ? &*ranges : nullptr);
+    RefreshValues(state.Store, state.Cal, state.Setup, state.Main.SpecialMode,
+                  ranges ? &*ranges : nullptr, state.StoreValues);
     SortCurrentLine(state.Store, state.Setup, state.Store.LineNext[state.Store.CurrentLine]);
     RefreshTable(state, views);
 }
@@ -47,6 +47,28 @@ void RedrawPicture(State& state, Views& views) {
     }
     views.PictureChanged();
     // The magnifier copies the working image: a point deleted under it must leave it too.
+    if (state.Main.ShowZoom) {
+        views.UpdateMagnifier(state.Main.HoverPicX, state.Main.HoverPicY);
+    }
+}
+
+void RedrawPictureArea(State& state, Views& views, const QRegion& damage) {
+    const QRect crosshair = TakeOffStepCrosshair(state.Pics);
+    // Marks that changed off the picture leave nothing to draw (an empty region would mean
+    // the whole picture to the drawing).
+    if (!damage.isEmpty()) {
+        RestorePictureArea(state.Pics, damage);
+        ComputeAxisAngles(state.Cal, state.Setup);
+        DrawAxes(state.Pics.Working, state.Cal, state.Setup, damage);
+        RedrawMarks(state.Pics.Working, state.Store, state.Setup, damage);
+    }
+    if (!crosshair.isEmpty()) {
+        views.PictureAreaChanged(crosshair);
+        if (StepCrosshairLive(state)) {
+            ShowStepCrosshair(state, views);
+        }
+    }
+    views.PictureAreaChanged(damage.boundingRect());
     if (state.Main.ShowZoom) {
         views.UpdateMagnifier(state.Main.HoverPicX, state.Main.HoverPicY);
     }

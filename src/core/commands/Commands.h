@@ -21,6 +21,9 @@ void RefreshAll(State& state, Views& views);
 // Clean copy into the working image, axis angles, axes, marks, the live step-X crosshair;
 // then a repaint of the picture and of the magnifier.
 void RedrawPicture(State& state, Views& views);
+// RedrawPicture limited to `damage`, for a change of a few marks while the working image
+// shows nothing but the axes and the marks: the same pixels at a fraction of the cost.
+void RedrawPictureArea(State& state, Views& views, const QRegion& damage);
 
 // The mark of a point of `curve` on the working image, in the curve's colour and size. The
 // step-X crosshair leaves the picture first (the caller repaints it); the next mouse move

@@ -68,6 +68,8 @@ struct State {
     MainState Main;
     Calibration Cal;
     PointStore Store;
+    // What the values of Store were last refreshed from (see RefreshValues).
+    ValueMemo StoreValues;
     Pictures Pics;
     Settings Setup;
     AxisTexts Texts;

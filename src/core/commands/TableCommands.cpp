@@ -23,8 +23,8 @@ QString TextOutputForExport(const TextOutput& output) {
 void RefreshTable(State& state, Views& views) {
     // The special modes fill the text output with their own tables.
     if (state.Main.SpecialMode == 0) {
-        state.Output.ExportText =
-            BuildExportText(state.Store, state.Setup.ExportFormat, state.Setup.Separator);
+        state.Output.ExportText = BuildExportText(state.Store, state.Setup.ExportFormat,
+                                                  state.Setup.Separator, state.Output.Pieces);
         state.Output.MemoText = state.Output.ExportText;
     }
     try {

@@ -239,8 +239,13 @@ void RestoreWork(State& state, Views& views, const UndoSnapshot& work) {
 }
 
 void ApplyWork(State& state, Views& views, const UndoSnapshot& work) {
+    const std::optional<QRegion> damage = MarksOnlyDamage(state, work);
     RestoreWork(state, views, work);
-    RedrawPicture(state, views);
+    if (damage) {
+        RedrawPictureArea(state, views, *damage);
+    } else {
+        RedrawPicture(state, views);
+    }
     RefreshAll(state, views);
     views.ControlsChanged();
 }

@@ -6,9 +6,11 @@
 #include "core/common/Host.h"
 
 #include <QLatin1String>
+#include <QRegion>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace lineora {
 
@@ -25,6 +27,10 @@ UndoSnapshot CaptureWork(State& state, const UndoSnapshot* previous);
 void RestoreWork(State& state, Views& views, const UndoSnapshot& work);
 // RestoreWork, then the redraw and the refresh that follow every change of the work.
 void ApplyWork(State& state, Views& views, const UndoSnapshot& work);
+// Where the marks of the points differ between the state and `work`, when that is all the
+// picture would show differently after restoring it and few marks differ; else nothing, and
+// the whole picture is drawn again.
+std::optional<QRegion> MarksOnlyDamage(const State& state, const UndoSnapshot& work);
 
 // What a user action is to the history: a press opens a step its drag and release join.
 enum class StepJoin { None, OpenForDrag, JoinDrag };

@@ -32,6 +32,7 @@ struct PixelEntry {
 // A point's chart values, derived from its PixelEntry; Valid is 1.0 while they are current.
 struct ValueEntry {
     Extended Valid = 0, ValX = 0, ValY = 0;
+    friend bool operator==(const ValueEntry&, const ValueEntry&) = default;
 };
 
 // Row i holds the i-th point of every curve, indexed by curve number 1..5 (entry 0 unused).
@@ -108,6 +109,32 @@ int GrabPoint(PointStore& store, std::int32_t x, std::int32_t y);
 // of curve 5. On a CalcError the rows done so far keep their values, the rest read 0.
 void RecomputeAllValues(PointStore& store, Calibration& cal, const Settings& settings,
                         int specialMode, const DoubleAxisRanges* doubleAxis = nullptr);
+
+// Everything a point's chart values are computed from besides its own position.
+struct ConversionKey {
+    ReferencePoints Points;
+    double AxisXMin = 0, AxisXMax = 0, AxisYMin = 0, AxisYMax = 0;
+    Extended AxisPolarMax = 0, AxisAngleX = 0;
+    std::int32_t AxisLenX = 0, AxisLenY = 0;
+    ScaleKind ScaleX = ScaleKind::Linear, ScaleY = ScaleKind::Linear;
+    std::int32_t XDirection = 0, TypeOfCurve = 0, SpecialMode = 0;
+    friend bool operator==(const ConversionKey&, const ConversionKey&) = default;
+};
+
+// The positions and values of the last refresh under one key. A row whose position and value
+// both still match needs no conversion: its value is what converting would give again.
+struct ValueMemo {
+    bool Valid = false;
+    ConversionKey Key;
+    std::vector<PixelRow> Pixels;
+    std::vector<ValueRow> Values;
+};
+
+// RecomputeAllValues with the same result, recalibrating only the rows that changed since the
+// last refresh through `memo` (an undone click converts one point, not five thousand). The
+// double X axis mode always takes the whole pass.
+void RefreshValues(PointStore& store, Calibration& cal, const Settings& settings, int specialMode,
+                   const DoubleAxisRanges* doubleAxis, ValueMemo& memo);
 
 // Stable sort of the current curve by X value; n is its LineNext. Only the positions and
 // values move: Used and Valid describe the row, not the point.

@@ -50,16 +50,22 @@ ChartPoint FixedPointValue(Calibration& cal, const DoubleAxisRanges& ranges, Pic
     return {x, y};
 }
 
+ValueEntry ConvertRow(const PointStore& store, Calibration& cal, const Settings& settings, int c,
+                      int row, int specialMode, const DoubleAxisRanges* doubleAxis) {
+    const PixelEntry& p = store.PointPixels[row][c];
+    const PicturePoint frame = KeepFramed(cal, PictureToFrame(cal, settings, p.PixX, p.PixY));
+    const ChartPoint value =
+        FrameToChart(cal, settings, frame.X, frame.Y, cal.AxisLenX, cal.AxisLenY, c, doubleAxis);
+    // The light-distribution mode folds both halves of a polar chart onto positive angles.
+    const Extended x = specialMode == 3 ? std::fabs(value.X) : value.X;
+    return ValueEntry{1, x, value.Y};
+}
+
 void RecomputeCurve(PointStore& store, Calibration& cal, const Settings& settings, int c,
                     int specialMode, const DoubleAxisRanges* doubleAxis) {
     for (int row = kFirstRow; row <= kLastRow && store.PointPixels[row][c].Used == 1; ++row) {
-        const PixelEntry& p = store.PointPixels[row][c];
-        const PicturePoint frame = KeepFramed(cal, PictureToFrame(cal, settings, p.PixX, p.PixY));
-        const ChartPoint value = FrameToChart(cal, settings, frame.X, frame.Y, cal.AxisLenX,
-                                              cal.AxisLenY, c, doubleAxis);
-        // The light-distribution mode folds both halves of a polar chart onto positive angles.
-        const Extended x = specialMode == 3 ? std::fabs(value.X) : value.X;
-        store.PointValues[row][c] = ValueEntry{1, x, value.Y};
+        store.PointValues[row][c] =
+            ConvertRow(store, cal, settings, c, row, specialMode, doubleAxis);
     }
 }
 
@@ -73,7 +79,87 @@ void RecomputeFixedPoints(PointStore& store, Calibration& cal, const Settings& s
     }
 }
 
+// The end of the rows a full pass converts: it stops at the first unused row.
+int ConvertedEnd(const std::vector<PixelRow>& pixels, int c) {
+    int row = kFirstRow;
+    while (row <= kLastRow && pixels[row][c].Used == 1) {
+        ++row;
+    }
+    return row;
+}
+
+ConversionKey KeyOf(const Calibration& cal, const Settings& settings, int specialMode) {
+    return ConversionKey{cal,
+                         cal.AxisXMin,
+                         cal.AxisXMax,
+                         cal.AxisYMin,
+                         cal.AxisYMax,
+                         cal.AxisPolarMax,
+                         cal.AxisAngleX,
+                         cal.AxisLenX,
+                         cal.AxisLenY,
+                         settings.ScaleX,
+                         settings.ScaleY,
+                         settings.XDirection,
+                         settings.TypeOfCurve,
+                         specialMode};
+}
+
+// Converts the rows whose position or value differ from the memo, which follows along.
+void RefreshChangedRows(PointStore& store, Calibration& cal, const Settings& settings,
+                        int specialMode, ValueMemo& memo) {
+    int lastCurve = 0;
+    for (int c = 1; c <= kCurveCount; ++c) {
+        const int end = ConvertedEnd(store.PointPixels, c);
+        const int memoEnd = ConvertedEnd(memo.Pixels, c);
+        for (int row = kFirstRow; row <= kLastRow; ++row) {
+            const PixelEntry& pixel = store.PointPixels[row][c];
+            ValueEntry& value = store.PointValues[row][c];
+            if (pixel == memo.Pixels[row][c] && value == memo.Values[row][c] &&
+                (row < end) == (row < memoEnd)) {
+                continue;
+            }
+            value = row < end ? ConvertRow(store, cal, settings, c, row, specialMode, nullptr)
+                              : ValueEntry{};
+            memo.Pixels[row][c] = pixel;
+            memo.Values[row][c] = value;
+        }
+        lastCurve = end > kFirstRow ? c : lastCurve;
+    }
+    // A full pass leaves the record on the last point it converted.
+    if (lastCurve != 0) {
+        const PixelEntry& last =
+            store.PointPixels[ConvertedEnd(store.PointPixels, lastCurve) - 1][lastCurve];
+        KeepFramed(cal, PictureToFrame(cal, settings, last.PixX, last.PixY));
+    }
+}
+
 } // namespace
+
+void RefreshValues(PointStore& store, Calibration& cal, const Settings& settings, int specialMode,
+                   const DoubleAxisRanges* doubleAxis, ValueMemo& memo) {
+    const bool doubleAxisMode = specialMode == 4 && doubleAxis != nullptr;
+    ComputeAxisLengths(cal);
+    const ConversionKey key = KeyOf(cal, settings, specialMode);
+    const bool usable = memo.Valid && !doubleAxisMode && memo.Key == key;
+    memo.Valid = false; // until the rows and the memo agree again
+    if (usable) {
+        try {
+            RefreshChangedRows(store, cal, settings, specialMode, memo);
+            memo.Valid = true;
+            return;
+        } catch (const CalcError&) {
+            // The full pass fails in the same way and leaves the rows as it always does.
+        }
+    }
+    RecomputeAllValues(store, cal, settings, specialMode, doubleAxis);
+    if (!doubleAxisMode) {
+        memo.Key = key;
+        memo.Pixels = store.PointPixels;
+        memo.Values = store.PointValues;
+        memo.Valid = true;
+    }
+}
 
 void RecomputeAllValues(PointStore& store, Calibration& cal, const Settings& settings,
                         int specialMode, const DoubleAxisRanges* doubleAxis) {

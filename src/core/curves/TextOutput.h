@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/curves/Export.h"
+
 #include <QString>
 
 namespace lineora {
@@ -9,6 +11,9 @@ namespace lineora {
 struct TextOutput {
     QString MemoText;
     QString ExportText;
+    // The curves' texts behind the last table refresh, so one changed curve is all that is
+    // formatted again.
+    ExportTextMemo Pieces;
 };
 
 } // namespace lineora

@@ -88,8 +88,14 @@ void DrawPolar(QPainter& painter, Calibration& cal, const Settings& settings,
 }
 
 // The reference points themselves stay visible in red whatever the pen.
-void MarkReferencePixels(QImage& working, const ReferencePoints64& p) {
+void MarkReferencePixels(QImage& working, const ReferencePoints64& p, const QRegion& only) {
     for (const Point64& point : {p.YMax, p.Zero, p.XMax}) {
+        const bool inside =
+            point.X >= 0 && point.Y >= 0 && point.X < working.width() && point.Y < working.height();
+        if (inside && !only.isEmpty() &&
+            !only.contains(QPoint(static_cast<int>(point.X), static_cast<int>(point.Y)))) {
+            continue;
+        }
         pixels::SetPixelIfInside(working, point.X, point.Y, kRed);
     }
 }
@@ -135,7 +141,7 @@ void UseMarkPen(QPainter& painter, TColor color, bool filled) {
 
 } // namespace
 
-void DrawAxes(QImage& working, Calibration& cal, const Settings& settings) {
+void DrawAxes(QImage& working, Calibration& cal, const Settings& settings, const QRegion& only) {
     const bool cartesian = settings.TypeOfCurve == 1;
     const bool polar = settings.TypeOfCurve == 2;
     if (working.isNull() || (!cartesian && !polar)) {
@@ -144,6 +150,9 @@ void DrawAxes(QImage& working, Calibration& cal, const Settings& settings) {
     const ReferencePoints64 points = ReferencesOf(cal);
     {
         QPainter painter(&working);
+        if (!only.isEmpty()) {
+            painter.setClipRegion(only);
+        }
         overlay::UsePen(painter, settings.AxesInvert ? PenMode::NotXor : PenMode::Copy,
                         settings.AxesColor, settings.AxesWidth);
         if (cartesian) {
@@ -152,7 +161,7 @@ void DrawAxes(QImage& working, Calibration& cal, const Settings& settings) {
             DrawPolar(painter, cal, settings, points);
         }
     }
-    MarkReferencePixels(working, points);
+    MarkReferencePixels(working, points, only);
 }
 
 void DrawMark(QImage& working, std::int32_t x, std::int32_t y, std::int32_t r, TColor color,
@@ -165,11 +174,17 @@ void DrawMark(QImage& working, std::int32_t x, std::int32_t y, std::int32_t r, T
     PaintMark(painter, x, y, r);
 }
 
-void RedrawMarks(QImage& working, const PointStore& store, const Settings& settings) {
+void RedrawMarks(QImage& working, const PointStore& store, const Settings& settings,
+                 const QRegion& only) {
     if (working.isNull()) {
         return;
     }
     QPainter painter(&working);
+    const QRect bounds = only.isEmpty() ? working.rect() : only.boundingRect();
+    if (!only.isEmpty()) {
+        painter.setClipRegion(only);
+    }
+    const std::int32_t r = store.MarkRadius;
     std::vector<QPoint> path;
     for (int c = 1; c <= kCurveCount; ++c) {
         const std::int32_t next = std::min(store.LineNext[c], kLineNextCeiling);
@@ -180,7 +195,12 @@ void RedrawMarks(QImage& working, const PointStore& store, const Settings& setti
         path.clear();
         for (std::int32_t row = kFirstRow; row < next; ++row) {
             const PixelEntry& point = store.PointPixels[row][c];
-            PaintMark(painter, point.PixX, point.PixY, store.MarkRadius);
+            if (std::int64_t{point.PixX} + r + 1 >= bounds.left() &&
+                std::int64_t{point.PixX} - r <= bounds.right() &&
+                std::int64_t{point.PixY} + r + 1 >= bounds.top() &&
+                std::int64_t{point.PixY} - r <= bounds.bottom()) {
+                PaintMark(painter, point.PixX, point.PixY, r);
+            }
             path.emplace_back(point.PixX, point.PixY);
         }
         if (store.ConnectPoints && path.size() > 1) {

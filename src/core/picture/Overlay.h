@@ -5,6 +5,7 @@
 #include "core/common/Types.h"
 
 #include <QImage>
+#include <QRegion>
 
 #include <cstdint>
 
@@ -19,7 +20,10 @@ enum class PenMode { Copy, NotXor, Not };
 
 // The axes through the three reference points, as TypeOfCurve asks (1 cartesian, 2 polar,
 // else nothing). The polar overlay recomputes the axis angles first.
-void DrawAxes(QImage& working, Calibration& cal, const Settings& settings);
+// Given a region, only the pixels inside it are painted, exactly as the whole drawing paints
+// them there (a redraw of a few marks' places).
+void DrawAxes(QImage& working, Calibration& cal, const Settings& settings,
+              const QRegion& only = QRegion());
 
 // One point mark: the circle in the box (x - r, y - r) .. (x + r + 1, y + r + 1) in the
 // curve's colour, filled when asked, with its centre pixel black.
@@ -27,7 +31,8 @@ void DrawMark(QImage& working, std::int32_t x, std::int32_t y, std::int32_t r, T
               bool filled);
 
 // Every stored point of every curve, curve 1 first, with segments when ConnectPoints is on.
-void RedrawMarks(QImage& working, const PointStore& store, const Settings& settings);
+void RedrawMarks(QImage& working, const PointStore& store, const Settings& settings,
+                 const QRegion& only = QRegion());
 
 // The step-X crosshair in the not pen: lines from (x - 5, y) toward (x + 5, y) and from
 // (x, y - 5) toward (x, y + 5), each leaving out its last pixel as every overlay line does.

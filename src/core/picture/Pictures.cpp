@@ -105,6 +105,19 @@ void RestorePicture(Pictures& pictures) {
     }
 }
 
+void RestorePictureArea(Pictures& pictures, const QRegion& area) {
+    const QImage& clean = pictures.Clean;
+    QImage& working = pictures.Working;
+    const qsizetype pixelBytes = clean.depth() / 8;
+    for (const QRect& rect : area.intersected(clean.rect())) {
+        const auto bytes = static_cast<std::size_t>(rect.width() * pixelBytes);
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            std::memcpy(working.scanLine(y) + rect.left() * pixelBytes,
+                        clean.constScanLine(y) + rect.left() * pixelBytes, bytes);
+        }
+    }
+}
+
 void ConvertToBlackAndWhite(Pictures& pictures) {
     if (pictures.Clean.isNull()) {
         return;

@@ -3,6 +3,7 @@
 #include "core/common/Types.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QString>
 
 #include <array>
@@ -66,6 +67,9 @@ void LoadPicture(Pictures& pictures, QImage picture, const QString& path);
 // agree it copies into the existing buffer: a fresh allocation of a large picture costs far
 // more than the copy.
 void RestorePicture(Pictures& pictures);
+// The same for the pixels inside `area` only, into a working image of the clean copy's size
+// and form; the crosshair must be off the picture.
+void RestorePictureArea(Pictures& pictures, const QRegion& area);
 
 // Writes the clean copy (no marks, no axes) as a 24-bit BMP, atomically.
 void SavePictureFile(const Pictures& pictures, const QString& path);

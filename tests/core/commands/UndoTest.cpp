@@ -150,6 +150,53 @@ TEST_F(Undo, EachKindOfStepGoesBackAndForthExactly) {
     EXPECT_FALSE(state->Undo.CanRedo());
 }
 
+// Point steps are undone by drawing only the marks' places again and converting only the
+// changed rows: picture, values, record and text must be what a whole redraw and refresh give,
+// with marks over the inverting axes, a reference point and each other.
+TEST_F(Undo, PointStepsComeBackAsAWholeRedrawAndRefreshWouldShowThem) {
+    state->Setup.AxesInvert = true;
+    state->Setup.FillMetka = true;
+    RedrawPicture(*state, views);
+    StartNewWork(*state);
+    const auto expectWhole = [&](const char* what) {
+        State whole = *state;
+        whole.StoreValues = {};
+        whole.Output.Pieces = {};
+        FakeViews v;
+        RedrawPicture(whole, v);
+        RefreshAll(whole, v);
+        EXPECT_EQ(state->Pics.Working, whole.Pics.Working) << what;
+        EXPECT_EQ(state->Store.PointValues, whole.Store.PointValues) << what;
+        EXPECT_EQ(state->Output.ExportText, whole.Output.ExportText) << what;
+        EXPECT_EQ(std::pair(state->Cal.FrameX, state->Cal.PointAngle),
+                  std::pair(whole.Cal.FrameX, whole.Cal.PointAngle))
+            << what;
+    };
+    const std::function<void()> steps[] = {
+        [&] { ClickAt(300, 401); }, // across the X axis
+        [&] { ClickAt(252, 203); }, // over a mark of the same curve
+        [&] { ClickAt(498, 399); }, // over the X-max point
+        [&] { state->Store.CurrentLine = 2, ClickAt(151, 198); },
+        [&] {
+            state->Store.CurrentLine = 1;
+            Act([&] { MouseAt(*state, 250, 200), EraseAtClick(*state, views, 9, 2); });
+        },
+    };
+    for (const auto& step : steps) {
+        step();
+    }
+    const int repaints = views.PictureRepaints;
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        UndoAct();
+        expectWhole("undo");
+    }
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        RedoAct();
+        expectWhole("redo");
+    }
+    EXPECT_EQ(views.PictureRepaints, repaints) << "a point step redrew the whole picture";
+}
+
 TEST_F(Undo, OneStepPerActionWhateverItDoesInside) {
     Act([&] {
         for (int x = 110; x < 490; x += 3) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -104,7 +105,7 @@ protected:
 TEST_F(StoreValues, RecomputeConvertsEveryPointAndMarksExactlyTheUsedRows) {
     AppendPoint(store, 1, 300, 250);
     AppendPoint(store, 1, 100, 400);
-    AppendPoint(store, 5, 500, 100); // the last curve counts too
+    AppendPoint(store, 5, 500, 100);               // the last curve counts too
     store.PointValues[7][2] = ValueEntry{1, 9, 9}; // stale, must go
     RecomputeAllValues(store, cal, settings, 0);
     EXPECT_EQ(std::pair(X(1, 1), Y(1, 1)), std::pair(5.0, 1.5));
@@ -148,6 +149,58 @@ TEST_F(StoreValues, DoubleAxisModeValuesTheFixedPointsOfCurveFive) {
 
     RecomputeAllValues(store, cal, settings, 4); // without the ranges: no fixed points
     EXPECT_EQ(store.PointValues[2][5].Valid, 0);
+}
+
+// A refresh through the memo gives what a full pass gives, rows and record, whatever changed
+// in between: positions, used flags, a value written behind its back, the calibration, the
+// mode, and a conversion that fails.
+TEST_F(StoreValues, RefreshThroughTheMemoMatchesAFullPass) {
+    const std::function<void(PointStore&, Calibration&, Settings&, int&)> changes[] = {
+        [](PointStore& s, Calibration&, Settings&, int&) { AppendPoint(s, 2, 310, 260); },
+        [](PointStore& s, Calibration&, Settings&, int&) { s.PointPixels[2][1].PixY += 7; },
+        [](PointStore& s, Calibration&, Settings&, int&) { s.PointPixels[1][3].Used = 0; },
+        [](PointStore& s, Calibration&, Settings&, int&) { s.PointPixels[1][3].Used = 1; },
+        [](PointStore& s, Calibration&, Settings&, int&) { s.PointValues[1][5].ValX = 42; },
+        [](PointStore& s, Calibration&, Settings&, int&) { ClearLine(s, 5); },
+        [](PointStore&, Calibration& c, Settings&, int&) { c.AxisXMax = 20; },
+        [](PointStore&, Calibration& c, Settings&, int&) { c.YMaxPointY -= 3; },
+        [](PointStore&, Calibration&, Settings& t, int&) { t.ScaleY = ScaleKind::Ln; },
+        [](PointStore&, Calibration&, Settings&, int& mode) { mode = 3; },
+        [](PointStore&, Calibration&, Settings& t, int&) { t.ScaleX = ScaleKind::Log10; },
+        // 10 to a power beyond any floating-point number, with nothing else changed
+        [](PointStore& s, Calibration&, Settings&, int&) { AppendPoint(s, 4, 900000, 90); },
+        [](PointStore& s, Calibration&, Settings&, int&) { ClearLine(s, 4); },
+    };
+    for (const auto& [x, y, c] :
+         {std::tuple{300, 250, 1}, {100, 400, 1}, {200, 300, 3}, {120, 200, 3}, {500, 100, 5}}) {
+        AppendPoint(store, c, x, y);
+    }
+    ValueMemo memo;
+    int mode = 0;
+    for (std::size_t i = 0; i <= std::size(changes); ++i) {
+        PointStore whole = store;
+        Calibration wholeCal = cal;
+        bool failed = false;
+        try {
+            RecomputeAllValues(whole, wholeCal, settings, mode);
+        } catch (const CalcError&) {
+            failed = true;
+        }
+        bool memoFailed = false;
+        try {
+            RefreshValues(store, cal, settings, mode, nullptr, memo);
+        } catch (const CalcError&) {
+            memoFailed = true;
+        }
+        EXPECT_EQ(memoFailed, failed) << "after change " << i;
+        EXPECT_EQ(store.PointValues, whole.PointValues) << "after change " << i;
+        EXPECT_EQ(std::tuple(cal.FrameX, cal.FrameY, cal.PointAngle),
+                  std::tuple(wholeCal.FrameX, wholeCal.FrameY, wholeCal.PointAngle))
+            << "after change " << i;
+        if (i < std::size(changes)) {
+            changes[i](store, cal, settings, mode);
+        }
+    }
 }
 
 struct SortCase {

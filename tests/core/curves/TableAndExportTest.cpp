@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <tuple>
 
 namespace lineora::test {
@@ -146,6 +147,36 @@ TEST(ExportText, SeparatorIsForcedOrKeptAsTheSettingSays) {
         PutPoint(store, 1, value, value);
         const QString x = QLatin1String(shown);
         EXPECT_EQ(BuildExportText(store, format, choice), x + '\t' + x + "\r\n");
+    }
+}
+
+// The memo formats again only what changed, and gives the whole text exactly after any change
+// of values, points, number form, separator choice or system separator.
+TEST(ExportText, TheMemoGivesTheTextAWholeBuildGives) {
+    const DecimalCharGuard system{QLatin1Char('.')};
+    PointStore store;
+    for (int c = 1; c <= kCurveCount; ++c) {
+        for (int i = 0; i < 3; ++i) {
+            PutPoint(store, c, c + i / 4.0L, -i * 1e6L);
+        }
+    }
+    const std::function<void()> changes[] = {
+        [&] { store.PointValues[2][3].ValY = 0.125L; },
+        [&] { PutPoint(store, 5, 7, 8); },
+        [&] { store.LineNext[1] = 2; },
+        [&] { SetDecimalChar(QLatin1Char(',')); },
+        [&] { store.LineNext[4] = 1; },
+    };
+    ExportTextMemo memo;
+    for (const auto& [format, separator] :
+         {std::pair{NumberFormat::Standard, SeparatorChoice::Comma},
+          {NumberFormat::Scientific, SeparatorChoice::Comma},
+          {NumberFormat::Scientific, SeparatorChoice::None}}) {
+        for (const auto& change : changes) {
+            EXPECT_EQ(BuildExportText(store, format, separator, memo),
+                      BuildExportText(store, format, separator));
+            change();
+        }
     }
 }
 
