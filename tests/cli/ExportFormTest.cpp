@@ -69,6 +69,25 @@ TEST_F(ExportForm, AnOutputThatCannotTakeTheTextIsReported) {
     EXPECT_TRUE(run.Err.contains("cannot write the export text")) << run.Err.toStdString();
 }
 
+// The same points as the text export, which rounds them to 4 decimals.
+TEST_F(ExportForm, CsvHoldsThePointsOfTheTextExport) {
+    const QString work = CaseFile("linear-standard-point", "work.gra");
+    const Outcome csv = Run({"--export", "--csv", work});
+    const Outcome text = Run({"--export", "--separator", "point", work});
+    ASSERT_EQ(std::pair(csv.Status, csv.Err), std::pair(0, QByteArray()));
+    const QList<QByteArray> rows = csv.Out.split('\n'), lines = text.Out.split('\n');
+    ASSERT_EQ(rows.size(), lines.size() + 1);
+    EXPECT_EQ(rows[0], "curve,x,y\r");
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const QList<QByteArray> cells = rows[i + 1].chopped(1).split(',');
+        const QList<QByteArray> numbers = lines[i].simplified().split(' ');
+        ASSERT_EQ(cells.size(), 3) << i;
+        EXPECT_EQ(cells[0].toInt(), lines[i].count('\t')) << i;
+        EXPECT_NEAR(cells[1].toDouble(), numbers[0].toDouble(), 5e-5) << i;
+        EXPECT_NEAR(cells[2].toDouble(), numbers[1].toDouble(), 5e-5) << i;
+    }
+}
+
 TEST_F(ExportForm, HelpListsEveryForm) {
     for (const char* arguments : {"--help", "-h", "--export --help"}) {
         const Outcome run = Run(Words(arguments));

@@ -3,6 +3,9 @@
 #include "CommandTestSupport.h"
 #include "core/commands/Commands.h"
 #include "core/common/Color.h"
+#include "core/common/Errors.h"
+
+#include <cmath>
 
 namespace lineora::test {
 namespace {
@@ -117,6 +120,92 @@ TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) 
     const ValueEntry& first = state->Store.PointValues[1][2];
     EXPECT_NEAR(static_cast<double>(first.ValX), 35.0 / 440 * 10, 1e-12);
     EXPECT_NEAR(static_cast<double>(first.ValY), 179.0 / 280 * 3, 1e-12);
+}
+
+// Calibrated on the axis ends ----------------------------------------------------------------
+
+// Axes at column 60 (rows 40..400) and row 400 (columns 60..600) with ticks, one-pixel breaks
+// and a label two pixels past each end; the curve 2 pixels high at the rounded row of f.
+struct DrawnChart {
+    ScaleKind ScaleY;
+    AxisRanges Ranges;
+    double (*F)(double);
+};
+
+double AxisT(double v, ScaleKind scale) {
+    return scale == ScaleKind::Log10 ? std::log10(v) : v;
+}
+
+QImage DrawChart(const DrawnChart& chart) {
+    QImage picture = WhitePicture(640, 480);
+    FillBox(picture, {60, 37, 1, 364});
+    FillBox(picture, {60, 400, 547, 1});
+    for (const QRect white : {QRect(60, 38, 1, 2), QRect(601, 400, 2, 1), QRect(300, 400, 1, 1),
+                              QRect(60, 200, 1, 1)}) {
+        FillBox(picture, white, Qt::white);
+    }
+    for (int t = 0; t < 9; ++t) {
+        FillBox(picture, {72 + 60 * t, 401, 1, 5});
+        FillBox(picture, {55, 380 - 40 * t, 5, 1});
+    }
+    const AxisRanges& r = chart.Ranges;
+    const double lowY = AxisT(r.MinY, chart.ScaleY), highY = AxisT(r.MaxY, chart.ScaleY);
+    for (int x = 60; x <= 600; ++x) {
+        const double y = chart.F(r.MinX + (x - 60) * (r.MaxX - r.MinX) / 540);
+        const double row = 400 - (AxisT(y, chart.ScaleY) - lowY) * 360 / (highY - lowY);
+        FillBox(picture, {x, static_cast<int>(std::lround(row)) - 1, 1, 2});
+    }
+    return picture;
+}
+
+TEST_F(TracingCommands, CalibratedAutoDigitizingGivesTheDrawnValues) {
+    const DrawnChart charts[] = {
+        {ScaleKind::Linear, {-2, 8, 0, 50}, [](double x) { return 10 + 3 * x + 0.2 * x * x; }},
+        {ScaleKind::Log10, {0, 10, 1, 1000}, [](double x) {
+             return std::pow(10, 0.3 + 0.25 * x);
+         }}};
+    for (const DrawnChart& chart : charts) {
+        state->Setup.ScaleY = chart.ScaleY;
+        state->Pics.Clean = DrawChart(chart);
+        RunAutoDigitize(*state, views, kDefaultAutoThreshold, chart.Ranges);
+        ASSERT_EQ(Points(*state), 30);
+        const double halfPixelY =
+            (AxisT(chart.Ranges.MaxY, chart.ScaleY) - AxisT(chart.Ranges.MinY, chart.ScaleY)) / 720;
+        for (int row = 1; row <= 30; ++row) {
+            const ValueEntry& v = state->Store.PointValues[row][1];
+            const double x = static_cast<double>(v.ValX), y = static_cast<double>(v.ValY);
+            EXPECT_NEAR(x, chart.Ranges.MinX + (PointAt(*state, row).X - 60) / 54.0, 1e-9);
+            EXPECT_NEAR(AxisT(y, chart.ScaleY), AxisT(chart.F(x), chart.ScaleY), halfPixelY) << x;
+        }
+    }
+}
+
+TEST_F(AutoDigitizing, BadRangesOrNoAxisEndsChangeNothingAndSayWhy) {
+    const AutoFields good{.FindAxisEnds = true, .MaxY = "10"};
+    struct Case {
+        AutoFields Fields;
+        const char* Key;
+    };
+    const Case cases[] = {{{.FindAxisEnds = true, .MaxX = "1x"}, "msgAxisRangeNumber"},
+                          {{.FindAxisEnds = true, .MinY = "7", .MaxY = "7"}, "msgAxisRangeEqual"},
+                          {good, "msgAxisRangeNotPositive"}, // with a logarithmic X axis
+                          {good, "msgAxisEndsNotFound"}};    // on a white picture
+    for (const Case& c : cases) {
+        state->Setup.ScaleX = &c == &cases[2] ? ScaleKind::Ln : ScaleKind::Linear;
+        if (&c == &cases[3]) {
+            state->Pics.Clean = WhitePicture(600, 400);
+            host.Answers.push_back(Host::Answer::Yes);
+        }
+        const WorkSnapshot before = Snapshot(*state);
+        host.Shown.clear();
+        try {
+            AutoDigitizeFromFields(*state, host, views, c.Fields);
+        } catch (const CalcError& error) {
+            host.Shown << QString::fromUtf8(error.what());
+        }
+        EXPECT_EQ(Snapshot(*state), before) << c.Key;
+        EXPECT_TRUE(host.Shown.last().startsWith(LoadMessage(state->Messages, c.Key))) << c.Key;
+    }
 }
 
 } // namespace

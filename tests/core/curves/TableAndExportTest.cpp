@@ -1,3 +1,4 @@
+#include "core/curves/CsvExport.h"
 #include "core/curves/Export.h"
 #include "core/curves/TableCells.h"
 
@@ -10,7 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
 #include <tuple>
+#include <vector>
 
 namespace lineora::test {
 namespace {
@@ -147,6 +154,73 @@ TEST(ExportText, SeparatorIsForcedOrKeptAsTheSettingSays) {
         const QString x = QLatin1String(shown);
         EXPECT_EQ(BuildExportText(store, format, choice), x + '\t' + x + "\r\n");
     }
+}
+
+// A reader as data tools have one: quoted fields with doubled quotes, rows ended by CR LF
+// only. Empty when a row lacks its CR LF.
+std::vector<QStringList> ReadCsv(const QString& text) {
+    std::vector<QStringList> rows(1, QStringList{QString()});
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'"') {
+            quoted = !quoted;
+            if (!quoted && i + 1 < text.size() && text[i + 1] == u'"') {
+                rows.back().back() += c; // a doubled quote, and still quoted
+                quoted = true;
+                ++i;
+            }
+        } else if (!quoted && c == u',') {
+            rows.back() << QString();
+        } else if (!quoted && c == u'\r' && text.mid(i, 2) == QLatin1String("\r\n")) {
+            rows.push_back({QString()});
+            ++i;
+        } else if (!quoted && c == u'\n') {
+            return {};
+        } else {
+            rows.back().back() += c;
+        }
+    }
+    if (rows.back() != QStringList{QString()}) {
+        return {};
+    }
+    rows.pop_back();
+    return rows;
+}
+
+TEST(CsvText, ReadsBackEveryValueAsTheSameDouble) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::array<double, 8> values{
+        0.1, 1.0 / 3, -2.5e-300, 1e21, -0.0, 5e-324, -inf, std::numeric_limits<double>::max()};
+    PointStore store;
+    PutPoint(store, 4, nan, -nan); // written after curve 2
+    for (const double v : values) {
+        PutPoint(store, 2, v, inf);
+    }
+    const std::vector<QStringList> rows = ReadCsv(BuildCsvText(store));
+    ASSERT_EQ(rows.size(), values.size() + 2);
+    EXPECT_EQ(rows.front(), QStringList({"curve", "x", "y"}));
+    EXPECT_EQ(rows.back(), QStringList({"4", "nan", "nan"}));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const QStringList& row = rows[i + 1];
+        const double x = std::strtod(row[1].toLatin1().constData(), nullptr);
+        EXPECT_EQ(row[0], "2");
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(x), std::bit_cast<std::uint64_t>(values[i])) << i;
+        EXPECT_EQ(row[2], "inf");
+    }
+}
+
+TEST(CsvText, QuotesFieldsThatNeedIt) {
+    const QStringList fields{"plain", "a,b", "say \"hi\"", "two\r\nlines", "lone\nfeed", ""};
+    QString row;
+    for (const QString& field : fields) {
+        AppendCsvField(row, field);
+        row += u',';
+    }
+    row.back() = u'\r';
+    EXPECT_EQ(ReadCsv(row + u'\n'), std::vector<QStringList>{fields}) << row.toStdString();
+    EXPECT_TRUE(row.startsWith("plain,\"a,b\",\"say \"\"hi\"\"\",")) << row.toStdString();
 }
 
 } // namespace
