@@ -69,7 +69,6 @@ TEST_F(ExportForm, AnOutputThatCannotTakeTheTextIsReported) {
     EXPECT_TRUE(run.Err.contains("cannot write the export text")) << run.Err.toStdString();
 }
 
-// The points of the text export's expected.txt at full precision.
 TEST_F(ExportForm, CsvHoldsThePointsWithAHeader) {
     const Outcome csv = Run({"--export", "--csv", CaseFile("linear-standard-point", "work.gra")});
     EXPECT_EQ(std::pair(csv.Status, csv.Err), std::pair(0, QByteArray()));

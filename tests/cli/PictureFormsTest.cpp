@@ -53,7 +53,6 @@ TEST_F(PictureForms, AutoDigitizingWritesTheWorkBesideItsPicture) {
     const lineora::GraData work = lineora::LoadGraFile(Path("work.gra"));
     EXPECT_EQ(work.PictureName, QStringLiteral("work.bmp"));
     EXPECT_EQ(work.Curves[1].size(), 30u);
-    // With ranges the far ends of the axes take them: the values are the chart's own.
     Succeed({"--auto", "--x-range", "-1.5e3:2", "--y-range=0.5:7", Path("chart.png"), "-o",
              "@/ranged.gra"});
     const lineora::GraData ranged = lineora::LoadGraFile(Path("ranged.gra"));
