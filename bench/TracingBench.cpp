@@ -99,5 +99,25 @@ void BM_AutoDigitizeCommand(benchmark::State& state) {
 }
 BENCHMARK(BM_AutoDigitizeCommand)->Unit(benchmark::kMillisecond);
 
+// The same calibrated on the axis ends: their search and the axis fields on top.
+void BM_CalibratedAutoDigitizeCommand(benchmark::State& state) {
+    State run;
+    LoadPicture(run.Pics, Chart(), QStringLiteral("/bench/chart.bmp"));
+    RestorePicture(run.Pics);
+    run.Setup.XDirection = 1;
+    NullViews views;
+    const AxisRanges ranges{-1.5, 40, 1, 1e4};
+    run.Setup.ScaleY = ScaleKind::Log10;
+    for (auto _ : state) {
+        RunAutoDigitize(run, views, kDefaultAutoThreshold, ranges);
+        benchmark::DoNotOptimize(run.Pics.Working.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.counters["x-max"] = run.Cal.XMaxPointX;
+    state.counters["y-max"] = run.Cal.YMaxPointY;
+    SetPictureBytes(state, Chart());
+}
+BENCHMARK(BM_CalibratedAutoDigitizeCommand)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace lineora

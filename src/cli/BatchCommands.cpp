@@ -8,16 +8,21 @@
 #include "core/commands/NullViews.h"
 #include "core/commands/TracingCommands.h"
 #include "core/common/Errors.h"
+#include "core/common/Messages.h"
 #include "core/picture/Pictures.h"
 #include "core/picture/Rotation.h"
 #include "core/picture/SpeckCleaning.h"
+#include "core/tracing/AutoDigitize.h"
 #include "core/tracing/ColorTracing.h"
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <optional>
+#include <utility>
 
 namespace lineora {
 
@@ -76,6 +81,46 @@ TraceCriterion CriterionOption(const ParsedArguments& parsed) {
     }
     throw UsageError(QStringLiteral("unknown criterion \"%1\" (color, black, special or color2)")
                          .arg(parsed.Options.value(name)));
+}
+
+// "MIN:MAX" in C form ("-1.5e3:2"): two finite numbers.
+std::pair<double, double> RangeOption(const ParsedArguments& parsed, const QString& name) {
+    const QString text = parsed.Options.value(name);
+    const QStringList bounds = text.split(QLatin1Char(':'));
+    std::pair<double, double> range;
+    bool ok = bounds.size() == 2;
+    for (int i = 0; ok && i < 2; ++i) {
+        const QByteArray bound = bounds[i].toLatin1();
+        double& value = i == 0 ? range.first : range.second;
+        const auto [end, error] = std::from_chars(bound.data(), bound.data() + bound.size(), value);
+        ok = !bound.isEmpty() && error == std::errc{} && end == bound.data() + bound.size() &&
+             std::isfinite(value);
+    }
+    if (!ok) {
+        throw UsageError(
+            QStringLiteral("%1 takes MIN:MAX, two numbers such as -1.5e3:2, not \"%2\"")
+                .arg(name, text));
+    }
+    return range;
+}
+
+// Both ranges or neither; ranges the configured chart refuses are wrong arguments too.
+std::optional<AxisRanges> RangesOption(const ParsedArguments& parsed, const Settings& setup) {
+    const QString x = QStringLiteral("--x-range"), y = QStringLiteral("--y-range");
+    if (parsed.Options.contains(x) != parsed.Options.contains(y)) {
+        throw UsageError(QStringLiteral("--x-range and --y-range go together"));
+    }
+    if (!parsed.Options.contains(x)) {
+        return std::nullopt;
+    }
+    const auto [minX, maxX] = RangeOption(parsed, x);
+    const auto [minY, maxY] = RangeOption(parsed, y);
+    const AxisRanges ranges{minX, maxX, minY, maxY};
+    if (const auto problem = AxisRangesProblem(ranges, setup)) {
+        // The program's own wording, whatever language the window is set to.
+        throw UsageError(LoadMessage(MessageCatalog{}, *problem));
+    }
+    return ranges;
 }
 
 QString OutputOption(const ParsedArguments& parsed, const QString& command) {
@@ -167,23 +212,33 @@ int RunRotateCommand(const QStringList& arguments, const QString&, ConsoleHost& 
 
 int RunAutoCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console) {
     const QString threshold = QStringLiteral("--threshold");
+    const QStringList options{threshold, kOutput, QStringLiteral("--x-range"),
+                              QStringLiteral("--y-range")};
     QString picture, output;
-    std::int32_t neighbours = 3;
+    std::int32_t neighbours = kDefaultAutoThreshold;
+    std::optional<AxisRanges> ranges;
+    State state;
+    NullViews views;
     try {
-        const ParsedArguments parsed = ParseArguments(arguments, {threshold, kOutput});
+        const ParsedArguments parsed = ParseArguments(arguments, options);
         picture = ExpectFiles(parsed, 1, QStringLiteral("one picture"))[0];
         output = OutputOption(parsed, QStringLiteral("--auto"));
         neighbours = IntegerOption(parsed, threshold, 0, 8, neighbours);
+        if (parsed.Options.contains(QStringLiteral("--x-range")) ||
+            parsed.Options.contains(QStringLiteral("--y-range"))) {
+            LoadSettings(state, views, console, appDir); // the scale kinds the ranges meet
+            ranges = RangesOption(parsed, state.Setup);
+        }
     } catch (const UsageError& error) {
         return console.ComplainOfUsage(error);
     }
     return Reported(console, [&] {
-        State state;
-        NullViews views;
-        LoadSettings(state, views, console, appDir);
+        if (!ranges) {
+            LoadSettings(state, views, console, appDir);
+        }
         OpenPictureFile(state, views, picture);
         state.Store.CurrentLine = 1;
-        RunAutoDigitize(state, views, neighbours);
+        RunAutoDigitize(state, views, neighbours, ranges);
         // A script must not take an empty work for a digitized chart.
         if (PointCount(state.Store, 1) == 0) {
             throw CalcError("no curve was found beside the axes; nothing was written");

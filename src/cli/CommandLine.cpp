@@ -29,9 +29,11 @@ constexpr char kHelpText[] =
     "Usage: lineora [PICTURE | FILE.gra]\n"
     "       lineora --export [--format standard|scientific] [--separator comma|point|system] "
     "FILE.gra\n"
+    "       lineora --export --csv FILE.gra\n"
     "       lineora --clean-specks IN OUT.bmp\n"
     "       lineora --rotate DEGREES IN OUT.bmp\n"
-    "       lineora --auto [--threshold N] PICTURE -o WORK.gra\n"
+    "       lineora --auto [--x-range MIN:MAX --y-range MIN:MAX] [--threshold N] PICTURE\n"
+    "                             -o WORK.gra\n"
     "       lineora --trace-color --criterion color|black|special|color2 [--color 0xBBGGRR]\n"
     "                             [--color2 0xBBGGRR] [--neighbours T] --points N WORK.gra\n"
     "                             -o OUT.gra\n"
@@ -56,6 +58,10 @@ constexpr char kHelpText[] =
     "  --separator S       comma (\"0,5\"), point (\"0.5\") or system (as this machine's\n"
     "                      locale writes numbers). Default: the setup in lineora3.Ini beside\n"
     "                      the program, else system.\n"
+    "  --csv               Print comma-separated values instead: a header \"curve,x,y\", then\n"
+    "                      a row per point with its curve and values, \".\" as separator, the\n"
+    "                      shortest digits that read back the same (nan, inf, -inf when not\n"
+    "                      finite), CR LF. Takes neither --format nor --separator.\n"
     "\n"
     "  --clean-specks IN OUT.bmp\n"
     "                      Whiten isolated dark pixels (scanner dust) as the clean button\n"
@@ -69,6 +75,10 @@ constexpr char kHelpText[] =
     "                      found in the picture, the other values come from lineora3.Ini\n"
     "                      beside the program. WORK.gra is written with its picture beside\n"
     "                      it as WORK.bmp.\n"
+    "  --x-range MIN:MAX, --y-range MIN:MAX\n"
+    "                      Calibrate on the chart itself instead: X-max and Y-max go to the\n"
+    "                      far ends of the axis lines, which take these values (numbers as\n"
+    "                      \"-1.5e3\", above zero on a logarithmic axis). Both or neither.\n"
     "  --threshold N       Dark side neighbours a curve pixel needs, 0 to 8 (default 3).\n"
     "  --trace-color WORK.gra -o OUT.gra\n"
     "                      Trace curve 1 by colour within the calibration of WORK.gra, taking\n"
@@ -126,6 +136,7 @@ constexpr char kHelpText[] =
 
 struct ExportRequest {
     bool Help = false;
+    bool Csv = false;
     QString File;
     std::optional<NumberFormat> Format;
     std::optional<SeparatorChoice> Separator;
@@ -159,9 +170,15 @@ SeparatorChoice ParseSeparator(const QString& value) {
 ExportRequest ParseExportArguments(const QStringList& arguments) {
     const QString format = QStringLiteral("--format");
     const QString separator = QStringLiteral("--separator");
-    const ParsedArguments parsed = ParseArguments(arguments, {format, separator});
+    const QString csv = QStringLiteral("--csv");
+    const ParsedArguments parsed = ParseArguments(arguments, {format, separator}, {csv});
     ExportRequest request;
     request.Help = parsed.Help;
+    request.Csv = parsed.Flags.contains(csv);
+    // CSV numbers have one form; a choice that would be dropped is refused instead.
+    if (request.Csv && (parsed.Options.contains(format) || parsed.Options.contains(separator))) {
+        throw UsageError(QStringLiteral("--csv takes neither --format nor --separator"));
+    }
     if (parsed.Options.contains(format)) {
         request.Format = ParseFormat(parsed.Options.value(format));
     }
@@ -231,9 +248,11 @@ int RunExport(const QStringList& arguments, const QString& appDir, ConsoleHost& 
     QByteArray text;
     try {
         const GraData data = LoadGraFile(request.File);
-        text = GraExportText(data, request.File, request.Format.value_or(defaults.Format),
-                             request.Separator.value_or(defaults.Separator))
-                   .toUtf8();
+        text = request.Csv
+                   ? GraCsvText(data, request.File).toUtf8()
+                   : GraExportText(data, request.File, request.Format.value_or(defaults.Format),
+                                   request.Separator.value_or(defaults.Separator))
+                         .toUtf8();
     } catch (const FileError& error) {
         console.Complain(QString::fromUtf8(error.what()));
         return kExitBadFile;

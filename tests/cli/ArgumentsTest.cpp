@@ -65,6 +65,7 @@ struct Refusal {
     const char* Arguments; // "@" stands for the folder, which holds the picture in.png
     int Status;
     const char* Err;
+    const char* Config = nullptr; // lineora3.Ini beside the program
 };
 
 class Refusals : public FormTest, public ::testing::WithParamInterface<Refusal> {};
@@ -72,6 +73,9 @@ class Refusals : public FormTest, public ::testing::WithParamInterface<Refusal> 
 TEST_P(Refusals, ReportAndWriteNothing) {
     const Refusal& c = GetParam();
     Save(WhitePicture(30, 30), "in.png");
+    if (c.Config != nullptr) {
+        lineora::test::WriteBytes(Path("lineora3.Ini"), c.Config);
+    }
     const QStringList before = Entries();
     const Outcome run = Run(Words(c.Arguments));
     EXPECT_EQ(run.Status, c.Status);
@@ -103,6 +107,15 @@ INSTANTIATE_TEST_SUITE_P(PictureForms, Refusals, ::testing::Values(
     Refusal{"RotateComma", "--rotate 1,5 @/in.png @/out.bmp", 2, "\"1,5\""},
     Refusal{"AutoNoOutput", "--auto @/in.png", 2, "--auto needs -o"},
     Refusal{"AutoThresholdBelow0", "--auto --threshold=-1 @/in.png -o @/o", 2, "\"-1\""},
+    Refusal{"AutoOneRange", "--auto --y-range 0:1 @/in.png -o @/o", 2, "--x-range and --y-range go"},
+    Refusal{"AutoRangeNoNumber", "--auto --x-range 0:1x --y-range 0:1 @/in.png -o @/o", 2, "\"0:1x\""},
+    Refusal{"AutoRangeOneBound", "--auto --x-range=-3 --y-range 0:1 @/in.png -o @/o", 2, "\"-3\""},
+    Refusal{"AutoRangeEqual", "--auto --x-range 0:1 --y-range 2e0:2 @/in.png -o @/o", 2, "two different"},
+    Refusal{"AutoRangeLog", "--auto --x-range 0:1 --y-range 0:1 @/in.png -o @/o", 2, "above zero",
+            "[Axes]\nXScaleLogarifmNatX=1\n"},
+    Refusal{"AutoNoAxisEnds", "--auto --x-range -1.5e3:2 --y-range 0:1 @/in.png -o @/o", 1,
+            "ends of the axis lines were not found"},
+    Refusal{"ExportCsvFormat", "--export --csv --format standard @/w.gra", 2, "--csv takes neither"},
     Refusal{"TraceNoCriterion", "--trace-color --points 5 @/w -o @/o", 2, "needs --criterion"},
     Refusal{"TraceCriterion", "--trace-color --criterion green --points 5 @/w -o @/o", 2, "\"green\""},
     Refusal{"TraceNoPoints", "--trace-color --criterion black @/w -o @/o", 2, "needs --points N"},

@@ -69,6 +69,13 @@ TEST_F(ExportForm, AnOutputThatCannotTakeTheTextIsReported) {
     EXPECT_TRUE(run.Err.contains("cannot write the export text")) << run.Err.toStdString();
 }
 
+TEST_F(ExportForm, CsvHoldsThePointsWithAHeader) {
+    const Outcome csv = Run({"--export", "--csv", CaseFile("linear-standard-point", "work.gra")});
+    EXPECT_EQ(std::pair(csv.Status, csv.Err), std::pair(0, QByteArray()));
+    EXPECT_EQ(csv.Out,
+              "curve,x,y\r\n1,1,1\r\n1,2.5,1.5\r\n1,7,2.8\r\n3,0,0\r\n3,10,3\r\n5,0.5,0.15\r\n");
+}
+
 TEST_F(ExportForm, HelpListsEveryForm) {
     for (const char* arguments : {"--help", "-h", "--export --help"}) {
         const Outcome run = Run(Words(arguments));

@@ -53,6 +53,12 @@ TEST_F(PictureForms, AutoDigitizingWritesTheWorkBesideItsPicture) {
     const lineora::GraData work = lineora::LoadGraFile(Path("work.gra"));
     EXPECT_EQ(work.PictureName, QStringLiteral("work.bmp"));
     EXPECT_EQ(work.Curves[1].size(), 30u);
+    Succeed({"--auto", "--x-range", "-1.5e3:2", "--y-range=0.5:7", Path("chart.png"), "-o",
+             "@/ranged.gra"});
+    const lineora::GraData ranged = lineora::LoadGraFile(Path("ranged.gra"));
+    EXPECT_EQ(QStringList({ranged.MinX, ranged.MaxX, ranged.MinY, ranged.MaxY}),
+              QStringList({"-1500", "2", "0.5", "7"}));
+    EXPECT_EQ(ranged.Points, (lineora::ReferencePoints{40, 250, 550, 250, 40, 30}));
     // A picture without a curve gives no values: exit 1, nothing written.
     const Outcome blank =
         Run({"--auto", Save(WhitePicture(560, 320), "blank.png"), "-o", "@/blank.gra"});

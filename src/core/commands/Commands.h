@@ -110,8 +110,12 @@ void RefreshTable(State& state, Views& views);
 TableOptions TableOptionsOf(const State& state);
 // The text output window's text, edits included, to the clipboard; then MsgKey::DataCopied.
 void CopyExportText(State& state, Host& host);
-// The text output window's text to a text file.
+// The text output window's text to a text file; the dialog's second type, CSV (or a name
+// ending ".csv"), writes the curves' points as BuildCsvText does instead.
 void SaveTextOutput(State& state, Host& host);
+// The curves' points as CSV (BuildCsvText) into a ".csv" file beside the picture; a cancelled
+// dialog writes nothing, a failed write throws FileError and leaves the old file.
+void SaveCsvExport(State& state, Host& host);
 // Asks for a ".txt" file beside the picture and writes `text` and one CR LF into it; a
 // cancelled dialog writes nothing.
 void SaveExportText(State& state, Host& host, const QString& text);

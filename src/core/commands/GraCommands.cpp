@@ -9,6 +9,7 @@
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/NumberText.h"
+#include "core/curves/CsvExport.h"
 #include "core/curves/Export.h"
 
 #include <QDir>
@@ -309,14 +310,27 @@ QString FindGraPicture(const QString& appDir, const QString& graPath, const QStr
                         .arg(graPath, BriefQuote(pictureName), GraPictureFolder(appDir)));
 }
 
-QString GraExportText(const GraData& data, const QString& fileName, NumberFormat format,
-                      SeparatorChoice separator) {
+namespace {
+
+// The file's points with their values, as opening it shows them on a cartesian chart.
+PointStore GraPointValues(const GraData& data, const QString& fileName) {
     Settings setup;
     setup.TypeOfCurve = 1;
     setup.XDirection = 1;
     GraWork work = MakeGraWork(data, fileName, AxisTexts{}, Calibration{}, setup);
     ComputeValues(work, 0);
-    return BuildExportText(work.Store, format, separator);
+    return std::move(work.Store);
+}
+
+} // namespace
+
+QString GraExportText(const GraData& data, const QString& fileName, NumberFormat format,
+                      SeparatorChoice separator) {
+    return BuildExportText(GraPointValues(data, fileName), format, separator);
+}
+
+QString GraCsvText(const GraData& data, const QString& fileName) {
+    return BuildCsvText(GraPointValues(data, fileName));
 }
 
 } // namespace lineora

@@ -69,5 +69,7 @@ QString FindGraPicture(const QString& appDir, const QString& graPath, const QStr
 // values.
 QString GraExportText(const GraData& data, const QString& fileName, NumberFormat format,
                       SeparatorChoice separator);
+// The same points and values as CSV (BuildCsvText).
+QString GraCsvText(const GraData& data, const QString& fileName);
 
 } // namespace lineora

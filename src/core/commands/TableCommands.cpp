@@ -3,6 +3,7 @@
 #include "core/commands/PhotometryCommands.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
+#include "core/curves/CsvExport.h"
 #include "core/curves/Export.h"
 #include "core/curves/TextFile.h"
 
@@ -16,6 +17,14 @@ namespace {
 // line feeds in it.
 QString TextOutputForExport(const TextOutput& output) {
     return WithCrLf(output.MemoText);
+}
+
+const QString kTxtFilter = QStringLiteral("Txt File (*.txt)");
+const QString kCsvFilter = QStringLiteral("CSV File (*.csv)");
+
+// Desktop file dialogs do not add the extension the filter names.
+QString WithSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + suffix : path;
 }
 
 } // namespace
@@ -49,20 +58,36 @@ void CopyExportText(State& state, Host& host) {
 
 void SaveTextOutput(State& state, Host& host) {
     state.Output.ExportText = TextOutputForExport(state.Output);
-    SaveExportText(state, host, state.Output.ExportText);
-}
-
-void SaveExportText(State& state, Host& host, const QString& text) {
-    QString path = host.SaveFileName(QStringLiteral("Txt File (*.txt)"), state.Pics.PictureDir,
-                                     state.Pics.PictureBaseName + QStringLiteral(".txt"));
+    QString chosen;
+    const QString path = host.SaveFileNameOfType(
+        kTxtFilter + QStringLiteral(";;") + kCsvFilter, state.Pics.PictureDir,
+        state.Pics.PictureBaseName + QStringLiteral(".txt"), chosen);
     if (path.isEmpty()) {
         return;
     }
-    // Desktop file dialogs do not add the extension the filter names.
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".txt");
+    if (chosen == kCsvFilter ||
+        QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
+        WriteTextFile(WithSuffix(path, QStringLiteral(".csv")), BuildCsvText(state.Store));
+        return;
     }
-    WriteTextFile(path, text + QStringLiteral("\r\n"));
+    WriteTextFile(WithSuffix(path, QStringLiteral(".txt")),
+                  state.Output.ExportText + QStringLiteral("\r\n"));
+}
+
+void SaveExportText(State& state, Host& host, const QString& text) {
+    const QString path = host.SaveFileName(kTxtFilter, state.Pics.PictureDir,
+                                           state.Pics.PictureBaseName + QStringLiteral(".txt"));
+    if (!path.isEmpty()) {
+        WriteTextFile(WithSuffix(path, QStringLiteral(".txt")), text + QStringLiteral("\r\n"));
+    }
+}
+
+void SaveCsvExport(State& state, Host& host) {
+    const QString path = host.SaveFileName(kCsvFilter, state.Pics.PictureDir,
+                                           state.Pics.PictureBaseName + QStringLiteral(".csv"));
+    if (!path.isEmpty()) {
+        WriteTextFile(WithSuffix(path, QStringLiteral(".csv")), BuildCsvText(state.Store));
+    }
 }
 
 } // namespace lineora

@@ -2,6 +2,7 @@
 
 #include "core/commands/Commands.h"
 #include "core/commands/UndoCommands.h"
+#include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
 #include "core/common/Messages.h"
 #include "core/common/NumberText.h"
@@ -9,6 +10,7 @@
 #include "core/tracing/AutoDigitize.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace lineora {
@@ -88,15 +90,31 @@ bool ConfirmAutoDigitize(State& state, Host& host) {
     return host.AskYesNo(question);
 }
 
-void RunAutoDigitize(State& state, Views& views, int threshold) {
+void RunAutoDigitize(State& state, Views& views, int threshold,
+                     const std::optional<AxisRanges>& ranges) {
     NameUserAction(state, MsgKey::StepAutoDigitize);
-    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
     const AxisLines axes = FindAxisLines(state.Pics.Clean);
+    std::optional<AxisEnds> ends;
+    if (ranges) {
+        if (const auto problem = AxisRangesProblem(*ranges, state.Setup)) {
+            throw CalcError(LoadMessage(state.Messages, *problem).toStdString());
+        }
+        ends = FindAxisEnds(state.Pics.Clean, axes);
+        if (!ends) {
+            throw CalcError(LoadMessage(state.Messages, MsgKey::AxisEndsNotFound).toStdString());
+        }
+        state.Texts = AxisTextsOf(*ranges, state.Setup, state.Texts);
+    }
+    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
     Calibration& cal = state.Cal;
     cal.ZeroPointY = axes.Row;
     cal.XMaxPointY = axes.Row;
     cal.ZeroPointX = axes.Column;
     cal.YMaxPointX = axes.Column;
+    if (ends) {
+        cal.XMaxPointX = ends->XMaxColumn;
+        cal.YMaxPointY = ends->YMaxRow;
+    }
     DrawAxes(state.Pics.Working, state.Cal, state.Setup);
     ClearCurrentLine(state);
     for (const PicturePoint& point : SampleCurve(state.Pics.Clean, axes, threshold)) {
@@ -109,12 +127,38 @@ void RunAutoDigitize(State& state, Views& views, int threshold) {
     RefreshAll(state, views);
 }
 
-bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int threshold) {
+bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int threshold,
+                               const std::optional<AxisRanges>& ranges) {
     if (!ConfirmAutoDigitize(state, host)) {
         return false;
     }
-    RunAutoDigitize(state, views, threshold);
+    RunAutoDigitize(state, views, threshold, ranges);
     return true;
+}
+
+bool AutoDigitizeFromFields(State& state, Host& host, Views& views, const AutoFields& fields) {
+    if (!fields.FindAxisEnds) {
+        return AutoDigitizeAfterQuestion(state, host, views, fields.Threshold);
+    }
+    AxisRanges ranges;
+    const std::pair<const QString*, double*> readings[] = {{&fields.MinX, &ranges.MinX},
+                                                           {&fields.MaxX, &ranges.MaxX},
+                                                           {&fields.MinY, &ranges.MinY},
+                                                           {&fields.MaxY, &ranges.MaxY}};
+    for (const auto& [text, value] : readings) {
+        try {
+            *value = static_cast<double>(ParseNumber(*text));
+        } catch (const FormatError&) {
+            host.ShowMessage(LoadMessage(state.Messages, MsgKey::AxisRangeNumber) +
+                             QuotedField(*text));
+            return false;
+        }
+    }
+    if (const auto problem = AxisRangesProblem(ranges, state.Setup)) {
+        host.ShowMessage(LoadMessage(state.Messages, *problem));
+        return false;
+    }
+    return AutoDigitizeAfterQuestion(state, host, views, fields.Threshold, ranges);
 }
 
 } // namespace lineora

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "core/calibration/AxisRanges.h"
 #include "core/commands/State.h"
 #include "core/commands/Views.h"
 #include "core/common/Host.h"
+#include "core/tracing/AutoDigitize.h"
 #include "core/tracing/ColorTracing.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace lineora {
 
@@ -48,9 +52,28 @@ bool ConfirmAutoDigitize(State& state, Host& host);
 // Finds the axes of a plain black-on-white chart in the clean copy, moves the reference points
 // onto them, and replaces the current curve with its samples (at most 30); the picture is
 // redrawn and every value refreshed (RefreshAll), whichever button or menu started it.
-void RunAutoDigitize(State& state, Views& views, int threshold);
+// With `ranges` the X-max and Y-max points go to the far ends of the axis lines
+// (FindAxisEnds) and the axis value fields take the ranges, so the values are the chart's own.
+// Ranges these settings refuse (AxisRangesProblem) or ends not found throw CalcError before
+// anything changes.
+void RunAutoDigitize(State& state, Views& views, int threshold,
+                     const std::optional<AxisRanges>& ranges = std::nullopt);
 
 // The confirmation, then on Yes RunAutoDigitize. Returns whether it ran.
-bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int threshold);
+bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int threshold,
+                               const std::optional<AxisRanges>& ranges = std::nullopt);
+
+// The automatic digitizing window's settings as the user left them.
+struct AutoFields {
+    int Threshold = kDefaultAutoThreshold;
+    bool FindAxisEnds = false;
+    QString MinX = QStringLiteral("0"), MaxX = QStringLiteral("100");
+    QString MinY = QStringLiteral("0"), MaxY = QStringLiteral("100");
+};
+
+// With FindAxisEnds the range fields are read (the system's separator) and checked first: a
+// field that holds no number or ranges the settings refuse are reported and nothing changes.
+// Then AutoDigitizeAfterQuestion, with the ranges when FindAxisEnds is on.
+bool AutoDigitizeFromFields(State& state, Host& host, Views& views, const AutoFields& fields);
 
 } // namespace lineora

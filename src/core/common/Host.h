@@ -51,6 +51,13 @@ public:
     virtual QString OpenFileName(const QString& filter, const QString& folder) = 0;
     virtual QString SaveFileName(const QString& filter, const QString& folder,
                                  const QString& proposedName) = 0;
+    // A save dialog offering several file types (filters joined by ";;"): `chosenFilter`
+    // receives the type the user left chosen. A host without types leaves it empty.
+    virtual QString SaveFileNameOfType(const QString& filter, const QString& folder,
+                                       const QString& proposedName, QString& chosenFilter) {
+        chosenFilter.clear();
+        return SaveFileName(filter, folder, proposedName);
+    }
     // For a command that asks its own overwrite question: the dialog must not ask one first.
     virtual QString SaveFileNameUnconfirmed(const QString& filter, const QString& folder,
                                             const QString& proposedName) {

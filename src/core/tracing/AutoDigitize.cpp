@@ -88,12 +88,40 @@ int DarkSideNeighbours(const QImage& picture, std::int64_t x, std::int64_t y) {
     return count;
 }
 
+// The last dark pixel met stepping from (x, y) by (dx, dy) before two light ones in a row, or
+// the start itself.
+std::int64_t LastDarkStep(const QImage& picture, std::int64_t x, std::int64_t y, int dx, int dy) {
+    std::int64_t last = 0;
+    for (std::int64_t step = 1; step - last <= 2; ++step) {
+        // Off the picture reads white, so the walk ends there too.
+        if (IsDarkAt(picture, x + dx * step, y + dy * step)) {
+            last = step;
+        }
+    }
+    return last;
+}
+
 } // namespace
 
 AxisLines FindAxisLines(const QImage& clean) {
     QImage holder;
     const QImage& picture = pixels::As32Bit(clean, holder);
     return {FindAxisRow(picture), FindAxisColumn(picture)};
+}
+
+std::optional<AxisEnds> FindAxisEnds(const QImage& clean, const AxisLines& axes) {
+    QImage holder;
+    const QImage& picture = pixels::As32Bit(clean, holder);
+    if (!IsDarkAt(picture, axes.Column, axes.Row)) {
+        return std::nullopt;
+    }
+    const std::int64_t right = LastDarkStep(picture, axes.Column, axes.Row, 1, 0);
+    const std::int64_t up = LastDarkStep(picture, axes.Column, axes.Row, 0, -1);
+    if (right == 0 || up == 0) {
+        return std::nullopt;
+    }
+    return AxisEnds{static_cast<std::int32_t>(axes.Column + right),
+                    static_cast<std::int32_t>(axes.Row - up)};
 }
 
 std::vector<PicturePoint> SampleCurve(const QImage& clean, const AxisLines& axes,

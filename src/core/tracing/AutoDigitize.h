@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace lineora {
@@ -25,6 +26,19 @@ struct AxisLines {
 // window without dark pixels gives 0. A pixel is dark when all three components are below
 // 100; off the picture it reads white.
 AxisLines FindAxisLines(const QImage& clean);
+
+// The far ends of the axis lines: the last dark pixel of the axis row going right from the
+// axis column, and of the axis column going up from the axis row.
+struct AxisEnds {
+    std::int32_t XMaxColumn = 0;
+    std::int32_t YMaxRow = 0;
+};
+
+// Walks each axis line from the corner where they meet. A gap of one pixel is stepped over (a
+// scanned line has such breaks, and tick marks cross the line and so never stop the walk); two
+// light pixels in a row end it. Nothing when the corner pixel is not dark or either line has
+// no dark pixel beyond it.
+std::optional<AxisEnds> FindAxisEnds(const QImage& clean, const AxisLines& axes);
 
 // The curve at 30 columns, 35 pixels right of the vertical axis and 15 apart: in each, the
 // first dark pixel met walking up from the axis row (to row 56 at the highest) that has at

@@ -90,6 +90,7 @@ public:
     QAction* menufromClipboard;
     QAction* menuOpenData;
     QAction* menuSaveData;
+    QAction* menuExportCsv;
     QAction* MenuExit;
     QMenu* Menu1Edit;
     QAction* menuUndo;

@@ -62,6 +62,7 @@ void TFormLineora::BuildMainMenu() {
         MakeAction(Menu1File, "menufromClipboard", QStringLiteral("From Clipboard"));
     menuOpenData = MakeAction(Menu1File, "menuOpenData", QStringLiteral("Open Data"));
     menuSaveData = MakeAction(Menu1File, "menuSaveData", QStringLiteral("Save Data"));
+    menuExportCsv = MakeAction(Menu1File, "menuExportCsv", QStringLiteral("Export CSV"));
     MenuExit = MakeAction(Menu1File, "MenuExit", QStringLiteral("E&xit"));
     AddRecentMenu(Menu1File, MenuExit, state_.Recent, [this](const QString& path) {
         Command([this, &path] { OpenRecentFile(state_, host_, *this, path); });
@@ -183,6 +184,7 @@ void TFormLineora::WireMainMenu() {
 
     connect(menuCopytoClipboard, &QAction::triggered, this, press(ButtonCopyToClipboard));
     OnTrigger(menuSaveToFile, [this] { SaveTextOutput(state_, host_); });
+    OnTrigger(menuExportCsv, [this] { SaveCsvExport(state_, host_); });
     connect(menuCleardata, &QAction::triggered, this, press(ButtonClearData));
     OnTrigger(menuDeleteAll, [this] {
         if (ConfirmUnsavedWork(state_, host_, *this)) {
@@ -208,9 +210,9 @@ void TFormLineora::WireMainMenu() {
     connect(MenuFindByColor, &QAction::triggered, this, press(ButtonFindByColor));
     connect(MenuInputColor, &QAction::triggered, this, press(ButtonInputColor));
     OnTrigger(MenuAvtomat, [this] {
-        const int threshold =
-            windows_ != nullptr ? windows_->FormAvtomat->Threshold() : kDefaultAutoThreshold;
-        AutoDigitizeAfterQuestion(state_, host_, *this, threshold);
+        const AutoFields fields =
+            windows_ != nullptr ? windows_->FormAvtomat->Fields() : AutoFields{};
+        AutoDigitizeFromFields(state_, host_, *this, fields);
     });
     OnTrigger(MenuAvtomatSetup, [this] {
         if (windows_ != nullptr) {

@@ -134,7 +134,7 @@ void TFormLineora::WireTracingWindows() {
 
     TFormAvtomat* automatic = windows_->FormAvtomat.get();
     connect(automatic, &TFormAvtomat::WorkClicked, this, [this, automatic] {
-        Command([&] { AutoDigitizeAfterQuestion(state_, host_, *this, automatic->Threshold()); });
+        Command([&] { AutoDigitizeFromFields(state_, host_, *this, automatic->Fields()); });
     });
 }
 

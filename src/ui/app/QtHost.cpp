@@ -116,10 +116,11 @@ QString QtHost::OpenFileName(const QString& filter, const QString& folder) {
 namespace {
 
 QString SaveDialog(QWidget* window, const QString& filter, const QString& folder,
-                   const QString& proposedName, QFileDialog::Options options) {
+                   const QString& proposedName, QFileDialog::Options options,
+                   QString* chosenFilter = nullptr) {
     const QString start = proposedName.isEmpty() ? folder : QDir(folder).filePath(proposedName);
-    return QFileDialog::getSaveFileName(window, QString(), start, QtFileFilter(filter), nullptr,
-                                        options);
+    return QFileDialog::getSaveFileName(window, QString(), start, QtFileFilter(filter),
+                                        chosenFilter, options);
 }
 
 } // namespace
@@ -127,6 +128,12 @@ QString SaveDialog(QWidget* window, const QString& filter, const QString& folder
 QString QtHost::SaveFileName(const QString& filter, const QString& folder,
                              const QString& proposedName) {
     return SaveDialog(window_, filter, folder, proposedName, {});
+}
+
+QString QtHost::SaveFileNameOfType(const QString& filter, const QString& folder,
+                                   const QString& proposedName, QString& chosenFilter) {
+    chosenFilter.clear();
+    return SaveDialog(window_, filter, folder, proposedName, {}, &chosenFilter);
 }
 
 QString QtHost::SaveFileNameUnconfirmed(const QString& filter, const QString& folder,

@@ -28,6 +28,8 @@ public:
     QString OpenFileName(const QString& filter, const QString& folder) override;
     QString SaveFileName(const QString& filter, const QString& folder,
                          const QString& proposedName) override;
+    QString SaveFileNameOfType(const QString& filter, const QString& folder,
+                               const QString& proposedName, QString& chosenFilter) override;
     QString SaveFileNameUnconfirmed(const QString& filter, const QString& folder,
                                     const QString& proposedName) override;
     std::optional<TColor> ChooseColor(TColor initial) override;

@@ -3,6 +3,9 @@
 #include "CommandTestSupport.h"
 #include "core/commands/Commands.h"
 #include "core/common/Color.h"
+#include "core/common/Errors.h"
+
+#include <cmath>
 
 namespace lineora::test {
 namespace {
@@ -117,6 +120,72 @@ TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) 
     const ValueEntry& first = state->Store.PointValues[1][2];
     EXPECT_NEAR(static_cast<double>(first.ValX), 35.0 / 440 * 10, 1e-12);
     EXPECT_NEAR(static_cast<double>(first.ValY), 179.0 / 280 * 3, 1e-12);
+}
+
+// Calibrated on the axis ends ----------------------------------------------------------------
+
+// Axes from (60, 400) to (60, 40) and (600, 400) with ticks, one-pixel breaks and a label two
+// pixels past each end; the curve 2 pixels high at the rounded row of f.
+struct DrawnChart {
+    ScaleKind ScaleY;
+    AxisRanges Ranges;
+    double (*F)(double);
+};
+
+double AxisT(double v, ScaleKind scale) {
+    return scale == ScaleKind::Log10 ? std::log10(v) : v;
+}
+
+QImage DrawChart(const DrawnChart& chart) {
+    QImage picture = WhitePicture(640, 480);
+    for (const QRect ink :
+         {QRect(60, 37, 1, 1), QRect(60, 40, 1, 160), QRect(60, 201, 1, 200),
+          QRect(60, 400, 240, 1), QRect(301, 400, 300, 1), QRect(603, 400, 4, 1)}) {
+        FillBox(picture, ink);
+    }
+    for (int t = 0; t < 9; ++t) {
+        FillBox(picture, {72 + 60 * t, 401, 1, 5});
+        FillBox(picture, {55, 380 - 40 * t, 5, 1});
+    }
+    const AxisRanges& r = chart.Ranges;
+    const double lowY = AxisT(r.MinY, chart.ScaleY), highY = AxisT(r.MaxY, chart.ScaleY);
+    for (int x = 60; x <= 600; ++x) {
+        const double y = chart.F(r.MinX + (x - 60) * (r.MaxX - r.MinX) / 540);
+        const double row = 400 - (AxisT(y, chart.ScaleY) - lowY) * 360 / (highY - lowY);
+        FillBox(picture, {x, static_cast<int>(std::lround(row)) - 1, 1, 2});
+    }
+    return picture;
+}
+
+TEST_F(TracingCommands, CalibratedAutoDigitizingGivesTheDrawnValues) {
+    const DrawnChart charts[] = {
+        {ScaleKind::Linear, {-2, 8, 0, 50}, [](double x) { return 10 + 3 * x + 0.2 * x * x; }},
+        {ScaleKind::Log10, {0, 10, 1, 1000}, [](double x) { return std::pow(10, 0.3 + x / 4); }}};
+    for (const DrawnChart& chart : charts) {
+        state->Setup.ScaleY = chart.ScaleY;
+        state->Pics.Clean = DrawChart(chart);
+        RunAutoDigitize(*state, views, kDefaultAutoThreshold, chart.Ranges);
+        ASSERT_EQ(Points(*state), 30);
+        const double halfPixelY =
+            (AxisT(chart.Ranges.MaxY, chart.ScaleY) - AxisT(chart.Ranges.MinY, chart.ScaleY)) / 720;
+        for (int row = 1; row <= 30; ++row) {
+            const ValueEntry& v = state->Store.PointValues[row][1];
+            const double x = static_cast<double>(v.ValX), y = static_cast<double>(v.ValY);
+            EXPECT_NEAR(AxisT(y, chart.ScaleY), AxisT(chart.F(x), chart.ScaleY), halfPixelY) << x;
+        }
+    }
+    state->Pics.Clean = WhitePicture(600, 400); // no axis ends: the work stays
+    const WorkSnapshot before = Snapshot(*state);
+    EXPECT_THROW(RunAutoDigitize(*state, views, 3, AxisRanges{0, 1, 0, 1}), CalcError);
+    EXPECT_EQ(Snapshot(*state), before);
+}
+
+TEST_F(AutoDigitizing, ARangeFieldWithoutNumberChangesNothing) {
+    const WorkSnapshot before = Snapshot(*state);
+    EXPECT_FALSE(AutoDigitizeFromFields(*state, host, views, {.FindAxisEnds = true, .MaxX = "1x"}));
+    EXPECT_EQ(Snapshot(*state), before);
+    EXPECT_EQ(host.Shown,
+              QStringList{LoadMessage(state->Messages, "msgAxisRangeNumber") + " (\"1x\")"});
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/curves/CsvExport.h"
 #include "core/curves/Export.h"
 #include "core/curves/TableCells.h"
 
@@ -10,8 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace lineora::test {
 namespace {
@@ -178,6 +186,56 @@ TEST(ExportText, TheMemoGivesTheTextAWholeBuildGives) {
             change();
         }
     }
+}
+
+// A reader as data tools have one: quoted fields with doubled quotes, rows ended by CR LF (a
+// lone CR or LF stays in its field, a row without its CR LF is lost).
+std::vector<QStringList> ReadCsv(const QString& text) {
+    std::vector<QStringList> rows;
+    QStringList row{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (quoted && text.mid(i, 2) == QLatin1String("\"\"")) {
+            row.back() += text[i++];
+        } else if (text[i] == u'"') {
+            quoted = !quoted;
+        } else if (!quoted && text[i] == u',') {
+            row << QString();
+        } else if (!quoted && text.mid(i, 2) == QLatin1String("\r\n")) {
+            rows.push_back(std::exchange(row, {QString()}));
+            ++i;
+        } else {
+            row.back() += text[i];
+        }
+    }
+    return rows;
+}
+
+TEST(CsvText, ReadsBackTheHeaderEveryValueAndQuotedFields) {
+    const double inf = HUGE_VAL, nan = std::nan("");
+    const std::array<double, 8> values{0.1, 1.0 / 3, -2.5e-300, 1e21, -0.0, 5e-324, -inf, DBL_MAX};
+    PointStore store;
+    PutPoint(store, 4, nan, -nan); // after curve 2's rows
+    for (const double v : values) {
+        PutPoint(store, 2, v, inf);
+    }
+    const std::vector<QStringList> rows = ReadCsv(BuildCsvText(store));
+    ASSERT_EQ(rows.size(), values.size() + 2);
+    EXPECT_EQ(rows.front(), QStringList({"curve", "x", "y"}));
+    EXPECT_EQ(rows.back(), QStringList({"4", "nan", "nan"}));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double x = std::strtod(rows[i + 1][1].toLatin1().constData(), nullptr);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(x), std::bit_cast<std::uint64_t>(values[i])) << i;
+        EXPECT_EQ(rows[i + 1][0] + rows[i + 1][2], "2inf");
+    }
+    const QStringList fields{"a,b", "say \"hi\"", "two\r\nlines", "lone\nfeed", ""};
+    QString line;
+    for (const QString& field : fields) {
+        AppendCsvField(line, field);
+        line += u',';
+    }
+    line.back() = u'\r';
+    EXPECT_EQ(ReadCsv(line + u'\n'), std::vector<QStringList>{fields}) << line.toStdString();
 }
 
 } // namespace
