@@ -77,6 +77,7 @@ void RectifyCornerClick(State& state, Host& host, Views& views) {
         quad[i] = QPointF(corners[i].X, corners[i].Y);
     }
     corners.clear();
+    views.ShowStatus(kRectifyStatusPanel, QString());
     bool asked = false;
     try {
         asked = RectifyToCorners(state, host, views, quad);

@@ -77,8 +77,7 @@ const std::pair<QLatin1String, const char*> kBuiltInMessages[] = {
     {MsgKey::StepAutoDigitize, "Automatic digitizing"},
     {MsgKey::StepZoneSearch, "Zone search"},
     {MsgKey::StepRectify, "Rectify"},
-    {MsgKey::RectifyCornersLeft, "Rectify: click %1 more corner(s) of a rectangle on the chart, "
-                                 "in any order (Escape cancels)"},
+    {MsgKey::RectifyCornersLeft, "Corners to click: %1"},
     {MsgKey::RectifyNotConvex, "These four corners do not form a convex quadrilateral: two are "
                                "the same point, three lie on a line or one lies inside the "
                                "triangle of the others. Click the four corners again."},

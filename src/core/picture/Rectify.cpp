@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lineora {
 
@@ -23,10 +24,8 @@ constexpr double kFlatSine = 1e-6;
 // No photographed chart needs a longer side; beyond it the size is a slip of the hand.
 constexpr int kLongestSide = 1'000'000;
 // Adding and taking away 1.5 * 2^52 rounds a double below 2^51 to a whole number, ties to
-// even as RoundHalfEven does, without a library call; positions beyond kFarAway are off every
-// picture anyway.
+// even as RoundHalfEven does, without a library call; anything larger is off every picture.
 constexpr double kRoundingBias = 6755399441055744.0;
-constexpr double kFarAway = 1e12;
 constexpr int kBlockRows = 64;
 
 double Cross(QPointF a, QPointF b) {
@@ -95,47 +94,63 @@ public:
     Squarer(const QImage& source, const QTransform& map, QImage& target)
         : sourceBits_(source.constBits()), sourceStride_(source.bytesPerLine()),
           sourceWidth_(source.width()), sourceHeight_(source.height()), targetBits_(target.bits()),
-          targetStride_(target.bytesPerLine()), targetWidth_(target.width()), map_(map) {}
+          targetStride_(target.bytesPerLine()), targetWidth_(target.width()), map_(map) {
+        const auto columns = static_cast<std::size_t>(targetWidth_);
+        columnX_.resize(columns);
+        columnY_.resize(columns);
+        columnW_.resize(columns);
+        for (std::size_t x = 0; x < columns; ++x) {
+            columnX_[x] = map.m11() * static_cast<double>(x);
+            columnY_[x] = map.m12() * static_cast<double>(x);
+            columnW_[x] = map.m13() * static_cast<double>(x);
+        }
+    }
 
     void SquareRows(int top, int bottom) const {
         for (int y = top; y < bottom; ++y) {
-            SquareRow(y);
+            for (int left = 0; left < targetWidth_; left += kStripWidth) {
+                SquareStrip(y, left, std::min(targetWidth_, left + kStripWidth));
+            }
         }
     }
 
 private:
-    // The homogeneous position steps by a constant along the row; only the weight's inverse
-    // is a division.
-    void SquareRow(int y) const {
-        double hx = map_.m21() * y + map_.m31();
-        double hy = map_.m22() * y + map_.m32();
-        double hw = map_.m23() * y + map_.m33();
-        auto* out = reinterpret_cast<QRgb*>(targetBits_ + y * targetStride_);
-        for (int x = 0; x < targetWidth_; ++x) {
-            out[x] = SourceOrWhite(hx, hy, hw);
-            hx += map_.m11();
-            hy += map_.m12();
-            hw += map_.m13();
-        }
-    }
+    static constexpr int kStripWidth = 256;
 
-    QRgb SourceOrWhite(double hx, double hy, double hw) const {
-        if (!(hw > 0)) {
-            return kWhiteRgb;
+    // Two passes over a strip of the row: the source pixel of each result pixel (-1 for white),
+    // a loop without branches that the compiler turns into vector code, then the copying. The
+    // homogeneous position is the row's plus the column's, so only the weight's inverse is a
+    // division.
+    void SquareStrip(int y, int left, int right) const {
+        const double rowX = map_.m21() * y + map_.m31();
+        const double rowY = map_.m22() * y + map_.m32();
+        const double rowW = map_.m23() * y + map_.m33();
+        const double width = sourceWidth_;
+        const double height = sourceHeight_;
+        std::array<std::int32_t, kStripWidth> fromX;
+        std::array<std::int32_t, kStripWidth> fromY;
+        const int count = right - left;
+        const double* columnX = columnX_.data() + left;
+        const double* columnY = columnY_.data() + left;
+        const double* columnW = columnW_.data() + left;
+        for (int i = 0; i < count; ++i) {
+            const double weight = rowW + columnW[i];
+            const double inverse = 1.0 / weight;
+            const double wholeX = ((rowX + columnX[i]) * inverse + kRoundingBias) - kRoundingBias;
+            const double wholeY = ((rowY + columnY[i]) * inverse + kRoundingBias) - kRoundingBias;
+            // A weight of 0 or less lies behind the camera; NaN and infinities fail every test.
+            // Every test is made (& rather than &&), which keeps the loop free of branches.
+            const bool inside =
+                (weight > 0) & (wholeX >= 0) & (wholeX < width) & (wholeY >= 0) & (wholeY < height);
+            fromX[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(inside ? wholeX : -1.0);
+            fromY[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(inside ? wholeY : 0.0);
         }
-        const double inverse = 1.0 / hw;
-        const double sx = hx * inverse;
-        const double sy = hy * inverse;
-        if (!(std::fabs(sx) < kFarAway && std::fabs(sy) < kFarAway)) {
-            return kWhiteRgb;
+        auto* out = reinterpret_cast<QRgb*>(targetBits_ + y * targetStride_) + left;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+            out[i] = fromX[i] < 0 ? kWhiteRgb
+                                  : reinterpret_cast<const QRgb*>(
+                                        sourceBits_ + fromY[i] * sourceStride_)[fromX[i]];
         }
-        const double wholeX = (sx + kRoundingBias) - kRoundingBias;
-        const double wholeY = (sy + kRoundingBias) - kRoundingBias;
-        if (wholeX < 0 || wholeY < 0 || wholeX >= sourceWidth_ || wholeY >= sourceHeight_) {
-            return kWhiteRgb;
-        }
-        return reinterpret_cast<const QRgb*>(
-            sourceBits_ + static_cast<qsizetype>(wholeY) * sourceStride_)[static_cast<int>(wholeX)];
     }
 
     const uchar* sourceBits_;
@@ -145,6 +160,7 @@ private:
     qsizetype targetStride_;
     int targetWidth_;
     QTransform map_;
+    std::vector<double> columnX_, columnY_, columnW_;
 };
 
 } // namespace
