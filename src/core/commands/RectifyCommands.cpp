@@ -83,6 +83,7 @@ void RectifyCornerClick(State& state, Host& host, Views& views) {
         asked = RectifyToCorners(state, host, views, quad);
     } catch (...) {
         RedrawPicture(state, views);
+        ShowCornersLeft(state, views);
         throw;
     }
     if (asked) {
