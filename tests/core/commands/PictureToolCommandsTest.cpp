@@ -110,6 +110,10 @@ TEST_F(RectifyTool, CancelledRefusedOrDroppedLeavesTheWorkAndRecordsNoStep) {
     EXPECT_NE(state->Pics.Working, before.Working); // the two marks
     MainWindowKeyDown(*state, host, views, Key::Escape);
     EXPECT_EQ(Snapshot(*state), before);
+    EnterRectifyTool(*state, views); // another tool cancels too
+    Click({{100, 100}});
+    SetPointMode(*state, views);
+    EXPECT_EQ(Snapshot(*state), before);
 
     EnterRectifyTool(*state, views);
     Click({{100, 100}, {300, 100}, {500, 100}, {300, 400}});
