@@ -10,6 +10,7 @@
 #include "core/common/Errors.h"
 #include "core/common/Messages.h"
 #include "core/picture/Pictures.h"
+#include "core/picture/Rectify.h"
 #include "core/picture/Rotation.h"
 #include "core/picture/SpeckCleaning.h"
 #include "core/tracing/AutoDigitize.h"
@@ -132,6 +133,22 @@ QString OutputOption(const ParsedArguments& parsed, const QString& command) {
     return output;
 }
 
+// A corner as X,Y: picture pixels from 0, left and top, "." before any decimals.
+QPointF CornerArgument(const QString& text) {
+    const QStringList xy = text.split(QLatin1Char(','));
+    bool xOk = false, yOk = false;
+    QPointF corner;
+    if (xy.size() == 2) {
+        corner.setX(QLocale::c().toDouble(xy[0].trimmed(), &xOk));
+        corner.setY(QLocale::c().toDouble(xy[1].trimmed(), &yOk));
+    }
+    if (!xOk || !yOk || !std::isfinite(corner.x()) || !std::isfinite(corner.y())) {
+        throw UsageError(
+            QStringLiteral("a corner is given as X,Y in pixels, not \"%1\"").arg(text));
+    }
+    return corner;
+}
+
 // A picture read, changed and written as a 24-bit BMP.
 int TransformPicture(ConsoleHost& console, const QString& in, const QString& out,
                      const std::function<QImage(QImage)>& transform) {
@@ -207,6 +224,32 @@ int RunRotateCommand(const QStringList& arguments, const QString&, ConsoleHost& 
         }
         RotatePicture(picture, theta, frame, rotated);
         return rotated;
+    });
+}
+
+int RunRectifyCommand(const QStringList& arguments, const QString&, ConsoleHost& console) {
+    QStringList files;
+    Quad corners;
+    try {
+        files = ExpectFiles(ParseArguments(arguments, {}), 6,
+                            QStringLiteral("X1,Y1 X2,Y2 X3,Y3 X4,Y4 IN OUT.bmp"));
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            corners[i] = CornerArgument(files[static_cast<int>(i)]);
+        }
+        PlanRectify(corners, 1, 1); // every refusal that the picture does not decide
+    } catch (const UsageError& error) {
+        return console.ComplainOfUsage(error);
+    } catch (const CalcError& error) {
+        return console.ComplainOfUsage(UsageError(QString::fromUtf8(error.what())));
+    }
+    return TransformPicture(console, files[4], files[5], [&corners](QImage picture) {
+        const RectifyPlan plan = PlanRectify(corners, picture.width(), picture.height());
+        QImage rectified(plan.Size, QImage::Format_RGB32);
+        if (rectified.isNull()) {
+            return rectified;
+        }
+        RectifyPicture(picture, plan, rectified);
+        return rectified;
     });
 }
 

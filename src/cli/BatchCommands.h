@@ -17,6 +17,7 @@ class ConsoleHost;
 int RunCleanSpecksCommand(const QStringList& arguments, const QString& appDir,
                           ConsoleHost& console);
 int RunRotateCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console);
+int RunRectifyCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console);
 int RunAutoCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console);
 int RunTraceColorCommand(const QStringList& arguments, const QString& appDir, ConsoleHost& console);
 

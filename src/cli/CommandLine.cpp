@@ -32,6 +32,7 @@ constexpr char kHelpText[] =
     "       lineora --export --csv FILE.gra\n"
     "       lineora --clean-specks IN OUT.bmp\n"
     "       lineora --rotate DEGREES IN OUT.bmp\n"
+    "       lineora --rectify X1,Y1 X2,Y2 X3,Y3 X4,Y4 IN OUT.bmp\n"
     "       lineora --auto [--x-range MIN:MAX --y-range MIN:MAX] [--threshold N] PICTURE\n"
     "                             -o WORK.gra\n"
     "       lineora --trace-color --criterion color|black|special|color2 [--color 0xBBGGRR]\n"
@@ -70,6 +71,14 @@ constexpr char kHelpText[] =
     "                      Turn a tilted scan whose X axis rises DEGREES (counter-clockwise,\n"
     "                      between -90 and 90) so that the axis lies level, as the rotate\n"
     "                      button does; corners the scan does not cover are white.\n"
+    "  --rectify X1,Y1 X2,Y2 X3,Y3 X4,Y4 IN OUT.bmp\n"
+    "                      Square a photographed chart as the rectify button does: the four\n"
+    "                      corners of a rectangle of the chart (usually the plot frame), in\n"
+    "                      pixels from 0, left and top, in any order, become an axis-aligned\n"
+    "                      rectangle as wide and high as the mean of its opposite sides.\n"
+    "                      The picture keeps its size (grown if the rectangle needs more);\n"
+    "                      what the photograph does not cover is white. Corners that do not\n"
+    "                      form a convex quadrilateral are wrong arguments.\n"
     "  --auto PICTURE -o WORK.gra\n"
     "                      Digitize a plain black-on-white chart into curve 1: the axes are\n"
     "                      found in the picture, the other values come from lineora3.Ini\n"
@@ -278,6 +287,9 @@ PictureCommand PictureCommandOf(const QString& option) {
     }
     if (option == QLatin1String("--rotate")) {
         return RunRotateCommand;
+    }
+    if (option == QLatin1String("--rectify")) {
+        return RunRectifyCommand;
     }
     if (option == QLatin1String("--auto")) {
         return RunAutoCommand;

@@ -39,6 +39,11 @@ TEST_F(PictureForms, CleanSpecksAndRotateWriteTheirPictures) {
         Succeed({"--rotate", degrees, Path("scan.png"), "@/turned.bmp"});
         EXPECT_EQ(QImage(Path("turned.bmp")).size(), size) << degrees;
     }
+    // A 40 x 30 rectangle squared in place: its corners' pixels come back where they were.
+    scan.setPixel(70, 40, qRgb(255, 0, 0));
+    Succeed({"--rectify", "70,40", "30,10", "70,10", "30,40", Save(scan, "tilted.png"),
+             "@/square.bmp"});
+    EXPECT_EQ(QImage(Path("square.bmp")).pixelColor(70, 40), QColor(Qt::red));
 }
 
 // A plain black-on-white chart: 1-pixel axes at column 40 and row 250, a 3-pixel line at 150.

@@ -58,6 +58,7 @@ TEST_F(MainWindowTest, EachToolButtonTakesItsModeAndIsShownForIt) {
           {&MainToolbar::ButtonErazer, Tool::Eraser, CursorId::Eraser},
           {&MainToolbar::ButtonPasteLine, Tool::Zone, CursorId::ZoneBrush},
           {&MainToolbar::ButtonZoom, Tool::Zoom, CursorId::Zoom},
+          {&MainToolbar::BitBtnRectify, Tool::Rectify, CursorId::Diag},
           {&MainToolbar::SpeedButtonNoneRezim, Tool::None, CursorId::Diag}}) {
         QToolButton* button = main->*tool.button;
         SCOPED_TRACE(button->objectName().toStdString());

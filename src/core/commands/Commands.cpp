@@ -4,6 +4,7 @@
 #include "core/commands/BrightLineCommands.h"
 #include "core/commands/Configuration.h"
 #include "core/commands/PhotometryCommands.h"
+#include "core/commands/RectifyCommands.h"
 #include "core/commands/StripModeCommands.h"
 #include "core/commands/UndoCommands.h"
 #include "core/common/Errors.h"
@@ -39,6 +40,7 @@ void RedrawPicture(State& state, Views& views) {
     if (state.Main.SpecialMode == kBrightLineMode) {
         DrawBrightLines(state.BrightLines, state.Pics.Working, state.Setup.LineColors);
     }
+    DrawRectifyCorners(state);
     // The crosshair last, over the marks, so that the next move inverts back exactly what the
     // overlay drew. One that was taken off (a tool change, a new picture) stays off until the
     // mouse places it again.
@@ -83,7 +85,16 @@ void DrawCurveMark(State& state, std::int32_t x, std::int32_t y, int curve) {
 }
 
 void SetToolMode(State& state, Views& views, Tool toolMode, CursorId cursor) {
+    // Another tool, or the rectify tool chosen again, forgets the corners clicked so far.
+    if (state.Main.ToolMode == Tool::Rectify && toolMode != Tool::Rectify) {
+        views.ShowStatus(kRectifyStatusPanel, QString());
+    }
+    const bool cornersMarked = !state.Main.RectifyCorners.empty();
+    state.Main.RectifyCorners.clear();
     state.Main.ToolMode = toolMode;
+    if (cornersMarked) {
+        RedrawPicture(state, views);
+    }
     // Only point mode moves the crosshair; left under another tool it would never be erased.
     if (!StepCrosshairLive(state)) {
         HideStepCrosshair(state, views);

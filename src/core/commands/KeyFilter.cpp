@@ -1,6 +1,7 @@
 #include "core/commands/KeyFilter.h"
 
 #include "core/commands/Commands.h"
+#include "core/commands/RectifyCommands.h"
 #include "core/commands/UndoCommands.h"
 #include "core/common/NumberText.h"
 
@@ -56,8 +57,12 @@ void MainWindowKeyDown(State& state, Host& host, Views& views, Key key) {
         RedoWork(state, views);
         return;
     }
-    const Step step = ArrowStep(key);
     const Tool mode = state.Main.ToolMode;
+    if (key == Key::Escape && mode == Tool::Rectify) {
+        CancelRectifyTool(state, views);
+        return;
+    }
+    const Step step = ArrowStep(key);
     if (mode == Tool::SetPoint) {
         if (key == Key::Space) {
             state.Cal.MousePicX = state.Main.HoverPicX;

@@ -6,7 +6,7 @@
 
 namespace lineora {
 
-enum class Key { Other, Q, Up, Down, Left, Right, Space, Undo, Redo };
+enum class Key { Other, Q, Up, Down, Left, Right, Space, Undo, Redo, Escape };
 
 // Every key pressed while the main window is active comes here and is consumed.
 void MainWindowKeyDown(State& state, Host& host, Views& views, Key key);

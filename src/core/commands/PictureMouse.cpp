@@ -3,6 +3,7 @@
 #include "core/commands/BrightLineCommands.h"
 #include "core/commands/Commands.h"
 #include "core/commands/PhotometryCommands.h"
+#include "core/commands/RectifyCommands.h"
 #include "core/commands/StatusBar.h"
 #include "core/commands/StripModeCommands.h"
 #include "core/common/Errors.h"
@@ -147,6 +148,11 @@ void ToolClick(State& state, Host& host, Views& views, std::uint32_t shift) {
     case Tool::BrightLine:
         if (shift == Left) {
             BrightLineClick(state, host, views);
+        }
+        break;
+    case Tool::Rectify:
+        if (shift == Left) {
+            RectifyCornerClick(state, host, views);
         }
         break;
     case Tool::PolarI0:

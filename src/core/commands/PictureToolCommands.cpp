@@ -2,6 +2,7 @@
 // axis and cleaning it of specks. Both show their result and let the user keep or drop it.
 
 #include "core/commands/Commands.h"
+#include "core/commands/PictureToolSupport.h"
 #include "core/commands/ProgressScope.h"
 #include "core/commands/UndoCommands.h"
 
@@ -17,8 +18,6 @@
 
 namespace lineora {
 
-namespace {
-
 QString NoMemoryText(const QString& task, int width, int height) {
     return QStringLiteral("There is not enough memory to %1 a picture of %2 x %3 pixels. The "
                           "picture is left as it was.")
@@ -27,10 +26,7 @@ QString NoMemoryText(const QString& task, int width, int height) {
         .arg(height);
 }
 
-// The working image at the frame's size; its buffer is kept when it already fits. False when
-// memory ran out, with the working image untouched.
-bool PrepareFrameBuffer(QImage& working, const RotatedFrame& frame) {
-    const QSize size(frame.Width, frame.Height);
+bool PrepareFrameBuffer(QImage& working, QSize size) {
     if (working.size() == size && working.format() == QImage::Format_RGB32 &&
         working.isDetached()) {
         return true;
@@ -43,12 +39,13 @@ bool PrepareFrameBuffer(QImage& working, const RotatedFrame& frame) {
     return true;
 }
 
-// The picture view takes the stored picture's size again.
 void ShowStoredSize(State& state, Views& views) {
     state.Pics.PictureWidth = state.Pics.Clean.width();
     state.Pics.PictureHeight = state.Pics.Clean.height();
     views.ViewScaleChanged();
 }
+
+namespace {
 
 // The turned picture becomes the stored one, with the reference points 50 pixels in from its
 // edges, the axes level and locked at a right angle, and every curve emptied: the old points
@@ -89,7 +86,7 @@ void RotateToXAxis(State& state, Host& host, Views& views) {
     if (!host.AskYesNo(LoadMessage(state.Messages, MsgKey::LevelXAxis))) {
         return;
     }
-    if (!PrepareFrameBuffer(state.Pics.Working, frame)) {
+    if (!PrepareFrameBuffer(state.Pics.Working, QSize(frame.Width, frame.Height))) {
         host.ShowMessage(NoMemoryText(QStringLiteral("turn"), state.Pics.PictureWidth,
                                       state.Pics.PictureHeight));
         return;

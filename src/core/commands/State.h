@@ -20,6 +20,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 namespace lineora {
 
@@ -36,6 +37,8 @@ struct MainState {
     std::int32_t ScaleIndex = kScaleOneToOne;
     std::int32_t HoverPicX = 0, HoverPicY = 0;
     std::int32_t ThreeClickStep = 1;
+    // The corners clicked so far with the rectify tool, marked on the picture until the fourth.
+    std::vector<PicturePoint> RectifyCorners;
     bool Panning = false;
     std::int32_t PanStartX = 0, PanStartY = 0;
     InkLimits DarkLimit;

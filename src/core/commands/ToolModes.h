@@ -22,6 +22,8 @@ enum class Tool : std::int32_t {
     StripSample = 13,
     // The bright-line window: trace the line through the click.
     BrightLine = 14,
+    // Four clicks on the corners of a rectangle of the chart square the picture.
+    Rectify = 15,
     // One-shot picks of the photometric modes' dialogs; each click returns to SetPoint.
     PolarI0 = 16,    // light-distribution table: axial intensity
     PolarI180 = 17,  // light-distribution table: intensity at 180 degrees

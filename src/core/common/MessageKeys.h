@@ -77,5 +77,12 @@ inline constexpr QLatin1String StepPaste{"msgStepPaste"};
 inline constexpr QLatin1String StepColourTrace{"msgStepColourTrace"};
 inline constexpr QLatin1String StepAutoDigitize{"msgStepAutoDigitize"};
 inline constexpr QLatin1String StepZoneSearch{"msgStepZoneSearch"};
+inline constexpr QLatin1String StepRectify{"msgStepRectify"};
+
+// The rectify tool: the corners still to click (%1), corners that form no convex
+// quadrilateral, and the question after squaring.
+inline constexpr QLatin1String RectifyCornersLeft{"msgRectifyCornersLeft"};
+inline constexpr QLatin1String RectifyNotConvex{"msgRectifyNotConvex"};
+inline constexpr QLatin1String KeepRectifiedPicture{"msgKeepRectified"};
 
 } // namespace lineora::MsgKey

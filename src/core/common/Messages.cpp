@@ -81,6 +81,12 @@ const std::pair<QLatin1String, const char*> kBuiltInMessages[] = {
     {MsgKey::StepColourTrace, "Colour tracing"},
     {MsgKey::StepAutoDigitize, "Automatic digitizing"},
     {MsgKey::StepZoneSearch, "Zone search"},
+    {MsgKey::StepRectify, "Rectify"},
+    {MsgKey::RectifyCornersLeft, "Corners to click: %1"},
+    {MsgKey::RectifyNotConvex, "These four corners do not form a convex quadrilateral: two are "
+                               "the same point, three lie on a line or one lies inside the "
+                               "triangle of the others. Click the four corners again."},
+    {MsgKey::KeepRectifiedPicture, "Keep the rectified picture?"},
 };
 
 } // namespace

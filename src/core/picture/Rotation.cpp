@@ -3,17 +3,13 @@
 #include "core/common/Errors.h"
 #include "core/common/Rounding.h"
 #include "core/picture/PixelAccess.h"
+#include "core/picture/TwoThreadRows.h"
 
 #include <algorithm>
-#include <array>
-#include <atomic>
-#include <barrier>
 #include <cmath>
-#include <exception>
 #include <limits>
 #include <numbers>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace lineora {
@@ -122,46 +118,6 @@ private:
     std::vector<double> columnCos_, columnSin_;
 };
 
-// Bands of two row blocks, one block per thread. Between bands both threads wait while the
-// calling thread reports, so a repaint in the report never meets a half-written row.
-void TurnInTwoThreads(const Turner& turner, int rows, const std::function<void(int)>& progress) {
-    std::barrier<> band(2);
-    std::atomic<bool> stop{false};
-    std::array<std::exception_ptr, 2> failures;
-    const auto runPart = [&](int part) {
-        for (int top = 0; top < rows; top += 2 * kBlockRows) {
-            const int from = std::min(rows, top + part * kBlockRows);
-            const int to = std::min(rows, from + kBlockRows);
-            if (from < to && !stop.load()) {
-                try {
-                    turner.TurnRows(from, to);
-                } catch (...) {
-                    failures[static_cast<std::size_t>(part)] = std::current_exception();
-                    stop.store(true);
-                }
-            }
-            band.arrive_and_wait();
-            if (part == 0 && progress && !stop.load()) {
-                try {
-                    progress(std::min(rows, top + 2 * kBlockRows));
-                } catch (...) {
-                    failures[0] = std::current_exception();
-                    stop.store(true);
-                }
-            }
-            band.arrive_and_wait();
-        }
-    };
-    std::thread helper(runPart, 1);
-    runPart(0);
-    helper.join();
-    for (const std::exception_ptr& failure : failures) {
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
-    }
-}
-
 } // namespace
 
 RotatedFrame RotatedFrameOf(std::int32_t width, std::int32_t height, double theta) {
@@ -198,14 +154,9 @@ void RotatePicture(const QImage& source, double theta, const RotatedFrame& frame
     const QImage& source32 = pixels::As32Bit(source, holder);
     // Built here, so that target.bits() detaches a shared buffer before any thread writes.
     const Turner turner(source32, theta, frame, target);
-    if (frame.Height <= kBlockRows) {
-        turner.TurnRows(0, frame.Height);
-        if (progress) {
-            progress(frame.Height);
-        }
-        return;
-    }
-    TurnInTwoThreads(turner, frame.Height, progress);
+    RunRowsInTwoThreads(
+        frame.Height, kBlockRows, [&turner](int from, int to) { turner.TurnRows(from, to); },
+        progress);
 }
 
 } // namespace lineora

@@ -117,6 +117,7 @@ public:
     QAction* MenuOnDeltaX;
     QMenu* Menu1Action;
     QAction* MenuClearGrafik;
+    QAction* MenuRectify;
     QAction* MenuPasteLine;
     QAction* MenuFindOnLine;
     QAction* MenuFindByColor;

@@ -103,6 +103,8 @@ void TFormLineora::BuildMainMenu() {
     Menu1Action = MakeMenu(MainMenu1, "Menu1Action", QStringLiteral("Action"));
     MenuClearGrafik =
         MakeAction(Menu1Action, "MenuClearGrafik", QStringLiteral("Очистка от мусора"));
+    MenuRectify =
+        MakeAction(Menu1Action, "MenuRectify", QStringLiteral("Выравнивание перспективы"));
     MenuPasteLine = MakeAction(Menu1Action, "MenuPasteLine", QStringLiteral("Выделить зону"));
     MenuFindOnLine = MakeAction(Menu1Action, "MenuFindOnLine", QStringLiteral("Поиск в зоне"));
     MenuFindByColor =
@@ -205,6 +207,7 @@ void TFormLineora::WireMainMenu() {
               [this] { SwitchStepX(state_, host_, *this, !ButtonStepX->isChecked()); });
 
     connect(MenuClearGrafik, &QAction::triggered, this, press(ButtonClearImage));
+    connect(MenuRectify, &QAction::triggered, this, press(BitBtnRectify));
     connect(MenuPasteLine, &QAction::triggered, this, press(ButtonPasteLine));
     connect(MenuFindOnLine, &QAction::triggered, this, press(ButtonFindOnLine));
     connect(MenuFindByColor, &QAction::triggered, this, press(ButtonFindByColor));

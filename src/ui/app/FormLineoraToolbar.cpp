@@ -6,6 +6,7 @@
 #include "core/commands/BrightLineCommands.h"
 #include "core/commands/Commands.h"
 #include "core/commands/PhotometryCommands.h"
+#include "core/commands/RectifyCommands.h"
 #include "ui/FormControls.h"
 #include "ui/app/Glyphs.h"
 #include "ui/app/Windows.h"
@@ -122,9 +123,11 @@ std::span<const TFormLineora::ToolbarButton> TFormLineora::ToolbarButtons() {
           [](F& f, bool) { f.OpenColourTracing(); }},
         B{&F::BitBtnRotateAlfa, "BitBtnRotateAlfa", kRow1, 592, K::Push, Glyph::Rotate,
           [](F& f, bool) { RotateToXAxis(f.state_, f.host_, f); }},
-        B{&F::ButtonClearImage, "ButtonClearImage", kRow1, 624, K::Push, Glyph::CleanPicture,
+        B{&F::BitBtnRectify, "BitBtnRectify", kRow1, 616, K::Tool, Glyph::Rectify,
+          [](F& f, bool) { EnterRectifyTool(f.state_, f); }, E{.tool = Tool::Rectify}},
+        B{&F::ButtonClearImage, "ButtonClearImage", kRow1, 648, K::Push, Glyph::CleanPicture,
           [](F& f, bool) { CleanPictureSpecks(f.state_, f.host_, f); }},
-        B{&F::SpeedButtonNoneRezim, "SpeedButtonNoneRezim", kRow1, 656, K::Tool, Glyph::NoTool,
+        B{&F::SpeedButtonNoneRezim, "SpeedButtonNoneRezim", kRow1, 680, K::Tool, Glyph::NoTool,
           [](F& f, bool) { SetToolMode(f.state_, f, Tool::None, CursorId::Diag); },
           E{.tool = Tool::None, .width = kNarrowButton}},
 

@@ -9,7 +9,7 @@ namespace lineora {
 namespace {
 
 // File names under resources/icons, in the order of the Glyph enum.
-constexpr std::array<const char*, 37> kGlyphFiles{
+constexpr std::array<const char*, 38> kGlyphFiles{
     "open-picture",  "from-clipboard", "save-picture", "copy-to-clipboard", "zero-point",
     "x-max-point",   "y-max-point",    "three-clicks", "set-point",         "eraser",
     "clear-line",    "zone-brush",     "find-in-zone", "pipette",           "find-by-color",
@@ -17,9 +17,9 @@ constexpr std::array<const char*, 37> kGlyphFiles{
     "axis-90",       "step-x",         "setup",        "axis-values",       "table",
     "text-output",   "magnifier",      "pin",          "special-points",    "straightener",
     "bright-line",   "polar-table",    "double-axis",  "palette",           "zoom-tool",
-    "cursor-choice", "program",
+    "cursor-choice", "program",        "rectify",
 };
-static_assert(kGlyphFiles.size() == static_cast<std::size_t>(Glyph::Program) + 1,
+static_assert(kGlyphFiles.size() == static_cast<std::size_t>(Glyph::Rectify) + 1,
               "one picture per glyph");
 
 QString ResourceOf(Glyph glyph) {

@@ -45,6 +45,7 @@ enum class Glyph {
     ZoomTool,
     CursorChoice,
     Program,
+    Rectify,
 };
 
 inline constexpr int kGlyphSize = 22;

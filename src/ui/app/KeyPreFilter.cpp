@@ -19,6 +19,8 @@ Key KeyOfQtKey(int qtKey) {
         return Key::Right;
     case Qt::Key_Space:
         return Key::Space;
+    case Qt::Key_Escape:
+        return Key::Escape;
     default:
         return Key::Other;
     }

@@ -32,6 +32,7 @@ struct MainToolbar {
     QToolButton* ButtonInputColor = nullptr;
     QToolButton* ButtonFindByColor = nullptr;
     QToolButton* BitBtnRotateAlfa = nullptr;
+    QToolButton* BitBtnRectify = nullptr;
     QToolButton* ButtonClearImage = nullptr;
     QToolButton* SpeedButtonNoneRezim = nullptr;
     // Second row.

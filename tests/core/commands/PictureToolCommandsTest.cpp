@@ -1,6 +1,10 @@
 #include "CommandTestSupport.h"
 #include "core/commands/Commands.h"
+#include "core/commands/KeyFilter.h"
+#include "core/commands/PictureMouse.h"
+#include "core/commands/RectifyCommands.h"
 #include "core/commands/StraightenCommands.h"
+#include "core/commands/UndoCommands.h"
 #include "core/common/Errors.h"
 #include "core/common/MessageKeys.h"
 #include "core/picture/Overlay.h"
@@ -83,6 +87,70 @@ TEST_F(PictureTools, CleaningAtOneToOneKeptOrDropped) {
     const QImage shown = state->Pics.Working.copy();
     RedrawPicture(*state, views);
     EXPECT_EQ(state->Pics.Working, shown); // axes and marks are back on the cleaned picture
+}
+
+// The rectify tool through the picture's mouse and keys, each click a user action.
+class RectifyTool : public PictureTools {
+protected:
+    void Click(std::initializer_list<PicturePoint> corners) {
+        for (const PicturePoint& at : corners) {
+            RunUserAction(*state, host,
+                          [&] { PictureMouseDown(*state, host, views, Shift::Left, at.X, at.Y); });
+        }
+    }
+    QString Message(QLatin1String key) const { return LoadMessage(state->Messages, key); }
+};
+
+TEST_F(RectifyTool, CancelledRefusedOrDroppedLeavesTheWorkAndRecordsNoStep) {
+    StartNewWork(*state);
+    const WorkSnapshot before = Snapshot(*state);
+    EnterRectifyTool(*state, views);
+    Click({{100, 100}, {500, 90}});
+    EXPECT_EQ(views.Status[kRectifyStatusPanel], Message(MsgKey::RectifyCornersLeft).arg(2));
+    EXPECT_NE(state->Pics.Working, before.Working); // the two marks
+    MainWindowKeyDown(*state, host, views, Key::Escape);
+    EXPECT_EQ(Snapshot(*state), before);
+    EnterRectifyTool(*state, views); // another tool cancels too
+    Click({{100, 100}});
+    SetPointMode(*state, views);
+    EXPECT_EQ(Snapshot(*state), before);
+
+    EnterRectifyTool(*state, views);
+    Click({{100, 100}, {300, 100}, {500, 100}, {300, 400}});
+    EXPECT_EQ(host.Shown.back(), Message(MsgKey::RectifyNotConvex));
+    EXPECT_EQ(state->Main.ToolMode, Tool::Rectify); // waiting for four new corners
+    EXPECT_EQ(state->Pics.Working, before.Working);
+
+    host.Answers = {Answer::No};
+    Click({{100, 100}, {500, 90}, {540, 450}, {60, 430}});
+    EXPECT_EQ(host.Shown.back(), Message(MsgKey::KeepRectifiedPicture));
+    EXPECT_EQ(Snapshot(*state), before);
+    EXPECT_FALSE(WorkUnsaved(*state));
+}
+
+TEST_F(RectifyTool, KeptBecomesThePictureWithReferencePointsOnTheFrameInOneStep) {
+    StartNewWork(*state);
+    const QImage original = state->Pics.Clean;
+    const QStringList texts = Snapshot(*state).Texts;
+    const RectifyPlan plan =
+        PlanRectify({QPointF(100, 100), {500, 90}, {540, 450}, {60, 430}}, 600, 500);
+    QImage expected(plan.Size, QImage::Format_RGB32);
+    RectifyPicture(original, plan, expected);
+
+    EnterRectifyTool(*state, views);
+    host.Answers = {Answer::Yes};
+    Click({{540, 450}, {100, 100}, {60, 430}, {500, 90}});
+    EXPECT_EQ(state->Pics.Clean, expected);
+    const QRect f = plan.Frame;
+    const std::int32_t right = f.left() + f.width(), bottom = f.top() + f.height();
+    EXPECT_EQ(Ref(state->Cal),
+              (RefPoints{{{f.left(), bottom}, {right, bottom}, {f.left(), f.top()}}}));
+    EXPECT_EQ(Snapshot(*state).Texts, texts);
+    EXPECT_EQ(Points(*state, 1) + Points(*state, 2), 0);
+    EXPECT_EQ(state->Main.ToolMode, Tool::SetPoint);
+    EXPECT_EQ(UndoMenuText(*state), Message(MsgKey::Undo).arg(Message(MsgKey::StepRectify)));
+    UndoWork(*state, views);
+    EXPECT_EQ(state->Pics.Clean, original);
 }
 
 // The worked example over a patterned picture, with the axes drawn, as the straightener finds

@@ -1,5 +1,6 @@
 // Rotation, speck cleaning and straightening, each compared pixel for pixel with its rule
-// written out plainly, on random pictures.
+// written out plainly, on random pictures; rectifying, on a chart photographed in perspective.
+#include "core/picture/Rectify.h"
 #include "core/picture/Rotation.h"
 #include "core/picture/SpeckCleaning.h"
 #include "core/picture/Straightening.h"
@@ -10,11 +11,14 @@
 #include "core/picture/StraightenGuide.h"
 #include "support/DrawnPictures.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <numbers>
 #include <random>
 #include <string>
@@ -25,6 +29,7 @@
 namespace lineora {
 namespace {
 
+using test::FillBox;
 using test::WhitePicture;
 
 constexpr double kPi = std::numbers::pi;
@@ -104,6 +109,97 @@ TEST(RotationPixels, MatchThePolarRuleWithProgressFromTheCallingThreadUpToTheLas
         EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
         EXPECT_EQ(rows.back(), progress ? frame.Height : 0);
     }
+}
+
+// A flat chart: a 3-pixel frame (60, 40) .. (340, 240) and a 3-pixel sine curve.
+QImage FlatChart() {
+    QImage chart = WhitePicture(400, 300);
+    QPainter painter(&chart);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawRect(60, 40, 280, 200);
+    painter.end();
+    for (int x = 60; x < 340; ++x) {
+        FillBox(chart,
+                QRect(x, static_cast<int>(std::lround(140 + 50 * std::sin(x / 80.0))) - 1, 1, 3));
+    }
+    return chart;
+}
+
+// The chart photographed: warped so that its frame's corners land on `photo`, 420 x 320.
+QImage Photographed(const QImage& chart, const Quad& photo) {
+    QTransform toChart;
+    EXPECT_TRUE(QTransform::quadToQuad(QPolygonF({photo[0], photo[1], photo[2], photo[3]}),
+                                       QPolygonF({{60, 40}, {340, 40}, {340, 240}, {60, 240}}),
+                                       toChart));
+    QImage shot = WhitePicture(420, 320);
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QPoint p = toChart.map(QPointF(x, y)).toPoint();
+            shot.setPixel(x, y, pixels::RgbAt(chart, p.x(), p.y()));
+        }
+    }
+    return shot;
+}
+
+// The middle of the dark pixels within 6 of `guess` along a column (or a row), or -1.
+double DarkMiddle(const QImage& picture, int line, double guess, bool column) {
+    std::vector<int> dark;
+    for (int at = static_cast<int>(guess) - 6; at <= static_cast<int>(guess) + 6; ++at) {
+        const QRgb rgb =
+            column ? pixels::RgbAt(picture, line, at) : pixels::RgbAt(picture, at, line);
+        if (qGray(rgb) < 128) {
+            dark.push_back(at);
+        }
+    }
+    return dark.empty() ? -1 : (dark.front() + dark.back()) / 2.0;
+}
+
+TEST(Rectify, SquaresAPhotographedChartWithCornersInAnyOrder) {
+    const Quad photo{QPointF(110, 60), QPointF(300, 45), QPointF(385, 270), QPointF(30, 255)};
+    const QImage chart = FlatChart();
+    const RectifyPlan plan = PlanRectify({photo[2], photo[0], photo[3], photo[1]}, 420, 320);
+    EXPECT_EQ(plan.Corners, photo);
+    QImage result(plan.Size, QImage::Format_RGB32);
+    std::vector<int> reports;
+    RectifyPicture(Photographed(chart, photo), plan, result,
+                   [&](int rows) { reports.push_back(rows); });
+    EXPECT_EQ(reports.back(), plan.Size.height());
+    // The frame comes back square; the curve where the flat chart's, scaled, has it.
+    const QRect f = plan.Frame;
+    for (double t = 0.05; t < 0.96; t += 0.05) {
+        const int x = static_cast<int>(std::lround(f.left() + t * f.width()));
+        const int y = static_cast<int>(std::lround(f.top() + t * f.height()));
+        SCOPED_TRACE(t);
+        EXPECT_NEAR(DarkMiddle(result, x, f.top(), true), f.top(), 1);
+        EXPECT_NEAR(DarkMiddle(result, x, f.bottom() + 1, true), f.bottom() + 1, 1);
+        EXPECT_NEAR(DarkMiddle(result, y, f.left(), false), f.left(), 1);
+        EXPECT_NEAR(DarkMiddle(result, y, f.right() + 1, false), f.right() + 1, 1);
+        const double chartX = 60 + (x - f.left()) * 280.0 / f.width();
+        const double flat = DarkMiddle(chart, static_cast<int>(std::lround(chartX)),
+                                       140 + 50 * std::sin(chartX / 80), true);
+        const double curve = f.top() + (flat - 40) * f.height() / 200;
+        EXPECT_NEAR(DarkMiddle(result, x, curve, true), curve, 1);
+    }
+    // What the photograph does not cover is white paper.
+    EXPECT_EQ(result.pixel(0, 0), 0xFFFFFFFF);
+}
+
+TEST(Rectify, RefusesCornersOfNoConvexQuadrilateral) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const auto& [corners, why] : {
+             std::pair{Quad{QPointF(0, 0), {10, 0}, {10, 10}, {10, 10}}, "same point"},
+             {Quad{QPointF(0, 0), {5, 0}, {10, 0}, {5, 8}}, "on one line"},
+             {Quad{QPointF(0, 0), {20, 0}, {10, 20}, {10, 5}}, "inside the triangle"},
+             {Quad{QPointF(0, 0), {20, 0}, {20, 20}, {nan, 5}}, "not a finite"},
+         }) {
+        try {
+            OrderCorners(corners);
+            ADD_FAILURE() << why;
+        } catch (const CalcError& error) {
+            EXPECT_NE(std::string(error.what()).find(why), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_THROW(PlanRectify({QPointF(0, 0), {0.3, 0}, {0.3, 0.3}, {0, 0.3}}, 50, 50), CalcError);
 }
 
 // The scan as written: column by column, in place, every neighbour read from the picture.
