@@ -20,8 +20,8 @@ bool OnlyMarksChange(const State& state, const UndoSnapshot& work) {
            state.Setup.XDirection == work.Values.XDirection &&
            state.Setup.TypeOfCurve == work.Values.TypeOfCurve && state.Main.SpecialMode == 0 &&
            work.SpecialMode == 0 && !state.StripSampling.ArcFlag && !state.Straightener.Guide &&
-           state.ZoneList.ZoneCount <= 1 && !state.Store.PointSelected &&
-           !state.Store.ConnectPoints;
+           state.ZoneList.ZoneCount <= 1 && state.Main.RectifyCorners.empty() &&
+           !state.Store.PointSelected && !state.Store.ConnectPoints;
 }
 
 } // namespace
