@@ -6,9 +6,9 @@ frame's corners at FRAME_IN_PHOTO (top-left, top-right, bottom-right, bottom-lef
 the four corners to click for the rectify tool or to give to lineora --rectify."""
 
 import math
-import struct
-import zlib
 from pathlib import Path
+
+from png_file import write_png
 
 WIDTH, HEIGHT = 640, 460
 PAPER, GRID, INK, CURVE = (255, 255, 255), (190, 190, 190), (0, 0, 0), (30, 60, 200)
@@ -81,18 +81,6 @@ def photograph(flat):
             row.append(flat[cy][cx] if inside else PAPER)
         shot.append(row)
     return shot
-
-
-def write_png(path, pixels):
-    raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in pixels)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    header = struct.pack(">IIBBBBB", WIDTH, HEIGHT, 8, 2, 0, 0, 0)
-    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                     chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 if __name__ == "__main__":

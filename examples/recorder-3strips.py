@@ -5,9 +5,9 @@ recorder-3strips.gra calibrates it: zero point (60, 600), X-max (860, 600), Y-ma
 so that with the default gap of 26 the strips are rows 60..222, 248..412 and 438..600."""
 
 import math
-import struct
-import zlib
 from pathlib import Path
+
+from png_file import write_png
 
 WIDTH, HEIGHT = 900, 640
 WHITE, GRID, AXIS = (255, 255, 255), (185, 185, 185), (0, 0, 0)
@@ -39,18 +39,6 @@ def draw():
             for dy in (-1, 0, 1):
                 pixels[y + dy][x] = colour
     return pixels
-
-
-def write_png(path, pixels):
-    raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in pixels)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    header = struct.pack(">IIBBBBB", WIDTH, HEIGHT, 8, 2, 0, 0, 0)
-    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                     chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 if __name__ == "__main__":
