@@ -155,6 +155,8 @@ TEST_F(StoreValues, DoubleAxisModeValuesTheFixedPointsOfCurveFive) {
 // in between: positions, used flags, a value written behind its back, the calibration, the
 // mode, and a conversion that fails.
 TEST_F(StoreValues, RefreshThroughTheMemoMatchesAFullPass) {
+    // The double-X-axis mode converts with its own window's numbers, which the memo cannot see.
+    DoubleAxisRanges ranges{0, 100, 0, 50};
     const std::function<void(PointStore&, Calibration&, Settings&, int&)> changes[] = {
         [](PointStore& s, Calibration&, Settings&, int&) { AppendPoint(s, 2, 310, 260); },
         [](PointStore& s, Calibration&, Settings&, int&) { s.PointPixels[2][1].PixY += 7; },
@@ -162,6 +164,10 @@ TEST_F(StoreValues, RefreshThroughTheMemoMatchesAFullPass) {
         [](PointStore& s, Calibration&, Settings&, int&) { s.PointPixels[1][3].Used = 1; },
         [](PointStore& s, Calibration&, Settings&, int&) { s.PointValues[1][5].ValX = 42; },
         [](PointStore& s, Calibration&, Settings&, int&) { ClearLine(s, 5); },
+        [](PointStore&, Calibration&, Settings&, int& mode) { mode = 4; },
+        [](PointStore& s, Calibration&, Settings&, int&) { s.PointPixels[1][1].PixX += 4; },
+        [&ranges](PointStore&, Calibration&, Settings&, int&) { ranges.MaxX1 = 200; },
+        [](PointStore&, Calibration&, Settings&, int& mode) { mode = 0; },
         [](PointStore&, Calibration& c, Settings&, int&) { c.AxisXMax = 20; },
         [](PointStore&, Calibration& c, Settings&, int&) { c.YMaxPointY -= 3; },
         [](PointStore&, Calibration&, Settings& t, int&) { t.ScaleY = ScaleKind::Ln; },
@@ -182,13 +188,13 @@ TEST_F(StoreValues, RefreshThroughTheMemoMatchesAFullPass) {
         Calibration wholeCal = cal;
         bool failed = false;
         try {
-            RecomputeAllValues(whole, wholeCal, settings, mode);
+            RecomputeAllValues(whole, wholeCal, settings, mode, &ranges);
         } catch (const CalcError&) {
             failed = true;
         }
         bool memoFailed = false;
         try {
-            RefreshValues(store, cal, settings, mode, nullptr, memo);
+            RefreshValues(store, cal, settings, mode, mode == 4 ? &ranges : nullptr, memo);
         } catch (const CalcError&) {
             memoFailed = true;
         }

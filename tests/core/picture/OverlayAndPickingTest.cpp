@@ -183,6 +183,30 @@ TEST(OverlayRedrawMarks, LaterCurvesCoverEarlierOnesAndSegmentsJoinPoints) {
     EXPECT_EQ(ColorAt(joined, 10, 40), kPureBlue); // the segment passes over the first centre
 }
 
+// A redraw limited to a region paints there exactly what a whole redraw paints, and nothing
+// outside it, for a mark on every position across the region's edges.
+TEST(OverlayRedrawMarks, ARegionRedrawPaintsInsideItWhatAWholeRedrawPaints) {
+    const Settings settings = test::TestSettings();
+    const QRect area(20, 20, 10, 10);
+    for (int x = 12; x <= 38; ++x) {
+        for (int y = 12; y <= 38; ++y) {
+            PointStore store = StoreWith({{1, x, y}});
+            store.MarkRadius = 4;
+            QImage whole = WhitePicture(50, 50);
+            QImage part = WhitePicture(50, 50);
+            RedrawMarks(whole, store, settings);
+            RedrawMarks(part, store, settings, QRegion(area));
+            for (int py = 0; py < 50; ++py) {
+                for (int px = 0; px < 50; ++px) {
+                    const TColor expected = area.contains(px, py) ? ColorAt(whole, px, py) : kWhite;
+                    ASSERT_EQ(ColorAt(part, px, py), expected)
+                        << x << ", " << y << " at " << px << ", " << py;
+                }
+            }
+        }
+    }
+}
+
 // Positions at the int32 limits: marks off the picture paint nothing (and overflow nothing),
 // lines from and to them still cross the picture where they would.
 TEST(OverlayFarPositions, MarksOffThePictureAreSkippedAndLinesClippedToIt) {
