@@ -105,7 +105,6 @@ void RunAutoDigitize(State& state, Views& views, int threshold,
         }
         state.Texts = AxisTextsOf(*ranges, state.Setup, state.Texts);
     }
-    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
     Calibration& cal = state.Cal;
     cal.ZeroPointY = axes.Row;
     cal.XMaxPointY = axes.Row;
@@ -115,11 +114,16 @@ void RunAutoDigitize(State& state, Views& views, int threshold,
         cal.XMaxPointX = ends->XMaxColumn;
         cal.YMaxPointY = ends->YMaxRow;
     }
-    DrawAxes(state.Pics.Working, state.Cal, state.Setup);
     ClearCurrentLine(state);
-    for (const PicturePoint& point : SampleCurve(state.Pics.Clean, axes, threshold)) {
+    const std::vector<PicturePoint> points = SampleCurve(state.Pics.Clean, axes, threshold);
+    for (const PicturePoint& point : points) {
         AppendPoint(state.Store, state.Store.CurrentLine, point.X, point.Y);
-        DrawCurveMark(state, point.X, point.Y, state.Store.CurrentLine);
+    }
+    // The new axes and marks come with the one whole redraw; drawing them one by one first
+    // would cost as much again on a big scan. A found curve still takes the step crosshair
+    // off, as a mark drawn by hand does.
+    if (!points.empty()) {
+        TakeOffStepCrosshair(state.Pics);
     }
     RedrawPicture(state, views);
     // Last, as after every change: the new points get their chart values before the table, the
