@@ -9,6 +9,7 @@
 #include "core/picture/Overlay.h"
 #include "core/tracing/AutoDigitize.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -140,6 +141,21 @@ bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int thres
     return true;
 }
 
+namespace {
+
+// A range field's number; none for a text that is no number or one beyond a double's range,
+// which would otherwise be reported as a range with two equal ends.
+std::optional<double> RangeFieldNumber(const QString& text) {
+    try {
+        const auto number = static_cast<double>(ParseNumber(text));
+        return std::isfinite(number) ? std::optional(number) : std::nullopt;
+    } catch (const FormatError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 bool AutoDigitizeFromFields(State& state, Host& host, Views& views, const AutoFields& fields) {
     if (!fields.FindAxisEnds) {
         return AutoDigitizeAfterQuestion(state, host, views, fields.Threshold);
@@ -150,13 +166,13 @@ bool AutoDigitizeFromFields(State& state, Host& host, Views& views, const AutoFi
                                                            {&fields.MinY, &ranges.MinY},
                                                            {&fields.MaxY, &ranges.MaxY}};
     for (const auto& [text, value] : readings) {
-        try {
-            *value = static_cast<double>(ParseNumber(*text));
-        } catch (const FormatError&) {
+        const std::optional<double> number = RangeFieldNumber(*text);
+        if (!number) {
             host.ShowMessage(LoadMessage(state.Messages, MsgKey::AxisRangeNumber) +
                              QuotedField(*text));
             return false;
         }
+        *value = *number;
     }
     if (const auto problem = AxisRangesProblem(ranges, state.Setup)) {
         host.ShowMessage(LoadMessage(state.Messages, *problem));

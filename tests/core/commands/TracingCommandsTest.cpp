@@ -182,10 +182,14 @@ TEST_F(TracingCommands, CalibratedAutoDigitizingGivesTheDrawnValues) {
 
 TEST_F(AutoDigitizing, ARangeFieldWithoutNumberChangesNothing) {
     const WorkSnapshot before = Snapshot(*state);
-    EXPECT_FALSE(AutoDigitizeFromFields(*state, host, views, {.FindAxisEnds = true, .MaxX = "1x"}));
-    EXPECT_EQ(Snapshot(*state), before);
-    EXPECT_EQ(host.Shown,
-              QStringList{LoadMessage(state->Messages, "msgAxisRangeNumber") + " (\"1x\")"});
+    for (const QString& text : {QStringLiteral("1x"), QStringLiteral("1e309")}) {
+        host.Shown.clear();
+        EXPECT_FALSE(
+            AutoDigitizeFromFields(*state, host, views, {.FindAxisEnds = true, .MaxX = text}));
+        EXPECT_EQ(Snapshot(*state), before);
+        EXPECT_EQ(host.Shown, QStringList{LoadMessage(state->Messages, "msgAxisRangeNumber") +
+                                          " (\"" + text + "\")"});
+    }
 }
 
 } // namespace
