@@ -95,6 +95,7 @@ TEST_F(PhotometryWindows, PolarDialogEntersReachesItsCommandsAndClosesOnlyOnYes)
     Enter(polar, polar->EditInt0, QStringLiteral("-80"));
     EXPECT_EQ(state->Photometry.Spec3.Int0, QStringLiteral("80"));
     EXPECT_EQ(StoredPoint(kCurveCount, 1), (PicturePoint{84, 180})); // 80 of 200 at angle 0
+    EXPECT_TRUE(state->Output.MemoText.contains(QStringLiteral("|       80.00        ||")));
     Enter(polar, polar->EditIntenMax, QStringLiteral("-"));
     EXPECT_EQ(host.Shown.size(), 1); // the minus reached the field and Enter found no number
     Enter(polar, polar->EditIntenMax, QStringLiteral("100"));
