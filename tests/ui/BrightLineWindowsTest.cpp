@@ -32,25 +32,12 @@ protected:
     TFormSpec2Table* table = nullptr;
 };
 
-TEST_F(BrightLineWindows, TheToolbarEntersTheModeAndTheCloseBoxEndsIt) {
-    main->mastab3->trigger(); // 3:1
+TEST_F(BrightLineWindows, TheToolbarEntersTheModeItsButtonsReachTheLineAndTheCloseBoxEndsIt) {
+    main->mastab3->trigger(); // 3:1; the mode goes back to 1:1
     Press(main->SpeedButtonSpec2);
-    EXPECT_TRUE(tool->isVisible());
-    EXPECT_TRUE(tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(main->SpeedButtonSpec2->isChecked());
-    EXPECT_TRUE(main->mastab5->isChecked());
+    EXPECT_TRUE(tool->isVisible() && tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(main->SpeedButtonSpec2->isChecked() && main->mastab5->isChecked());
     EXPECT_EQ(state->Main.SpecialMode, 2);
-
-    tool->close();
-    EXPECT_FALSE(tool->isVisible());
-    EXPECT_FALSE(main->SpeedButtonSpec2->isChecked());
-    EXPECT_TRUE(main->SpeedButtonNoneRezim->isChecked());
-    EXPECT_EQ(state->Main.SpecialMode, 0);
-    EXPECT_TRUE(host.Shown.isEmpty()); // no question: nothing is lost
-}
-
-TEST_F(BrightLineWindows, AClickOnThePictureTracesAndTheButtonsReachTheLine) {
-    Press(main->SpeedButtonSpec2);
     Click(view, {100, 100});
     EXPECT_EQ(Line(1)[100], 100);
 
@@ -62,10 +49,12 @@ TEST_F(BrightLineWindows, AClickOnThePictureTracesAndTheButtonsReachTheLine) {
     Line(1)[11] = 90;
     tool->ButtonFiltr->click();
     EXPECT_EQ(Line(1)[11], 51);
-    tool->ButtonReset->click();
-    EXPECT_EQ(Line(1)[10], 0);
-    tool->ButtonClose->click();
+
+    tool->close();
+    EXPECT_FALSE(tool->isVisible() || main->SpeedButtonSpec2->isChecked());
+    EXPECT_TRUE(main->SpeedButtonNoneRezim->isChecked());
     EXPECT_EQ(state->Main.SpecialMode, 0);
+    EXPECT_TRUE(host.Shown.isEmpty()); // no question: nothing is lost
 }
 
 TEST_F(BrightLineWindows, TheTableShowsTheCentresAndFollowsThem) {
@@ -85,6 +74,8 @@ TEST_F(BrightLineWindows, TheTableShowsTheCentresAndFollowsThem) {
 
     tool->ButtonReset->click(); // the shown table follows
     EXPECT_EQ(model->index(6, 2).data().toString(), QStringLiteral("0"));
+    tool->ButtonClose->click();
+    EXPECT_EQ(state->Main.SpecialMode, 0);
 }
 
 } // namespace

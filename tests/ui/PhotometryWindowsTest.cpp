@@ -39,14 +39,12 @@ protected:
 
     // The dialog shown beside the main window, on top, and the text output window with it.
     void ExpectShownForTheMode(QWidget* dialog) {
-        EXPECT_TRUE(dialog->isVisible());
-        EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_TRUE(dialog->isVisible() &&
+                    dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         EXPECT_GT(dialog->x(), main->x());
-        EXPECT_TRUE(main->SpeedButtonViewText->isChecked());
-        EXPECT_TRUE(windows.FormOutText->isVisible());
-        EXPECT_FALSE(main->SpeedButtonShowInput->isEnabled());
-        EXPECT_FALSE(main->menuShowInput->isEnabled());
-        EXPECT_FALSE(windows.FormInput->isVisible());
+        EXPECT_TRUE(main->SpeedButtonViewText->isChecked() && windows.FormOutText->isVisible());
+        EXPECT_FALSE(main->SpeedButtonShowInput->isEnabled() || main->menuShowInput->isEnabled() ||
+                     windows.FormInput->isVisible());
     }
 
     // Neither No to the question nor Yes leaves the mode half closed.
@@ -62,8 +60,7 @@ protected:
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(state->Main.SpecialMode, 0);
         EXPECT_EQ(LineButtonsEnabled(), (std::array{true, true, true, true, true}));
-        EXPECT_TRUE(main->SpeedButtonShowInput->isEnabled());
-        EXPECT_TRUE(main->menuShowInput->isEnabled());
+        EXPECT_TRUE(main->SpeedButtonShowInput->isEnabled() && main->menuShowInput->isEnabled());
     }
 
     TFormSpec3* polar = nullptr;
@@ -113,24 +110,23 @@ TEST_F(PhotometryWindows, PolarDialogEntersReachesItsCommandsAndClosesOnlyOnYes)
     EXPECT_FALSE(polar->SpeedButtonUpper->isChecked());
     EXPECT_EQ(polar->EditUpper->text(), QStringLiteral(" 45.00"));
 
-    ExpectCloseAsksFirst(polar, polar->ButtonClose);
-    EXPECT_TRUE(windows.FormInput->isVisible());
-    EXPECT_EQ(state->Output.MemoText, QString());
-}
-
-TEST_F(PhotometryWindows, PolarSaveWritesTheShownTable) {
-    Press(main->SpeedButtonSpec3);
+    // Save writes the table shown.
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("lamp.txt"));
     host.FileNames = {path};
     QTest::mouseClick(polar->ButtonSaveToTXT, Qt::LeftButton);
     EXPECT_EQ(ReadBytes(path), (state->Output.MemoText + QStringLiteral("\r\n")).toUtf8());
-    EXPECT_TRUE(ReadBytes(path).startsWith("ILLUM Data Base of Light Devices.\r\n"));
+
+    ExpectCloseAsksFirst(polar, polar->ButtonClose);
+    EXPECT_TRUE(windows.FormInput->isVisible());
+    EXPECT_EQ(state->Output.MemoText, QString());
 }
 
-TEST_F(PhotometryWindows, CartesianDialogEntersReachesItsCommandsAndClosesOnlyOnYes) {
+TEST_F(PhotometryWindows, CartesianDialogReplacesThePolarOneReachesItsCommandsAndClosesOnlyOnYes) {
+    Press(main->SpeedButtonSpec3);
     Press(main->SpeedButtonSpec4);
     ASSERT_EQ(state->Main.SpecialMode, 4);
+    EXPECT_FALSE(polar->isVisible());
     ExpectShownForTheMode(cartesian);
     EXPECT_EQ(LineButtonsEnabled(), (std::array{true, false, false, false, false}));
     EXPECT_TRUE(cartesian->CheckBoxCross->isChecked());
@@ -160,13 +156,6 @@ TEST_F(PhotometryWindows, CartesianDialogEntersReachesItsCommandsAndClosesOnlyOn
     EXPECT_FALSE(cartesian->SpeedButtonSetPointY2->isChecked());
 
     ExpectCloseAsksFirst(cartesian, cartesian->ButtonClose);
-}
-
-TEST_F(PhotometryWindows, EnteringTheOtherModeSwapsTheDialogs) {
-    Press(main->SpeedButtonSpec3);
-    Press(main->SpeedButtonSpec4);
-    EXPECT_FALSE(polar->isVisible());
-    EXPECT_TRUE(cartesian->isVisible());
 }
 
 } // namespace

@@ -83,17 +83,15 @@ struct LiteralTracer {
 
     int Red(int x, int y) const { return qRed(Picture.pixel(x, y)); }
     bool Bright(int x, int y) const { return Picture.valid(x, y) && Red(x, y) >= Threshold; }
-    bool Measure(int x, int y) {
-        int top = y, bottom = y;
-        do {
-            if (--top < 2)
-                return false;
-        } while (Bright(x, top));
-        do {
-            if (++bottom >= Picture.height())
-                return false;
-        } while (Bright(x, bottom));
-        Centre = (top + bottom) / 2.0; // both one past the run
+    bool Measure(int x, int y) { // top and bottom end one past the run
+        int top = y - 1, bottom = y + 1;
+        while (top >= 2 && Bright(x, top))
+            --top;
+        while (bottom < Picture.height() && Bright(x, bottom))
+            ++bottom;
+        if (top < 2 || bottom >= Picture.height())
+            return false;
+        Centre = (top + bottom) / 2.0;
         Width = bottom - top - 2;
         return true;
     }

@@ -78,19 +78,16 @@ TEST(StripSampling, StripsAndSearchLinesOfTheDefaultChart) {
 }
 
 TEST(StripSampling, SearchLinesRefuseWhatCannotBeLaid) {
-    Calibration onOneColumn = DefaultChart(100);
-    EXPECT_TRUE(Mentions(
-        ErrorOf<CalcError>([&] { SearchLineColumns(onOneColumn, kDefaultCount, kDefaultStep); }),
-        "zero point's column"));
     Calibration equalValues = DefaultChart();
     equalValues.AxisXMax = equalValues.AxisXMin;
-    EXPECT_TRUE(Mentions(
-        ErrorOf<CalcError>([&] { SearchLineColumns(equalValues, kDefaultCount, kDefaultStep); }),
-        "equal"));
-    for (const std::int32_t n : {0, kLastRow + 1}) {
-        EXPECT_TRUE(Mentions(
-            ErrorOf<CalcError>([&] { SearchLineColumns(DefaultChart(), n, kDefaultStep); }),
-            "search lines"));
+    const std::tuple<Calibration, std::int32_t, const char*> cases[] = {
+        {DefaultChart(100), kDefaultCount, "zero point's column"},
+        {equalValues, kDefaultCount, "equal"},
+        {DefaultChart(), 0, "search lines"},
+        {DefaultChart(), kLastRow + 1, "search lines"}};
+    for (const auto& [cal, n, why] : cases) {
+        EXPECT_TRUE(
+            Mentions(ErrorOf<CalcError>([&] { SearchLineColumns(cal, n, kDefaultStep); }), why));
     }
 }
 
@@ -304,7 +301,7 @@ TEST(StripSampling, LongLoopsReportProgressAFewTimesEndingAtTheTotal) {
 // Strips 640 rows high give Y = (bottom - row) / 16, exact in binary, so rows 4 apart from
 // a multiple of 8 land on half tenths. Row 545 is trace 3's not-found row: the text takes it
 // as it stands.
-TEST(StripSampling, TextByteForByteWithEachSeparator) {
+TEST(StripSampling, TextByteForByteWithEachSeparatorAndNoneForAStripWithoutHeight) {
     const StripGeometry strips = Strips({{{0, 640}, {0, 640}, {-100, 540}}});
     PointStore store;
     InitSamples(store, {0, 1, 2, 3}, strips);
@@ -332,13 +329,9 @@ TEST(StripSampling, TextByteForByteWithEachSeparator) {
             c.Expected)
             << "system " << c.System.toLatin1() << ", choice " << static_cast<int>(c.Choice);
     }
-}
-
-TEST(StripSampling, TextRefusesAStripWithoutHeight) {
-    const StripGeometry strips = Strips({{{0, 640}, {300, 300}, {-100, 540}}});
-    PointStore store;
+    const StripGeometry flat = Strips({{{0, 640}, {300, 300}, {-100, 540}}});
     EXPECT_TRUE(Mentions(ErrorOf<CalcError>([&] {
-                             BuildStripTableText(store, DefaultChart(), strips, 1, 0.05L,
+                             BuildStripTableText(store, DefaultChart(), flat, 3, 0.05L,
                                                  SeparatorChoice::System);
                          }),
                          "Strip 2 has no height"));

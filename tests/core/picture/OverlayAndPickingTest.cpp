@@ -34,14 +34,15 @@ constexpr TColor kRed = 0x000000FF;
 constexpr TColor kGreen = 0x0000FF00;
 constexpr TColor kPureBlue = 0x00FF0000;
 
-// Zero point (50, 150), X-max (150, 150), Y-max (50, 50) on a 200 x 200 picture; the
-// not-xor pen unless `invert` is false.
-void DrawSquareAxes(QImage& picture, bool invert, const std::function<void(Settings&)>& adjust) {
+// By default zero point (50, 150), X-max (150, 150), Y-max (50, 50) on a 200 x 200 picture;
+// the not-xor pen unless `invert` is false.
+void DrawSquareAxes(QImage& picture, bool invert, const std::function<void(Settings&)>& adjust,
+                    const test::RefPoints& refs = {{{50, 150}, {150, 150}, {50, 50}}}) {
     Settings settings = test::TestSettings();
     settings.AxesInvert = invert;
     adjust(settings);
     Calibration cal;
-    test::PlaceReferences(cal, {{{50, 150}, {150, 150}, {50, 50}}});
+    test::PlaceReferences(cal, refs);
     DrawAxes(picture, cal, settings);
 }
 
@@ -87,7 +88,7 @@ TEST(OverlayFigureColours, InvertingPensShowTheirColourOnWhitePaper) {
 
 // Pixels: (20, 150) and (180, 150) on the X axis continued, (50, 170) below zero, (45, 50) on
 // the circle around Y-max, (165, 165) and (170, 160) on the X beside X-max.
-TEST(OverlayAxesLook, DrawsTheFiguresOfTheChosenLook) {
+TEST(OverlayAxesLook, DrawsTheFiguresOfTheChosenLookAndNoneForOtherChartKinds) {
     const struct {
         bool NewLook, MetkaX, Extensions, EndCircle, Letter;
     } looks[] = {{false, false, false, false, false},
@@ -108,21 +109,26 @@ TEST(OverlayAxesLook, DrawsTheFiguresOfTheChosenLook) {
                                            look.EndCircle, look.Letter, look.Letter}));
         EXPECT_TRUE(drawn(100, 150));
     }
+    // Other chart kinds draw no axes.
+    for (const int type : {0, 3}) {
+        QImage picture = WhitePicture(200, 200);
+        DrawSquareAxes(picture, false, [&](Settings& s) { s.TypeOfCurve = type; });
+        EXPECT_EQ(picture, WhitePicture(200, 200)) << "TypeOfCurve " << type;
+    }
 }
 
 // Three circles 30 apart out to X-max, whose boxes end one pixel short on the right and
 // bottom, and the two diameters.
 TEST(OverlayPolarAxes, CirclesAreEvenlySpacedOutToTheXMaxPoint) {
     QImage picture = WhitePicture(200, 200);
-    Settings settings = test::TestSettings();
-    settings.TypeOfCurve = 2;
-    settings.PolarCircleCount = 3;
-    settings.AxesInvert = false;
-    settings.AxesColor = kBlack;
-    settings.MetkaX = false;
-    Calibration cal;
-    test::PlaceReferences(cal, {{{100, 100}, {190, 100}, {100, 40}}});
-    DrawAxes(picture, cal, settings);
+    DrawSquareAxes(picture, false,
+                   [](Settings& s) {
+                       s.TypeOfCurve = 2;
+                       s.PolarCircleCount = 3;
+                       s.AxesColor = kBlack;
+                       s.MetkaX = false;
+                   },
+                   {{{100, 100}, {190, 100}, {100, 40}}});
     EXPECT_EQ(ColorAt(picture, 190, 100), kRed);
     std::array<int, 4> onCircle{}; // [0]: on a diameter
     for (const QPoint& p : test::ChangedPixels(WhitePicture(200, 200), picture)) {
@@ -142,14 +148,6 @@ PointStore StoreWith(std::initializer_list<std::tuple<int, int, int>> points) {
         AppendPoint(store, c, x, y);
     }
     return store;
-}
-
-TEST(OverlayNoAxes, OtherChartKindsDrawNoAxes) {
-    for (const int type : {0, 3}) {
-        QImage picture = WhitePicture(200, 200);
-        DrawSquareAxes(picture, false, [&](Settings& s) { s.TypeOfCurve = type; });
-        EXPECT_EQ(picture, WhitePicture(200, 200)) << "TypeOfCurve " << type;
-    }
 }
 
 TEST(OverlayMark, CircleOfTheCurveColourAroundABlackCentre) {

@@ -50,14 +50,11 @@ QImage ReferenceRotation(const QImage& source, double theta, const RotatedFrame&
     QImage target(f.Width, f.Height, QImage::Format_RGB32);
     for (int y = 0; y < f.Height; ++y) {
         for (int x = 0; x < f.Width; ++x) {
-            const double px = theta < 0 ? x : f.B + x;
-            const double py = theta < 0 ? f.A + y : y;
-            const double r = std::sqrt(px * px + py * py);
-            const double alpha = std::atan2(py, px);
+            const double px = theta < 0 ? x : f.B + x, py = theta < 0 ? f.A + y : y;
+            const double r = std::sqrt(px * px + py * py), alpha = std::atan2(py, px);
             const int sx = RoundHalfEven(r * std::cos(alpha - theta));
             const int sy = RoundHalfEven(r * std::sin(alpha - theta));
-            const bool inside = sx >= 0 && sy >= 0 && sx < source.width() && sy < source.height();
-            target.setPixel(x, y, inside ? source.pixel(sx, sy) : 0xFFFFFFFF);
+            target.setPixel(x, y, source.valid(sx, sy) ? source.pixel(sx, sy) : 0xFFFFFFFF);
         }
     }
     return target;
@@ -76,10 +73,10 @@ TEST(RotationFrame, IsTheBoundingBoxOfTheTurnedPictureAndRefusesALeftPointingAxi
         EXPECT_EQ(std::tie(f.Width, f.Height, f.A, f.B),
                   std::tie(c.Expected.Width, c.Expected.Height, c.Expected.A, c.Expected.B));
     }
-    EXPECT_THROW(RotatedFrameOf(100, 50, 1.6), CalcError);
-    EXPECT_THROW(RotatedFrameOf(100, 50, -3.0), CalcError);
-    EXPECT_THROW(RotatedFrameOf(0, 50, 0.1), CalcError);
-    EXPECT_THROW(RotatedFrameOf(100, 0, 0.1), CalcError);
+    for (const auto& [w, h, theta] :
+         {std::tuple{100, 50, 1.6}, {100, 50, -3.0}, {0, 50, 0.1}, {100, 0, 0.1}}) {
+        EXPECT_THROW(RotatedFrameOf(w, h, theta), CalcError) << w << " x " << h << ", " << theta;
+    }
 }
 
 // Sixths and quarters of a half turn put many values on or next to a half. The last is tall
@@ -211,10 +208,8 @@ void ReferenceClean(QImage& p, const InkLimits& ink) {
     for (int x = 2; x <= p.width() - 2; ++x) {
         for (int y = 2; y <= p.height() - 2; ++y) {
             int n = -1;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    n += isInk(x + dx, y + dy);
-                }
+            for (int i = 0; i < 9; ++i) {
+                n += isInk(x + i % 3 - 1, y + i / 3 - 1);
             }
             if (isInk(x, y) && n < 2) {
                 p.setPixel(x, y, 0xFFFFFFFF);
@@ -241,10 +236,7 @@ TEST(SpeckCleaning, MatchesTheInPlaceColumnScan) {
 
 Calibration Axis(std::int32_t x0, std::int32_t y0, std::int32_t yTop, Extended theta = 0) {
     Calibration cal;
-    cal.ZeroPointX = x0;
-    cal.ZeroPointY = y0;
-    cal.YMaxPointX = x0;
-    cal.YMaxPointY = yTop;
+    cal.Points() = {x0, y0, 0, 0, x0, yTop};
     cal.AxisAngleX = theta;
     return cal;
 }

@@ -105,22 +105,21 @@ TEST(PictureMagnifier, ReplicatesThePixelsAroundTheMouse) {
 }
 
 TEST(PictureBlackAndWhite, ThresholdsAtMidGreyWithoutDithering) {
-    // Greys just below and at the middle, then colours dark and light by their brightness;
-    // two equal rows: dithering would speckle a flat area.
+    // Columns of greys just below and at the middle, then colours dark and light by their
+    // brightness: black, white, black, white. Dithering would speckle the flat columns.
     const QRgb in[] = {qRgb(127, 127, 127), qRgb(128, 128, 128), qRgb(255, 0, 0),
                        qRgb(255, 255, 0)};
-    const QRgb out[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 255, 255)};
-    QImage picture(4, 1, QImage::Format_RGB32);
+    QImage picture(4, 2, QImage::Format_RGB32);
     QImage expected = picture;
-    for (int x = 0; x < 4; ++x) {
-        picture.setPixel(x, 0, in[x]);
-        expected.setPixel(x, 0, out[x]);
+    for (int i = 0; i < 8; ++i) {
+        picture.setPixel(i % 4, i / 4, in[i % 4]);
+        expected.setPixel(i % 4, i / 4, i % 2 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
     Pictures pictures;
-    LoadPicture(pictures, picture.scaled(4, 2), QStringLiteral("/p.bmp"));
+    LoadPicture(pictures, picture, QStringLiteral("/p.bmp"));
     ConvertToBlackAndWhite(pictures);
     EXPECT_EQ(pictures.PixelFormatNow, 1);
-    EXPECT_EQ(pictures.Clean, expected.scaled(4, 2));
+    EXPECT_EQ(pictures.Clean, expected);
 }
 
 // The colour's byte order is the status bar's to show.
