@@ -1,19 +1,9 @@
 #include "core/commands/Configuration.h"
 
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
 #include "core/commands/SetupCommands.h"
-#include "core/common/Color.h"
-#include "core/common/Errors.h"
-#include "core/common/MessageKeys.h"
-#include "core/common/Messages.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
-
-#include <functional>
 
 namespace lineora::test {
 namespace {
@@ -247,28 +237,6 @@ TEST_F(Configuration, FailedWritesLeaveTheFileAndWritesKeepItsForeignKeys) {
     EXPECT_EQ(IniFile::Parse(ReadBytes(Path())).Value("Other", "Key"), "kept");
     state->Main.AppDir.clear(); // the program folder unknown
     EXPECT_THROW(WriteConfig(*state, views), FileError);
-}
-
-TEST_F(Configuration, CloseAlwaysAsksAndWritesFirstOnlyWhenSaving) {
-    state->Setup.AutoSave = false;
-    host.Answers = {Host::Answer::Yes};
-    EXPECT_TRUE(CloseQuery(*state, host, views));
-    EXPECT_FALSE(QFile::exists(Path()));
-
-    state->Setup.AutoSave = true;
-    host.Answers = {Host::Answer::No}; // written even when the user stays
-    EXPECT_FALSE(CloseQuery(*state, host, views));
-    EXPECT_EQ(host.Shown, QStringList(2, LoadMessage(state->Messages, MsgKey::CloseWindow)));
-    EXPECT_TRUE(ReadBytes(Path()).startsWith("[Rezim]\nStepX="));
-
-    // A failed write is reported and the user may still leave.
-    QFile::remove(Path());
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("lineora3.Ini")));
-    host.Shown.clear();
-    host.Answers = {Host::Answer::Yes};
-    EXPECT_TRUE(CloseQuery(*state, host, views));
-    ASSERT_EQ(host.Shown.size(), 2);
-    EXPECT_TRUE(Mentions(host.Shown[0], Path()));
 }
 
 TEST(StepXText, KeepsTheTextAndTakesOnlyANumber) {

@@ -1,15 +1,10 @@
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
-#include "core/common/Errors.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 namespace lineora::test {
 namespace {
 
-class ExportCommands : public ::testing::Test {
+class ExportCommands : public CommandTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
@@ -24,9 +19,6 @@ protected:
 
     QByteArray FileBytes(const QString& name) const { return ReadBytes(folder.filePath(name)); }
 
-    std::unique_ptr<State> state = CalibratedState();
-    ScriptedHost host;
-    FakeViews views;
     QTemporaryDir folder;
 };
 
@@ -35,8 +27,8 @@ const QString kTwoCurvesText = QStringLiteral("  5.0000\t  1.5000\r\n"
                                               "  1.0000\t\t  1.0000\r\n");
 
 TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputButNotInASpecialMode) {
-    EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
-    EXPECT_EQ(state->Output.ExportText, kTwoCurvesText);
+    EXPECT_EQ(std::pair(state->Output.MemoText, state->Output.ExportText),
+              std::pair(kTwoCurvesText, kTwoCurvesText));
 
     // A special mode writes its own table into the text output, never the export text.
     state->Main.SpecialMode = 3;

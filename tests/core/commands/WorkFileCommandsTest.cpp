@@ -1,15 +1,9 @@
 #include "core/commands/WorkFileCommands.h"
 
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
-#include "core/common/Errors.h"
 #include "core/curves/GraFile.h"
 
-#include <QTemporaryDir>
-
 #include <future>
-#include <string>
-#include <vector>
 
 namespace lineora::test {
 namespace {
