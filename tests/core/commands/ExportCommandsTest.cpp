@@ -41,9 +41,20 @@ TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputButNotInASpecialMode) {
     EXPECT_EQ(views.TableChanges, 2); // the table follows both refreshes
 }
 
-TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLf) {
-    SaveTextOutput(*state, host); // cancelled: nothing written
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+// A cancelled or failed save writes nothing and leaves an old file whole; a save writes the text
+// and one CR LF.
+TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLfAndAFailedOneNothing) {
+    const QString old = folder.filePath(QStringLiteral("old.txt"));
+    WriteBytes(old, "old contents");
+    SaveTextOutput(*state, host); // cancelled
+    host.FileNames = {folder.filePath(QStringLiteral("no/such/folder/x.txt")), old};
+    EXPECT_THROW(SaveExportText(*state, host, QStringLiteral("new")), FileError);
+    {
+        FileSizeLimit limit(64);
+        EXPECT_THROW(SaveExportText(*state, host, QString(1000, QLatin1Char('x'))), FileError);
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+    EXPECT_EQ(ReadBytes(old), QByteArray("old contents"));
 
     host.FileNames = {folder.filePath(QStringLiteral("out.txt")),
                       folder.filePath(QStringLiteral("bare"))};
@@ -51,19 +62,6 @@ TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLf) {
     EXPECT_EQ(FileBytes(QStringLiteral("out.txt")), (kTwoCurvesText + "\r\n").toUtf8());
     SaveExportText(*state, host, QString());
     EXPECT_EQ(FileBytes(QStringLiteral("bare.txt")), QByteArray("\r\n"));
-}
-
-TEST_F(ExportCommands, FailedSaveThrowsAndLeavesTheOldFileWhole) {
-    const QString path = folder.filePath(QStringLiteral("old.txt"));
-    WriteBytes(path, "old contents");
-    host.FileNames = {folder.filePath(QStringLiteral("no/such/folder/x.txt")), path};
-    EXPECT_THROW(SaveExportText(*state, host, QStringLiteral("new")), FileError);
-    {
-        FileSizeLimit limit(64);
-        EXPECT_THROW(SaveExportText(*state, host, QString(1000, QLatin1Char('x'))), FileError);
-    }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
-    EXPECT_EQ(FileBytes(QStringLiteral("old.txt")), QByteArray("old contents"));
 }
 
 TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheWork) {

@@ -46,10 +46,19 @@ protected:
     QTemporaryDir folder;
 };
 
-// Told by the extension in any case; each opened file goes to the front of the recent list.
+// Told by the extension in any case; each opened file goes to the front of the recent list, and
+// a recent file no longer there leaves the list with a message.
 TEST_F(WorkFiles, PicturesAndGraphDataOpenAsTheirMenusWould) {
     const QString png = Picture(QStringLiteral("scan.PNG"), "PNG");
-    OpenWorkFile(*state, host, views, png);
+    const QString gone = folder.filePath(QStringLiteral("gone.gra"));
+    AddRecentFile(state->Recent, png);
+    AddRecentFile(state->Recent, gone);
+    const WorkSnapshot before = Snapshot(*state);
+    EXPECT_TRUE(Mentions(ErrorOf<FileError>([&] { OpenRecentFile(*state, host, views, gone); }),
+                         "no longer there"));
+    EXPECT_EQ(state->Recent.Paths, QStringList{png});
+    EXPECT_EQ(Snapshot(*state), before);
+    OpenRecentFile(*state, host, views, png);
     EXPECT_EQ(state->Pics.Clean, PatternPicture(30, 20));
     const QString gra = Work(QStringLiteral("work.Gra"));
     OpenWorkFile(*state, host, views, gra);
@@ -98,21 +107,6 @@ TEST_F(WorkFiles, ADropNamesOneLocalFile) {
         EXPECT_TRUE(Mentions(ErrorOf<FileError>([&] { DroppedWorkFile(urls); }), expected))
             << expected;
     }
-}
-
-TEST_F(WorkFiles, ARecentFileNoLongerThereLeavesTheListWithAMessage) {
-    const QString kept = Picture(QStringLiteral("kept.bmp"), "BMP");
-    const QString gone = folder.filePath(QStringLiteral("gone.gra"));
-    AddRecentFile(state->Recent, kept);
-    AddRecentFile(state->Recent, gone);
-    const WorkSnapshot before = Snapshot(*state);
-
-    EXPECT_TRUE(Mentions(ErrorOf<FileError>([&] { OpenRecentFile(*state, host, views, gone); }),
-                         "no longer there"));
-    EXPECT_EQ(state->Recent.Paths, QStringList{kept});
-    EXPECT_EQ(Snapshot(*state), before);
-    OpenRecentFile(*state, host, views, kept);
-    EXPECT_EQ(state->Pics.PictureFileName, kept);
 }
 
 // The start's read touches no state and throws as opening would; what it read opens exactly as
