@@ -39,7 +39,6 @@ struct LoadCase {
     const char* file;
     std::function<void(State&)> before;
     std::function<void(const State&)> check;
-    char separator = '.';
     QStringList reported{}; // the keys one message names
 };
 
@@ -47,7 +46,7 @@ class LoadedFile : public Configuration, public ::testing::WithParamInterface<Lo
 
 TEST_P(LoadedFile, AppliesAsTheButtonsWould) {
     const LoadCase& c = GetParam();
-    const DecimalCharGuard separator(QLatin1Char(c.separator));
+    const DecimalCharGuard separator(QLatin1Char('.'));
     WriteBytes(Path(), c.file);
     if (c.before) {
         c.before(*state);
@@ -93,7 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                                std::tuple(-1, 2, 3.0L));
                      EXPECT_EQ(s.Setup.StepXText, "abc");
                  },
-                 '.',
                  {"StepXDelta"}},
         // What the auto-save leaves after a field was emptied: the start goes on with the
         // other fields, the language and the window toggles, whatever the keys' letter case.
@@ -109,30 +107,23 @@ INSTANTIATE_TEST_SUITE_P(
                                           s.Main.ShowTable, s.Setup.Forms.MainLeft),
                                std::tuple(true, false, false, 123));
                  },
-                 '.',
                  {"Xmin", "Xmax"}},
-        LoadCase{"CommaTextsWithAPointInUse",
-                 "[Axes]\nXmin=1,5\n[StepByX]\nStepXDelta=0,5\nStepFromX=1,25\n", nullptr,
-                 [](const State& s) {
-                     EXPECT_EQ(s.Texts.MinX, "1.5");
-                     EXPECT_EQ(std::pair(s.Setup.StepX, s.Main.StepFromX), std::pair(0.5L, 1.25L));
-                 }},
-        // Of radio buttons read in turn the last one checked wins; none when all are off.
-        LoadCase{"LaterButtonsWin",
-                 "[Setup]\nPointer2=1\nPointer3=1\n"
-                 "[Axes]\nXScaleLogarifm10X=1\nXScaleLogarifmNatX=1\nYScaleNormalX=0\n",
-                 nullptr,
-                 [](const State& s) {
-                     EXPECT_EQ(std::tuple(s.Setup.Separator, s.Setup.ScaleX, s.Setup.ScaleY),
-                               std::tuple(SeparatorChoice::System, ScaleKind::Ln, ScaleKind::None));
-                 }},
-        // The rest of the keys are applied in the round trip of a written state below.
-        LoadCase{"StepSwitchOfTheSecondSectionWins",
-                 "[Rezim]\nStepX=1\nAvtoCorrect=1\n[StepByX]\nBolStepX=0\n", nullptr,
-                 [](const State& s) {
-                     EXPECT_EQ(std::pair(s.Main.StepXOn, s.Main.AvtoCorrectOn),
-                               std::pair(false, true));
-                 }}),
+        // Comma texts with a point in use; of radio buttons read in turn the last one checked
+        // wins, none when all are off; the step switch of the second section wins. The rest of
+        // the keys are applied in the round trip of a written state below.
+        LoadCase{
+            "CommaTextsLaterButtonsAndTheSecondStepSwitchWin",
+            "[Rezim]\nStepX=1\nAvtoCorrect=1\n[Setup]\nPointer2=1\nPointer3=1\n[Axes]\nXmin=1,5\n"
+            "XScaleLogarifm10X=1\nXScaleLogarifmNatX=1\nYScaleNormalX=0\n"
+            "[StepByX]\nStepXDelta=0,5\nStepFromX=1,25\nBolStepX=0\n",
+            nullptr,
+            [](const State& s) {
+                EXPECT_EQ(s.Texts.MinX, "1.5");
+                EXPECT_EQ(std::pair(s.Setup.StepX, s.Main.StepFromX), std::pair(0.5L, 1.25L));
+                EXPECT_EQ(std::tuple(s.Setup.Separator, s.Setup.ScaleX, s.Setup.ScaleY),
+                          std::tuple(SeparatorChoice::System, ScaleKind::Ln, ScaleKind::None));
+                EXPECT_EQ(std::pair(s.Main.StepXOn, s.Main.AvtoCorrectOn), std::pair(false, true));
+            }}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
 // A damaged file, a folder, or a pipe (which would make startup wait for a writer) in place of
