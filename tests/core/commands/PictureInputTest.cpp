@@ -126,12 +126,18 @@ TEST_F(StepCrosshair, AfterAPointUnderItOrAnotherTool) {
     ExpectOnlyTheLiveCrosshair(false);
 }
 
-// A Ctrl-click erases within 1 pixel either way.
+// In point mode a held Ctrl shows the eraser and a held Shift the mover; a Ctrl-click erases
+// within 1 pixel either way.
 TEST_F(PictureMouse, CtrlClickErasesAndRefreshesTheMagnifier) {
     state->Main.ShowZoom = true;
     Click({199, 201});
     Click({202, 200});
-    Move(0, 200, 200);
+    for (const auto& [held, cursor] :
+         {std::pair(Shift::Ctrl, CursorId::Eraser), std::pair(Shift::Shift, CursorId::MovePoint),
+          std::pair(0U, state->Main.CurrentCursor)}) {
+        Move(held, 200, 200);
+        EXPECT_EQ(views.Cursor, cursor) << held;
+    }
     const int before = views.MagnifierUpdates;
     PictureMouseDown(*state, host, views, Shift::Ctrl | Shift::Left, 200, 200); // no move follows
     EXPECT_EQ(Positions(state->Store, 1), (std::vector<PicturePoint>{{202, 200}}));
