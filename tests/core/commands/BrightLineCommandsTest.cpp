@@ -1,12 +1,8 @@
 #include "core/commands/BrightLineCommands.h"
+
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
 #include "core/commands/PhotometryCommands.h"
-#include "core/commands/PictureMouse.h"
 #include "core/commands/UndoCommands.h"
-#include "core/common/Color.h"
-#include "core/common/MessageKeys.h"
-#include "core/common/Messages.h"
 #include "core/picture/Pictures.h"
 
 namespace lineora::test {
@@ -25,17 +21,12 @@ protected:
         SetScaleIndex(*state, views, 3);
         EnterBrightLineMode(*state, host, views);
     }
-    void Click(PicturePoint at, std::uint32_t shift = Shift::Left) {
-        PictureMouseDown(*state, host, views, shift, at.X, at.Y);
-        PictureMouseUp(*state, views);
-    }
     std::vector<double>& Line(int line) { return state->BrightLines.Centres[line]; }
     // The columns of a line that hold a centre.
     int Traced(int line) {
         return static_cast<int>(
             std::count_if(Line(line).begin(), Line(line).end(), [](double c) { return c != 0; }));
     }
-    QString Message(QLatin1String key) const { return LoadMessage(state->Messages, key); }
 };
 
 TEST_F(BrightLineMode, ALightDistributionModeStillOnIsClosedFirstWithItsQuestion) {
@@ -48,8 +39,8 @@ TEST_F(BrightLineMode, ALightDistributionModeStillOnIsClosedFirstWithItsQuestion
     EXPECT_EQ(host.Shown, QStringList{Message(MsgKey::CloseWindow)});
     host.Answers = {Host::Answer::Yes};
     EnterBrightLineMode(*state, host, views);
-    EXPECT_EQ(state->Main.SpecialMode, 2);
-    EXPECT_TRUE(state->Photometry.ShowInputEnabled);
+    EXPECT_EQ(std::pair(state->Main.SpecialMode, state->Photometry.ShowInputEnabled),
+              std::pair(2, true));
 }
 
 TEST_F(BrightLineMode, UndoingATraceKeepsTheModeAndRedrawsWithoutTheLine) {
@@ -111,14 +102,11 @@ TEST_F(BrightLineMode, TheButtonsWorkOnTheCurrentLineAndTheResetOnAll) {
     }
     SelectLine(*state, 2);
     BridgeBrightLine(*state, views);
-    EXPECT_EQ(Line(2)[11], 101);
-    EXPECT_EQ(Line(1)[11], 0);
+    EXPECT_EQ(std::pair(Line(1)[11], Line(2)[11]), std::pair(0.0, 101.0));
     EXPECT_EQ(ColorAt(state->Pics.Working, 11, 101), state->Setup.LineColors[2]);
-
     Line(2)[12] = 150;
     SmoothBrightLine(*state, views);
-    EXPECT_EQ(Line(2)[11], 125);
-    EXPECT_EQ(Line(1)[12], 0);
+    EXPECT_EQ(std::pair(Line(1)[12], Line(2)[11]), std::pair(0.0, 125.0));
 
     ResetBrightLines(*state, views);
     EXPECT_EQ(Traced(1) + Traced(2), 0);
@@ -126,20 +114,19 @@ TEST_F(BrightLineMode, TheButtonsWorkOnTheCurrentLineAndTheResetOnAll) {
 }
 
 TEST_F(BrightLineMode, EnteringAtOneToOneClearsOnlyTheCurrentLineAndClosingEndsTheMode) {
-    EXPECT_EQ(state->Main.ToolMode, Tool::BrightLine);
-    EXPECT_EQ(state->Main.SpecialMode, 2);
-    EXPECT_EQ(state->Main.ScaleIndex, kScaleOneToOne);
+    const auto mode = [&] {
+        return std::tuple(state->Main.ToolMode, state->Main.SpecialMode, state->Main.ScaleIndex,
+                          state->StripSampling.ArcFlag);
+    };
+    EXPECT_EQ(mode(), std::tuple(Tool::BrightLine, 2, kScaleOneToOne, false));
     Line(1)[20] = Line(2)[20] = 50;
     EnterBrightLineMode(*state, host, views); // pressed again while on: the work stays
     EXPECT_EQ(Line(1)[20], 50);
     state->StripSampling.ArcFlag = true;
     CloseBrightLineMode(*state, views);
-    EXPECT_EQ(state->Main.ToolMode, Tool::None);
-    EXPECT_EQ(state->Main.SpecialMode, 0);
-    EXPECT_FALSE(state->StripSampling.ArcFlag);
+    EXPECT_EQ(mode(), std::tuple(Tool::None, 0, kScaleOneToOne, false));
     EnterBrightLineMode(*state, host, views);
-    EXPECT_EQ(Line(1)[20], 0);
-    EXPECT_EQ(Line(2)[20], 50);
+    EXPECT_EQ(std::pair(Line(1)[20], Line(2)[20]), std::pair(0.0, 50.0));
 }
 
 } // namespace

@@ -1,14 +1,22 @@
 #pragma once
 
+#include "core/commands/Commands.h"
 #include "core/commands/FakeViews.h"
+#include "core/commands/PictureMouse.h"
 #include "core/commands/State.h"
+#include "core/common/Color.h"
+#include "core/common/Errors.h"
+#include "core/common/MessageKeys.h"
+#include "core/common/Messages.h"
 #include "support/DecimalCharGuard.h"
 #include "support/DrawnPictures.h"
 #include "support/Files.h"
 #include "support/ScriptedHost.h"
 #include "support/WorkedExample.h"
 
+#include <QDir>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +52,13 @@ protected:
     std::unique_ptr<State> state = CalibratedState();
     ScriptedHost host;
     FakeViews views;
+
+    // A press and release on the picture at screen position `at`.
+    void Click(PicturePoint at, std::uint32_t shift = Shift::Left) {
+        PictureMouseDown(*state, host, views, shift, at.X, at.Y);
+        PictureMouseUp(*state, views);
+    }
+    QString Message(QLatin1String key) const { return LoadMessage(state->Messages, key); }
 };
 
 inline int Points(const State& state, int curve = 1) {

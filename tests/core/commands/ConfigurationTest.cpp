@@ -1,19 +1,9 @@
 #include "core/commands/Configuration.h"
 
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
 #include "core/commands/SetupCommands.h"
-#include "core/common/Color.h"
-#include "core/common/Errors.h"
-#include "core/common/MessageKeys.h"
-#include "core/common/Messages.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
-
-#include <functional>
 
 namespace lineora::test {
 namespace {
@@ -44,23 +34,11 @@ protected:
     void Load() { LoadConfig(*state, views, host, folder.path()); }
 };
 
-TEST_F(Configuration, FirstRunWithoutFileStartsFromTheDefaults) {
-    Load();
-
-    EXPECT_EQ(host.Shown, QStringList());
-    ConfigValues defaults;
-    defaults.StepX = true; // "BolStepX" defaults to on and is read last
-    EXPECT_EQ(CollectConfigValues(*state), defaults);
-    EXPECT_EQ(state->Pics.PictureDir, QDir::homePath() + QLatin1Char('/'));
-    EXPECT_FALSE(QFile::exists(Path()));
-}
-
 struct LoadCase {
     const char* name;
     const char* file;
     std::function<void(State&)> before;
     std::function<void(const State&)> check;
-    char separator = '.';
     QStringList reported{}; // the keys one message names
 };
 
@@ -68,7 +46,7 @@ class LoadedFile : public Configuration, public ::testing::WithParamInterface<Lo
 
 TEST_P(LoadedFile, AppliesAsTheButtonsWould) {
     const LoadCase& c = GetParam();
-    const DecimalCharGuard separator(QLatin1Char(c.separator));
+    const DecimalCharGuard separator(QLatin1Char('.'));
     WriteBytes(Path(), c.file);
     if (c.before) {
         c.before(*state);
@@ -114,7 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                                std::tuple(-1, 2, 3.0L));
                      EXPECT_EQ(s.Setup.StepXText, "abc");
                  },
-                 '.',
                  {"StepXDelta"}},
         // What the auto-save leaves after a field was emptied: the start goes on with the
         // other fields, the language and the window toggles, whatever the keys' letter case.
@@ -130,35 +107,37 @@ INSTANTIATE_TEST_SUITE_P(
                                           s.Main.ShowTable, s.Setup.Forms.MainLeft),
                                std::tuple(true, false, false, 123));
                  },
-                 '.',
                  {"Xmin", "Xmax"}},
-        LoadCase{"CommaTextsWithAPointInUse",
-                 "[Axes]\nXmin=1,5\n[StepByX]\nStepXDelta=0,5\nStepFromX=1,25\n", nullptr,
-                 [](const State& s) {
-                     EXPECT_EQ(s.Texts.MinX, "1.5");
-                     EXPECT_EQ(std::pair(s.Setup.StepX, s.Main.StepFromX), std::pair(0.5L, 1.25L));
-                 }},
-        // Of radio buttons read in turn the last one checked wins; none when all are off.
-        LoadCase{"LaterButtonsWin",
-                 "[Setup]\nPointer2=1\nPointer3=1\n"
-                 "[Axes]\nXScaleLogarifm10X=1\nXScaleLogarifmNatX=1\nYScaleNormalX=0\n",
-                 nullptr,
-                 [](const State& s) {
-                     EXPECT_EQ(std::tuple(s.Setup.Separator, s.Setup.ScaleX, s.Setup.ScaleY),
-                               std::tuple(SeparatorChoice::System, ScaleKind::Ln, ScaleKind::None));
-                 }},
-        // The rest of the keys are applied in the round trip of a written state below.
-        LoadCase{"StepSwitchOfTheSecondSectionWins",
-                 "[Rezim]\nStepX=1\nAvtoCorrect=1\n[StepByX]\nBolStepX=0\n", nullptr,
-                 [](const State& s) {
-                     EXPECT_EQ(std::pair(s.Main.StepXOn, s.Main.AvtoCorrectOn),
-                               std::pair(false, true));
-                 }}),
+        // Comma texts with a point in use; of radio buttons read in turn the last one checked
+        // wins, none when all are off; the step switch of the second section wins. The rest of
+        // the keys are applied in the round trip of a written state below.
+        LoadCase{
+            "CommaTextsLaterButtonsAndTheSecondStepSwitchWin",
+            "[Rezim]\nStepX=1\nAvtoCorrect=1\n[Setup]\nPointer2=1\nPointer3=1\n[Axes]\nXmin=1,5\n"
+            "XScaleLogarifm10X=1\nXScaleLogarifmNatX=1\nYScaleNormalX=0\n"
+            "[StepByX]\nStepXDelta=0,5\nStepFromX=1,25\nBolStepX=0\n",
+            nullptr,
+            [](const State& s) {
+                EXPECT_EQ(s.Texts.MinX, "1.5");
+                EXPECT_EQ(std::pair(s.Setup.StepX, s.Main.StepFromX), std::pair(0.5L, 1.25L));
+                EXPECT_EQ(std::tuple(s.Setup.Separator, s.Setup.ScaleX, s.Setup.ScaleY),
+                          std::tuple(SeparatorChoice::System, ScaleKind::Ln, ScaleKind::None));
+                EXPECT_EQ(std::pair(s.Main.StepXOn, s.Main.AvtoCorrectOn), std::pair(false, true));
+            }}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
 // A damaged file, a folder, or a pipe (which would make startup wait for a writer) in place of
-// the file: reported by its path, the defaults used, the file left as it was.
+// the file: reported by its path, the defaults used, the file left as it was. Without a file the
+// defaults are used silently.
 TEST_F(Configuration, UnreadableFileIsReportedAndTheDefaultsUsed) {
+    Load(); // the first run, without a file: the defaults, and nothing said or written
+    ConfigValues defaults;
+    defaults.StepX = true; // "BolStepX" defaults to on and is read last
+    EXPECT_EQ(CollectConfigValues(*state), defaults);
+    EXPECT_EQ(state->Pics.PictureDir, QDir::homePath() + QLatin1Char('/'));
+    EXPECT_EQ(host.Shown, QStringList());
+    EXPECT_FALSE(QFile::exists(Path()));
+
     const char raw[] = "[Setup]\nLanguageEnglish=1\n\x00\xff\x13\x80garbage\x01";
     const QByteArray damaged(raw, sizeof raw - 1);
     const std::pair<std::function<void()>, const char*> cases[] = {
@@ -247,28 +226,6 @@ TEST_F(Configuration, FailedWritesLeaveTheFileAndWritesKeepItsForeignKeys) {
     EXPECT_EQ(IniFile::Parse(ReadBytes(Path())).Value("Other", "Key"), "kept");
     state->Main.AppDir.clear(); // the program folder unknown
     EXPECT_THROW(WriteConfig(*state, views), FileError);
-}
-
-TEST_F(Configuration, CloseAlwaysAsksAndWritesFirstOnlyWhenSaving) {
-    state->Setup.AutoSave = false;
-    host.Answers = {Host::Answer::Yes};
-    EXPECT_TRUE(CloseQuery(*state, host, views));
-    EXPECT_FALSE(QFile::exists(Path()));
-
-    state->Setup.AutoSave = true;
-    host.Answers = {Host::Answer::No}; // written even when the user stays
-    EXPECT_FALSE(CloseQuery(*state, host, views));
-    EXPECT_EQ(host.Shown, QStringList(2, LoadMessage(state->Messages, MsgKey::CloseWindow)));
-    EXPECT_TRUE(ReadBytes(Path()).startsWith("[Rezim]\nStepX="));
-
-    // A failed write is reported and the user may still leave.
-    QFile::remove(Path());
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("lineora3.Ini")));
-    host.Shown.clear();
-    host.Answers = {Host::Answer::Yes};
-    EXPECT_TRUE(CloseQuery(*state, host, views));
-    ASSERT_EQ(host.Shown.size(), 2);
-    EXPECT_TRUE(Mentions(host.Shown[0], Path()));
 }
 
 TEST(StepXText, KeepsTheTextAndTakesOnlyANumber) {

@@ -1,15 +1,10 @@
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
-#include "core/common/Errors.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 namespace lineora::test {
 namespace {
 
-class ExportCommands : public ::testing::Test {
+class ExportCommands : public CommandTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
@@ -24,9 +19,6 @@ protected:
 
     QByteArray FileBytes(const QString& name) const { return ReadBytes(folder.filePath(name)); }
 
-    std::unique_ptr<State> state = CalibratedState();
-    ScriptedHost host;
-    FakeViews views;
     QTemporaryDir folder;
 };
 
@@ -35,8 +27,8 @@ const QString kTwoCurvesText = QStringLiteral("  5.0000\t  1.5000\r\n"
                                               "  1.0000\t\t  1.0000\r\n");
 
 TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputButNotInASpecialMode) {
-    EXPECT_EQ(state->Output.MemoText, kTwoCurvesText);
-    EXPECT_EQ(state->Output.ExportText, kTwoCurvesText);
+    EXPECT_EQ(std::pair(state->Output.MemoText, state->Output.ExportText),
+              std::pair(kTwoCurvesText, kTwoCurvesText));
 
     // A special mode writes its own table into the text output, never the export text.
     state->Main.SpecialMode = 3;
@@ -49,9 +41,20 @@ TEST_F(ExportCommands, RefreshAllRebuildsTheTextOutputButNotInASpecialMode) {
     EXPECT_EQ(views.TableChanges, 2); // the table follows both refreshes
 }
 
-TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLf) {
-    SaveTextOutput(*state, host); // cancelled: nothing written
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+// A cancelled or failed save writes nothing and leaves an old file whole; a save writes the text
+// and one CR LF.
+TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLfAndAFailedOneNothing) {
+    const QString old = folder.filePath(QStringLiteral("old.txt"));
+    WriteBytes(old, "old contents");
+    SaveTextOutput(*state, host); // cancelled
+    host.FileNames = {folder.filePath(QStringLiteral("no/such/folder/x.txt")), old};
+    EXPECT_THROW(SaveExportText(*state, host, QStringLiteral("new")), FileError);
+    {
+        FileSizeLimit limit(64);
+        EXPECT_THROW(SaveExportText(*state, host, QString(1000, QLatin1Char('x'))), FileError);
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+    EXPECT_EQ(ReadBytes(old), QByteArray("old contents"));
 
     host.FileNames = {folder.filePath(QStringLiteral("out.txt")),
                       folder.filePath(QStringLiteral("bare"))};
@@ -59,19 +62,6 @@ TEST_F(ExportCommands, SaveWritesTheTextAndOneCrLf) {
     EXPECT_EQ(FileBytes(QStringLiteral("out.txt")), (kTwoCurvesText + "\r\n").toUtf8());
     SaveExportText(*state, host, QString());
     EXPECT_EQ(FileBytes(QStringLiteral("bare.txt")), QByteArray("\r\n"));
-}
-
-TEST_F(ExportCommands, FailedSaveThrowsAndLeavesTheOldFileWhole) {
-    const QString path = folder.filePath(QStringLiteral("old.txt"));
-    WriteBytes(path, "old contents");
-    host.FileNames = {folder.filePath(QStringLiteral("no/such/folder/x.txt")), path};
-    EXPECT_THROW(SaveExportText(*state, host, QStringLiteral("new")), FileError);
-    {
-        FileSizeLimit limit(64);
-        EXPECT_THROW(SaveExportText(*state, host, QString(1000, QLatin1Char('x'))), FileError);
-    }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
-    EXPECT_EQ(FileBytes(QStringLiteral("old.txt")), QByteArray("old contents"));
 }
 
 TEST_F(ExportCommands, PasteWithoutAPictureChangesNothingAndAPictureReplacesTheWork) {

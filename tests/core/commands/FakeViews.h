@@ -16,8 +16,10 @@ public:
     QPoint Scrolled;
     std::map<int, QString> Status;
     QString Caption;
+    CursorId Cursor = CursorId::Strela;
 
     void PictureChanged() override { ++PictureRepaints; }
+    void SetPictureCursor(CursorId id) override { Cursor = id; }
     void ScrollPictureBy(int dx, int dy) override { Scrolled += QPoint(dx, dy); }
     void UpdateMagnifier(int, int) override { ++MagnifierUpdates; }
     void ShowStatus(int panel, const QString& text) override { Status[panel] = text; }

@@ -1,12 +1,8 @@
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
 #include "core/commands/KeyFilter.h"
-#include "core/commands/PictureMouse.h"
 #include "core/commands/RectifyCommands.h"
 #include "core/commands/StraightenCommands.h"
 #include "core/commands/UndoCommands.h"
-#include "core/common/Errors.h"
-#include "core/common/MessageKeys.h"
 #include "core/picture/Overlay.h"
 #include "core/picture/Rotation.h"
 #include "core/picture/StraightenGuide.h"
@@ -35,14 +31,13 @@ protected:
     }
 };
 
-TEST_F(PictureTools, RotationDroppedAtEitherQuestionOrFailingHalfwayKeepsTheWork) {
+TEST_F(PictureTools, RotationDroppedOrFailingKeepsTheWorkAndKeptLevelsTheCalibration) {
     const WorkSnapshot before = Snapshot(*state);
     host.Answers = {Answer::No, Answer::Yes, Answer::No};
     RotateToXAxis(*state, host, views);
     RotateToXAxis(*state, host, views);
-    const QString level = LoadMessage(state->Messages, MsgKey::LevelXAxis);
-    EXPECT_EQ(host.Shown, QStringList({level, level,
-                                       LoadMessage(state->Messages, MsgKey::KeepRotatedPicture)}));
+    const QString level = Message(MsgKey::LevelXAxis);
+    EXPECT_EQ(host.Shown, QStringList({level, level, Message(MsgKey::KeepRotatedPicture)}));
     EXPECT_FALSE(host.ProgressOpen);
     EXPECT_EQ(Snapshot(*state), before);
 
@@ -51,9 +46,8 @@ TEST_F(PictureTools, RotationDroppedAtEitherQuestionOrFailingHalfwayKeepsTheWork
     EXPECT_THROW(RotateToXAxis(*state, failing, views), CalcError);
     EXPECT_FALSE(failing.ProgressOpen);
     EXPECT_EQ(Snapshot(*state), before);
-}
 
-TEST_F(PictureTools, RotationKeptBecomesThePictureWithAFreshLevelCalibrationAndNoCurves) {
+    // Kept, it becomes the picture with a fresh level calibration and no curves.
     const auto theta = static_cast<double>(state->Cal.AxisAngleX);
     const RotatedFrame frame = RotatedFrameOf(600, 500, theta);
     QImage expected(frame.Width, frame.Height, QImage::Format_RGB32);
@@ -66,9 +60,9 @@ TEST_F(PictureTools, RotationKeptBecomesThePictureWithAFreshLevelCalibrationAndN
     EXPECT_EQ(
         Ref(state->Cal),
         (RefPoints{{{50, frame.Height - 50}, {frame.Width - 50, frame.Height - 50}, {50, 50}}}));
-    EXPECT_EQ(state->Cal.AxisAngleX, 0);
-    EXPECT_TRUE(state->Main.Axis90Mode);
-    EXPECT_EQ(Points(*state, 1) + Points(*state, 2), 0);
+    EXPECT_EQ(std::tuple(state->Cal.AxisAngleX, state->Main.Axis90Mode,
+                         Points(*state, 1) + Points(*state, 2)),
+              std::tuple(0, true, 0));
 }
 
 TEST_F(PictureTools, CleaningAtOneToOneKeptOrDropped) {
@@ -98,7 +92,6 @@ protected:
                           [&] { PictureMouseDown(*state, host, views, Shift::Left, at.X, at.Y); });
         }
     }
-    QString Message(QLatin1String key) const { return LoadMessage(state->Messages, key); }
 };
 
 TEST_F(RectifyTool, CancelledRefusedOrDroppedLeavesTheWorkAndRecordsNoStep) {
@@ -180,12 +173,34 @@ protected:
     QImage shown;
 };
 
-TEST_F(Straightener, ShowingDrawsTheGuideAndClosingLeavesThePictureAsItWas) {
-    ShowStraightenGuide(*state, views);
-    EXPECT_EQ(state->Pics.Working, WithGuide(Opened()));
-    HideStraightenGuide(*state, views);
-    EXPECT_EQ(state->Pics.Working, shown);
-
+// Each arrow erases the guide it drew and draws the new one, so the picture shows one guide,
+// and closing leaves the picture as it was.
+TEST_F(Straightener, ShowingDrawsTheGuideArrowsRedrawItAndClosingLeavesThePicture) {
+    using Press = void (*)(State&, Views&);
+    const Press down = [](State& s, Views& v) { ChangeCurvature(s, v, CurvatureArrow::Down); };
+    const Press up = [](State& s, Views& v) { ChangeCurvature(s, v, CurvatureArrow::Up); };
+    const Press gapDown = [](State& s, Views& v) { ChangeStripGap(s, v, -1); };
+    const struct {
+        const char* Name;
+        Press Arrow;
+        std::int32_t Gap, Radius, ExpectedGap, ExpectedRadius;
+    } cases[] = {{"curvature down flattens", down, 26, 560, 26, 570},
+                 {"curvature up rounds", up, 26, 560, 26, 550},
+                 {"curvature up stops at one", up, 26, 8, 26, 1},
+                 {"gap below zero", gapDown, 0, 560, -1, 560}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        state->Straightener.StripGap = c.Gap;
+        state->Straightener.StraightenRadius = c.Radius;
+        ShowStraightenGuide(*state, views);
+        EXPECT_EQ(state->Pics.Working, WithGuide(Opened()));
+        c.Arrow(*state, views);
+        EXPECT_EQ(std::pair(state->Straightener.StripGap, state->Straightener.StraightenRadius),
+                  std::pair(c.ExpectedGap, c.ExpectedRadius));
+        EXPECT_EQ(state->Pics.Working, WithGuide(Opened()));
+        HideStraightenGuide(*state, views);
+        EXPECT_EQ(state->Pics.Working, shown);
+    }
     // A redraw while the window is open (a point added, say) keeps the guide, so closing still
     // erases it instead of leaving a stray copy.
     ShowStraightenGuide(*state, views);
@@ -194,53 +209,18 @@ TEST_F(Straightener, ShowingDrawsTheGuideAndClosingLeavesThePictureAsItWas) {
     EXPECT_EQ(state->Pics.Working, Opened());
 }
 
-struct ArrowCase {
-    const char* Name;
-    void (*Press)(State&, Views&);
-    std::int32_t Gap, Radius;                 // before
-    std::int32_t ExpectedGap, ExpectedRadius; // after
-};
-
-class StraightenerArrows : public Straightener, public ::testing::WithParamInterface<ArrowCase> {};
-
-// Each arrow erases the guide it drew and draws the new one, so the picture shows one guide.
-TEST_P(StraightenerArrows, ChangeTheSettingAndRedrawTheGuide) {
-    const ArrowCase& c = GetParam();
-    state->Straightener.StripGap = c.Gap;
-    state->Straightener.StraightenRadius = c.Radius;
-    ShowStraightenGuide(*state, views);
-    c.Press(*state, views);
-    EXPECT_EQ(state->Straightener.StripGap, c.ExpectedGap);
-    EXPECT_EQ(state->Straightener.StraightenRadius, c.ExpectedRadius);
-    EXPECT_EQ(state->Pics.Working, WithGuide(Opened()));
-}
-
-constexpr auto CurvatureDown = [](State& s, Views& v) {
-    ChangeCurvature(s, v, CurvatureArrow::Down);
-};
-constexpr auto CurvatureUp = [](State& s, Views& v) { ChangeCurvature(s, v, CurvatureArrow::Up); };
-constexpr auto GapDown = [](State& s, Views& v) { ChangeStripGap(s, v, -1); };
-
-INSTANTIATE_TEST_SUITE_P(
-    Arrows, StraightenerArrows,
-    ::testing::Values(ArrowCase{"CurvatureDownFlattens", CurvatureDown, 26, 560, 26, 570},
-                      ArrowCase{"CurvatureUpRounds", CurvatureUp, 26, 560, 26, 550},
-                      ArrowCase{"CurvatureUpStopsAtOne", CurvatureUp, 26, 8, 26, 1},
-                      ArrowCase{"GapBelowZero", GapDown, 0, 560, -1, 560}),
-    [](const auto& info) { return std::string(info.param.Name); });
-
-TEST_F(Straightener, ArcsTooRoundAreRefusedWithNothingChanged) {
+// Radius 155 (sqrt(150^2 + 42^2)): the centre rows move 4 + 2 pixels right. Yes keeps the wider
+// picture; No brings the picture and its size back, with the guide on the clean picture.
+// Arcs too round are refused with nothing changed.
+TEST_F(Straightener, RunKeptOrDropped) {
     state->Straightener.StraightenRadius = 10;
     ShowStraightenGuide(*state, views);
     const QImage working = state->Pics.Working;
     EXPECT_THROW(RunStraightening(*state, host, views), CalcError);
     EXPECT_EQ(state->Pics.Working, working);
     EXPECT_EQ(state->Pics.Clean, PatternPicture(600, 500));
-}
+    HideStraightenGuide(*state, views);
 
-// Radius 155 (sqrt(150^2 + 42^2)): the centre rows move 4 + 2 pixels right. Yes keeps the wider
-// picture; No brings the picture and its size back, with the guide on the clean picture.
-TEST_F(Straightener, RunKeptOrDropped) {
     state->Straightener.StraightenRadius = 150;
     ShowStraightenGuide(*state, views);
     const StripGeometry strips = ComputeStrips(state->Cal, 26, 150);

@@ -4,15 +4,7 @@
 #include "core/commands/StripModeCommands.h"
 
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
-#include "core/commands/PictureMouse.h"
-#include "core/common/Color.h"
 #include "core/common/ErrorBoundary.h"
-#include "core/common/Errors.h"
-#include "core/common/MessageKeys.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 namespace lineora::test {
 namespace {
@@ -32,8 +24,7 @@ protected:
 
     void MoveAndClick(int x, int y, std::uint32_t shift = Shift::Left) {
         PictureMouseMove(*state, host, views, 0, x, y);
-        PictureMouseDown(*state, host, views, shift, x, y);
-        PictureMouseUp(*state, views);
+        Click({x, y}, shift);
     }
 
     std::vector<PicturePoint> Samples(int trace) const { return Positions(state->Store, trace); }
@@ -41,32 +32,21 @@ protected:
     QTemporaryDir folder;
 };
 
-// What the input dialog's OK may change.
-struct InputSnapshot {
-    WorkSnapshot Work;
-    Extended StepX, StepFromX;
-    QString StepXText;
-    std::int32_t Lines;
-    bool operator==(const InputSnapshot&) const = default;
-};
-
-InputSnapshot InputState(const State& s) {
-    return {Snapshot(s), s.Setup.StepX, s.Main.StepFromX, s.Setup.StepXText,
-            s.StripSampling.SearchLineCount};
-}
-
 TEST_F(StripModeCommands, RefusedInputIsReportedAndChangesNothing) {
+    // clang-format off
     const StripInputTexts refused[] = {
-        {"", "20", "3"},
-        {"1", "", "3"},
-        {"1", "20", " "},
-        {"1", "0", "3"},
+        {"", "20", "3"}, {"1", "", "3"}, {"1", "20", " "}, {"1", "0", "3"}, {"1.5", "20", "3"},
         {"50", "20", "3"},           // one line too many
         {"1000000", "1000000", "3"}, // the product is beyond 32 bits
-        {"1.5", "20", "3"},
-        {"0", "20", "3"}, // no seconds: equal X axis values cannot lay the lines
+        {"0", "20", "3"},            // no seconds: equal X axis values cannot lay the lines
     };
-    const InputSnapshot before = InputState(*state);
+    // clang-format on
+    // What the input dialog's OK may change.
+    const auto inputState = [&] {
+        return std::tuple(Snapshot(*state), state->Setup.StepX, state->Main.StepFromX,
+                          state->Setup.StepXText, state->StripSampling.SearchLineCount);
+    };
+    const auto before = inputState();
     for (const StripInputTexts& texts : refused) {
         SCOPED_TRACE(
             (texts.Seconds + "/" + texts.PointsPerSecond + "/" + texts.StartSecond).toStdString());
@@ -74,7 +54,7 @@ TEST_F(StripModeCommands, RefusedInputIsReportedAndChangesNothing) {
         EXPECT_FALSE(Guarded(host, [&] { AcceptStripInput(*state, texts); }));
         ASSERT_EQ(host.Shown.size(), 1);
         EXPECT_FALSE(host.Shown.front().isEmpty());
-        EXPECT_EQ(InputState(*state), before);
+        EXPECT_EQ(inputState(), before);
     }
 }
 
@@ -94,14 +74,10 @@ TEST_F(StripModeCommands, InputSetsTheTimeAxisTheStepAndTheFields) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.texts.Seconds.toStdString());
         AcceptStripInput(*state, c.texts);
-        EXPECT_EQ(state->Cal.AxisXMin, c.minX);
-        EXPECT_EQ(state->Cal.AxisXMax, c.maxX);
-        EXPECT_EQ(state->Setup.StepX, c.step);
-        EXPECT_EQ(state->Main.StepFromX, c.minX);
-        EXPECT_EQ(state->StripSampling.SearchLineCount, c.lines);
-        EXPECT_EQ((QStringList{state->Texts.MinX, state->Texts.MaxX, state->Texts.MinY,
-                               state->Texts.MaxY}),
-                  c.fields);
+        EXPECT_EQ(std::tuple(state->Cal.AxisXMin, state->Cal.AxisXMax, state->Setup.StepX,
+                             state->Main.StepFromX, state->StripSampling.SearchLineCount),
+                  std::tuple(c.minX, c.maxX, c.step, Extended{c.minX}, c.lines));
+        EXPECT_EQ(Snapshot(*state).Texts.mid(0, 4), c.fields);
     }
 }
 
@@ -110,11 +86,9 @@ TEST_F(StripModeCommands, StartLaysEverySampleOnItsLineAtItsStripBottom) {
     state->Main.AvtoCorrectOn = true;
     state->Store.CurrentLine = 4;
     Start();
-    EXPECT_EQ(state->Main.ToolMode, Tool::None);
-    EXPECT_EQ(state->Main.CurrentCursor, CursorId::Strela);
-    EXPECT_TRUE(state->Main.StepXOn);
-    EXPECT_FALSE(state->Main.AvtoCorrectOn);
-    EXPECT_EQ(state->Setup.ScaleY, ScaleKind::Linear);
+    EXPECT_EQ(std::tuple(state->Main.ToolMode, state->Main.CurrentCursor, state->Main.StepXOn,
+                         state->Main.AvtoCorrectOn, state->Setup.ScaleY),
+              std::tuple(Tool::None, CursorId::Strela, true, false, ScaleKind::Linear));
     const int bottoms[] = {0, 182, 292, 400};
     for (int trace = 1; trace <= 3; ++trace) {
         const std::vector<PicturePoint> samples = Samples(trace);
@@ -124,14 +98,6 @@ TEST_F(StripModeCommands, StartLaysEverySampleOnItsLineAtItsStripBottom) {
         }
     }
     EXPECT_EQ(Points(*state, 4), 0);
-}
-
-TEST_F(StripModeCommands, ADamagedSettingsFileIsReportedAndItsDefaultsTaken) {
-    WriteBytes(SpecialIniPath(*state), "[Special]\r\nPlotnost linii=twelve\r\n");
-    state->StripSampling.LineDensity = 7;
-    Start();
-    EXPECT_EQ(state->StripSampling.LineDensity, 3);
-    EXPECT_EQ(host.Shown.size(), 1);
 }
 
 TEST_F(StripModeCommands, TheOverlayDrawnTwiceLeavesThePictureAsItWas) {
@@ -150,33 +116,34 @@ TEST_F(StripModeCommands, TheOverlayDrawnTwiceLeavesThePictureAsItWas) {
     EXPECT_EQ(ColorAt(white, 300, 100), 0x008000U); // green strip frame
 }
 
-TEST_F(StripModeCommands, SampleClicksMapTheStepPointToItsSearchLine) {
+// A sample click takes the search line of the step point under it, and corrects that sample of
+// the armed trace only.
+TEST_F(StripModeCommands, ASampleClickCorrectsTheTraceAtTheStepPointOnly) {
     const struct {
         int x;
         std::int32_t k;
-    } cases[] = {{100, 1}, {120, 2}, {140, 3}, {480, 20}, {500, 21}, {80, 0}, {520, 22}};
+    } lines[] = {{100, 1}, {120, 2}, {140, 3}, {480, 20}, {500, 21}, {80, 0}, {520, 22}};
     AcceptStripInput(*state, {});
-    for (const auto& c : cases) {
+    for (const auto& c : lines) {
         EXPECT_EQ(StripSampleIndex(state->Cal, c.x, state->Setup.StepX), c.k) << c.x;
     }
-}
-
-TEST_F(StripModeCommands, ASampleClickCorrectsTheTraceAtTheStepPointOnly) {
     Start();
-    ArmStripSample(*state, views, 2, true);
+    ArmStripSample(*state, views, 3, true);
     EXPECT_TRUE(StepCrosshairLive(*state));
-
+    MoveAndClick(100, 390); // the first line
+    EXPECT_EQ(Samples(3)[0], (PicturePoint{100, 390}));
+    ArmStripSample(*state, views, 2, true);
     // The crosshair snaps 123 to the line at 120 and keeps the mouse's row.
+    const std::vector<PicturePoint> trace1 = Samples(1);
     MoveAndClick(123, 250);
-    std::vector<PicturePoint> expected = Samples(1);
     EXPECT_EQ(Samples(2)[1], (PicturePoint{120, 250}));
-    EXPECT_EQ(Samples(1), expected);
-
+    EXPECT_EQ(Samples(1), trace1);
     // Beyond the last line, and with Ctrl held: nothing.
     const std::vector<PicturePoint> trace2 = Samples(2);
     MoveAndClick(545, 260);
     MoveAndClick(140, 260, Shift::Ctrl | Shift::Left);
     EXPECT_EQ(Samples(2), trace2);
+    EXPECT_EQ(state->StripSampling.ColorTrace, 0);
 }
 
 TEST_F(StripModeCommands, ColourClicksFillTheThreeShadesThenReleaseTheButton) {
@@ -213,9 +180,9 @@ TEST_F(StripModeCommands, TheColourSearchSeesThePictureAsScannedEveryTime) {
             EXPECT_EQ(samples[k].Y, 150) << "run " << run << ", line " << k + 1;
         }
     }
-    EXPECT_TRUE(state->StripSampling.ShowStrips);
-    EXPECT_TRUE(state->StripSampling.ShowSearchLines);
-    EXPECT_FALSE(host.ProgressOpen);
+    EXPECT_EQ(std::tuple(state->StripSampling.ShowStrips, state->StripSampling.ShowSearchLines,
+                         host.ProgressOpen),
+              std::tuple(true, true, false));
 }
 
 TEST_F(StripModeCommands, GridClearingKeepsThePictureOnlyOnYes) {
@@ -227,34 +194,35 @@ TEST_F(StripModeCommands, GridClearingKeepsThePictureOnlyOnYes) {
         Start();
         host.Answers = {keep ? Host::Answer::Yes : Host::Answer::No};
         ClearStripGrid(*state, host, views);
-        EXPECT_EQ(host.Shown.last(), LoadMessage(state->Messages, MsgKey::KeepCleanedPicture));
+        EXPECT_EQ(host.Shown.last(), Message(MsgKey::KeepCleanedPicture));
         EXPECT_EQ(ColorAt(state->Pics.Clean, 300, 150), keep ? 0xFFFFFFU : 0x808080U);
         EXPECT_TRUE(state->StripSampling.ShowSearchLines);
     }
 }
 
-TEST_F(StripModeCommands, CloseWritesTheSettingsAndEndsTheMode) {
+// The settings file is read at the start, a damaged one reported with its defaults taken, and
+// written at the close, which ends the mode even when the write fails.
+TEST_F(StripModeCommands, TheStartReadsTheSettingsAndTheCloseWritesThem) {
+    WriteBytes(SpecialIniPath(*state), "[Special]\r\nPlotnost linii=twelve\r\n");
+    state->StripSampling.LineDensity = 7;
     Start();
+    EXPECT_EQ(state->StripSampling.LineDensity, 3);
+    EXPECT_EQ(host.Shown.size(), 1);
     state->StripSampling.SpecLineColors[9] = 0x123456;
     state->StripSampling.LineDensity = 5;
     CloseStripMode(*state, host, views);
-    EXPECT_TRUE(host.Shown.isEmpty());
-    EXPECT_FALSE(state->StripSampling.ArcFlag);
-    EXPECT_EQ(state->Main.ToolMode, Tool::None);
-
+    const auto ended = std::pair(false, Tool::None);
+    EXPECT_EQ(std::pair(state->StripSampling.ArcFlag, state->Main.ToolMode), ended);
     state->StripSampling = {};
     Start();
-    EXPECT_EQ(state->StripSampling.SpecLineColors[9], 0x123456U);
-    EXPECT_EQ(state->StripSampling.LineDensity, 5);
-}
-
-TEST_F(StripModeCommands, AFailedSettingsWriteIsReportedAndTheModeStillEnds) {
-    Start();
+    EXPECT_EQ(std::pair(state->StripSampling.SpecLineColors[9], state->StripSampling.LineDensity),
+              std::pair(0x123456U, 5));
+    EXPECT_EQ(host.Shown.size(), 1);
+    QFile::remove(SpecialIniPath(*state)); // a folder in its place: the write fails
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Special1.Ini")));
     CloseStripMode(*state, host, views);
-    EXPECT_EQ(host.Shown.size(), 1);
-    EXPECT_FALSE(state->StripSampling.ArcFlag);
-    EXPECT_EQ(state->Main.ToolMode, Tool::None);
+    EXPECT_EQ(host.Shown.size(), 2);
+    EXPECT_EQ(std::pair(state->StripSampling.ArcFlag, state->Main.ToolMode), ended);
 }
 
 TEST_F(StripModeCommands, DensityStaysWithinOneToNine) {

@@ -1,9 +1,6 @@
 #include "core/commands/TracingCommands.h"
 
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
-#include "core/common/Color.h"
-#include "core/common/Errors.h"
 
 #include <cmath>
 
@@ -48,11 +45,9 @@ TEST_F(TracingCommands, TraceReadsTheCleanCopyMarksItsPointsAndComputesTheirValu
         DrawCurveMark(*state, x, 150, 2);
     }
     FillBox(state->Pics.Working, {104, 120, 392, 1}, Qt::red);
-    TraceRequest request;
-    request.Criterion = TraceCriterion::Color;
-    request.FindColor = 0x0000FF;
-    request.Points = 4; // step 98: columns 104, 202, 300, 398
-    RunColorTrace(*state, views, request);
+    // Step 98: columns 104, 202, 300, 398.
+    RunColorTrace(*state, views,
+                  {.Criterion = TraceCriterion::Color, .FindColor = 0x0000FF, .Points = 4});
 
     ASSERT_EQ(Points(*state), 4);
     EXPECT_EQ(PointAt(*state, 4), (PicturePoint{398, 200}));
@@ -99,17 +94,14 @@ protected:
     }
 };
 
-TEST_F(AutoDigitizing, NoChangesNothing) {
+// No changes nothing; Yes moves the reference points onto the axes and samples the curve.
+TEST_F(AutoDigitizing, TheQuestionNamesTheCurveAndYesSamplesIt) {
     const WorkSnapshot before = Snapshot(*state);
-    host.Answers.push_back(Host::Answer::No);
+    host.Answers = {Host::Answer::No, Host::Answer::Yes};
     EXPECT_FALSE(AutoDigitizeAfterQuestion(*state, host, views, 3));
     EXPECT_EQ(host.Shown, QStringList{LoadMessage(state->Messages, "msgMessaga10") + "2\n" +
                                       LoadMessage(state->Messages, "msgMessaga11")});
     EXPECT_EQ(Snapshot(*state), before);
-}
-
-TEST_F(AutoDigitizing, YesMovesTheReferencePointsOntoTheAxesAndSamplesTheCurve) {
-    host.Answers.push_back(Host::Answer::Yes);
     ASSERT_TRUE(AutoDigitizeAfterQuestion(*state, host, views, 3));
     // X-max keeps its x, Y-max its y.
     EXPECT_EQ(Ref(state->Cal), (RefPoints{{{60, 380}, {500, 380}, {60, 100}}}));

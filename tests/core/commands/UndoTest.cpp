@@ -1,18 +1,10 @@
 #include "core/commands/UndoCommands.h"
 
 #include "CommandTestSupport.h"
-#include "core/commands/Commands.h"
 #include "core/commands/GraCommands.h"
 #include "core/commands/PhotometryCommands.h"
 #include "core/commands/TracingCommands.h"
 #include "core/commands/WorkFileCommands.h"
-#include "core/common/Errors.h"
-#include "core/common/MessageKeys.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <functional>
 
 namespace lineora::test {
 namespace {
@@ -20,10 +12,12 @@ namespace {
 using Answer = Host::Answer;
 
 // Everything a step must bring back: the work, the windows' picture after a redraw (a trace
-// leaves the emptied curve's old marks until the next one) and the values a refresh derives.
+// leaves the emptied curve's old marks until the next one), the values a refresh derives and
+// the mode with the dialog switches it sets.
 struct Exact {
     WorkSnapshot Work;
     std::vector<std::array<Extended, 2>> Values;
+    std::tuple<int, int, bool> Mode;
     bool operator==(const Exact&) const = default;
     friend void PrintTo(const Exact& e, std::ostream* os) { PrintTo(e.Work, os); }
 };
@@ -31,7 +25,8 @@ struct Exact {
 Exact ExactState(State& s) {
     FakeViews views;
     RedrawPicture(s, views);
-    Exact e{Snapshot(s), {}};
+    Exact e{
+        Snapshot(s), {}, {s.Main.SpecialMode, s.Setup.TypeOfCurve, s.Photometry.ShowInputEnabled}};
     for (int c = 1; c <= kCurveCount; ++c) {
         for (int row = kFirstRow; row < s.Store.LineNext[c]; ++row) {
             e.Values.push_back(
@@ -75,7 +70,6 @@ protected:
     void RedoAct() {
         Act([&] { RedoWork(*state, views); });
     }
-    QString Name(QLatin1String key) const { return LoadMessage(state->Messages, key); }
 };
 
 struct StepCase {
@@ -123,6 +117,8 @@ const StepCase kStepCases[] = {
          h.Answers = {Answer::Yes, Answer::Yes};
          RotateToXAxis(s, h, v);
      }},
+    {"light distribution mode", MsgKey::StepLightDistribution,
+     [](State& s, H&, V& v) { EnterPolarMode(s, v); }},
 };
 
 // Each kind of step in turn, then all undone and redone: every state comes back exactly and
@@ -133,13 +129,13 @@ TEST_F(Undo, EachKindOfStepGoesBackAndForthExactly) {
         Act([&] { step.Action(*state, host, views); });
         states.push_back(ExactState(*state));
         ASSERT_NE(states.back(), states[states.size() - 2]) << step.What << " changed nothing";
-        EXPECT_EQ(state->Undo.UndoName(), Name(step.Name)) << step.What;
+        EXPECT_EQ(state->Undo.UndoName(), Message(step.Name)) << step.What;
         EXPECT_TRUE(WorkUnsaved(*state));
     }
     for (std::size_t i = states.size() - 1; i > 0; --i) {
         UndoAct();
         ASSERT_EQ(ExactState(*state), states[i - 1]) << kStepCases[i - 1].What << " undone";
-        EXPECT_EQ(state->Undo.RedoName(), Name(kStepCases[i - 1].Name));
+        EXPECT_EQ(state->Undo.RedoName(), Message(kStepCases[i - 1].Name));
     }
     EXPECT_FALSE(WorkUnsaved(*state)); // back where the work was opened
     for (std::size_t i = 1; i < states.size(); ++i) {
@@ -197,6 +193,8 @@ TEST_F(Undo, PointStepsComeBackAsAWholeRedrawAndRefreshWouldShowThem) {
     EXPECT_EQ(views.PictureRepaints, repaints) << "a point step redrew the whole picture";
 }
 
+// A press opens a step that its drag and release join; a release with nothing to add leaves
+// the step as the press made it.
 TEST_F(Undo, OneStepPerActionWhateverItDoesInside) {
     Act([&] {
         for (int x = 110; x < 490; x += 3) {
@@ -208,11 +206,8 @@ TEST_F(Undo, OneStepPerActionWhateverItDoesInside) {
     Act([] {});                          // nothing changed: no step
     Act([&] { SelectLine(*state, 3); }); // the current curve is no work of its own
     EXPECT_EQ(state->Undo.UndoSteps(), 1U);
-    EXPECT_EQ(state->Undo.UndoName(), Name(MsgKey::StepAddPoints));
+    EXPECT_EQ(state->Undo.UndoName(), Message(MsgKey::StepAddPoints));
     SelectLine(*state, 1);
-
-    // A press opens a step that its drag and release join; a release with nothing to add
-    // leaves the step as the press made it.
     RunUserAction(
         *state, host, [&] { MouseAt(*state, 150, 200), EraseAtClick(*state, views, 9, 1); },
         StepJoin::OpenForDrag);
@@ -234,6 +229,10 @@ TEST_F(Undo, ANewStepDropsTheRedoStepsAndNewWorkDropsAll) {
     ClickAt(340, 260);
     EXPECT_FALSE(state->Undo.CanRedo());
     EXPECT_EQ(state->Undo.UndoSteps(), 2U);
+    state->Texts.MaxY = QStringLiteral("7"); // typed but not applied: the step undone first
+    UndoAct();
+    EXPECT_EQ(std::pair(state->Texts.MaxY, Points(*state)), std::pair(QStringLiteral("3"), 5));
+    EXPECT_EQ(state->Undo.RedoName(), Message(MsgKey::StepAxisValues));
 
     StartNewWork(*state);
     EXPECT_FALSE(state->Undo.CanUndo());
@@ -248,7 +247,7 @@ TEST_F(Undo, TheBoundDropsTheOldestStepsAndSaysSo) {
     }
     EXPECT_EQ(state->Undo.UndoSteps(), UndoHistory::kMaxSteps);
     EXPECT_TRUE(UndoMenuText(*state).startsWith(QStringLiteral("Undo ")));
-    EXPECT_TRUE(UndoMenuText(*state).endsWith(Name(MsgKey::OlderStepsDropped)));
+    EXPECT_TRUE(UndoMenuText(*state).endsWith(Message(MsgKey::OlderStepsDropped)));
 
     // Six picture steps keep four pictures besides the current one; the steps before them go.
     std::vector<QImage> pictures{state->Pics.Clean};
@@ -283,26 +282,6 @@ TEST_F(Undo, StepsSharePicturesInsteadOfCopyingThem) {
     EXPECT_EQ(state->Pics.Clean.constBits(), before);
 }
 
-TEST_F(Undo, AFieldTypedButNotAppliedIsTheStepUndoneFirst) {
-    ClickAt(320, 260);
-    state->Texts.MaxY = QStringLiteral("7"); // typed into the axis value window
-    UndoAct();
-    EXPECT_EQ(state->Texts.MaxY, QStringLiteral("3"));
-    EXPECT_EQ(Points(*state), 4);
-    EXPECT_EQ(state->Undo.RedoName(), Name(MsgKey::StepAxisValues));
-}
-
-TEST_F(Undo, UndoingTheEntryIntoALightDistributionModeLeavesIt) {
-    Act([&] { EnterPolarMode(*state, views); });
-    EXPECT_EQ(state->Undo.UndoName(), Name(MsgKey::StepLightDistribution));
-    for (const bool entered : {false, true}) {
-        entered ? RedoAct() : UndoAct();
-        EXPECT_EQ(state->Main.SpecialMode, entered ? 3 : 0);
-        EXPECT_EQ(state->Setup.TypeOfCurve, entered ? 2 : 1);
-        EXPECT_EQ(state->Photometry.ShowInputEnabled, !entered);
-    }
-}
-
 // The question before unsaved work goes: each answer, and a save that fails.
 class UnsavedWork : public Undo {
 protected:
@@ -329,8 +308,7 @@ class Questions : public UnsavedWork, public ::testing::WithParamInterface<Quest
 TEST_P(Questions, OpeningAPictureAsksFirst) {
     const QuestionCase& c = GetParam();
     if (c.DataFolderBlocked) {
-        QFile blocker(dir.filePath(QStringLiteral("Data")));
-        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        WriteBytes(dir.filePath(QStringLiteral("Data")), "");
     }
     host.Answers = {c.Reply};
     host.Inputs = {QStringLiteral("pic"), QStringLiteral("work")};
@@ -339,7 +317,7 @@ TEST_P(Questions, OpeningAPictureAsksFirst) {
 
     const bool ran = RunUserAction(*state, host, [&] { OpenPicture(*state, host, views); });
 
-    EXPECT_EQ(host.Shown.value(0), Name(MsgKey::SaveChanges));
+    EXPECT_EQ(host.Shown.value(0), Message(MsgKey::SaveChanges));
     EXPECT_EQ(ran, !c.DataFolderBlocked);
     EXPECT_EQ(QFile::exists(GraPath()), c.Saved);
     EXPECT_EQ(WorkUnsaved(*state), !c.GoesOn);
@@ -373,7 +351,7 @@ TEST_F(UnsavedWork, ADroppedOrRecentFileAsksFirstAndARefusedOneAsksNothing) {
     host.FileNames = {GraPath()};
     OpenGraFile(*state, host, views);
 
-    EXPECT_EQ(host.Shown, QStringList(2, Name(MsgKey::SaveChanges)));
+    EXPECT_EQ(host.Shown, QStringList(2, Message(MsgKey::SaveChanges)));
     EXPECT_EQ(host.FileNames.size(), 1U);
     EXPECT_EQ(ExactState(*state), before);
 }
@@ -390,18 +368,32 @@ TEST_F(UnsavedWork, SavedWorkAsksNothingAndUndoingPastTheSaveMakesItUnsavedAgain
     EXPECT_FALSE(WorkUnsaved(*state));
 }
 
+// Closing writes the settings first when they are kept, even when the user stays, and a failed
+// write still lets the user leave.
 TEST_F(UnsavedWork, ClosingAsksOnceAboutUnsavedWorkElseThePlainQuestion) {
+    const QString ini = dir.filePath(QStringLiteral("lineora3.Ini"));
     state->Setup.AutoSave = false;
     host.Answers = {Answer::Cancel, Answer::No};
     EXPECT_FALSE(CloseQuery(*state, host, views));
     EXPECT_TRUE(CloseQuery(*state, host, views)); // discarded: no second question
-    EXPECT_EQ(host.Shown, QStringList(2, Name(MsgKey::SaveChanges)));
+    EXPECT_EQ(host.Shown, QStringList(2, Message(MsgKey::SaveChanges)));
+    EXPECT_FALSE(QFile::exists(ini));
 
     host.Shown.clear();
     UndoAct();
+    state->Setup.AutoSave = true;
+    host.Answers = {Answer::No};
+    EXPECT_FALSE(CloseQuery(*state, host, views));
+    EXPECT_EQ(host.Shown, QStringList{Message(MsgKey::CloseWindow)});
+    EXPECT_TRUE(ReadBytes(ini).startsWith("[Rezim]\nStepX="));
+
+    QFile::remove(ini);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("lineora3.Ini")));
+    host.Shown.clear();
     host.Answers = {Answer::Yes};
     EXPECT_TRUE(CloseQuery(*state, host, views));
-    EXPECT_EQ(host.Shown, QStringList{Name(MsgKey::CloseWindow)});
+    ASSERT_EQ(host.Shown.size(), 2);
+    EXPECT_TRUE(Mentions(host.Shown[0], ini));
 }
 
 } // namespace
