@@ -22,6 +22,17 @@ QString QuotedField(const QString& text) {
     return QStringLiteral(" (\"%1\")").arg(text);
 }
 
+// A range field's number; none for a text that is no number or one beyond a double's range,
+// which would otherwise be reported as a range with two equal ends.
+std::optional<double> RangeFieldNumber(const QString& text) {
+    try {
+        const auto number = static_cast<double>(ParseNumber(text));
+        return std::isfinite(number) ? std::optional(number) : std::nullopt;
+    } catch (const FormatError&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 void DrawAxesAgain(State& state, Views& views) {
@@ -140,21 +151,6 @@ bool AutoDigitizeAfterQuestion(State& state, Host& host, Views& views, int thres
     RunAutoDigitize(state, views, threshold, ranges);
     return true;
 }
-
-namespace {
-
-// A range field's number; none for a text that is no number or one beyond a double's range,
-// which would otherwise be reported as a range with two equal ends.
-std::optional<double> RangeFieldNumber(const QString& text) {
-    try {
-        const auto number = static_cast<double>(ParseNumber(text));
-        return std::isfinite(number) ? std::optional(number) : std::nullopt;
-    } catch (const FormatError&) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 bool AutoDigitizeFromFields(State& state, Host& host, Views& views, const AutoFields& fields) {
     if (!fields.FindAxisEnds) {
