@@ -83,21 +83,30 @@ void BM_AutoDigitize(benchmark::State& state) {
 }
 BENCHMARK(BM_AutoDigitize)->Unit(benchmark::kMillisecond);
 
-// The whole command: the above plus the table and the full redraw of the picture.
+// The whole command: the above plus the table and the redraw of the old and new axes' and
+// curve's places. From slanted axes, the redraw is of the whole picture.
 void BM_AutoDigitizeCommand(benchmark::State& state) {
+    const bool slanted = state.range(0) != 0;
     State run;
     LoadPicture(run.Pics, Chart(), QStringLiteral("/bench/chart.bmp"));
     RestorePicture(run.Pics);
     run.Setup.XDirection = 1;
     NullViews views;
     for (auto _ : state) {
+        if (slanted) {
+            run.Cal.XMaxPointY = run.Cal.ZeroPointY - 30;
+        }
         RunAutoDigitize(run, views, kDefaultAutoThreshold);
         benchmark::DoNotOptimize(run.Pics.Working.constBits());
         benchmark::ClobberMemory();
     }
     SetPictureBytes(state, Chart());
 }
-BENCHMARK(BM_AutoDigitizeCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoDigitizeCommand)
+    ->ArgName("slanted")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 // The same calibrated on the axis ends: their search and the axis fields on top.
 void BM_CalibratedAutoDigitizeCommand(benchmark::State& state) {

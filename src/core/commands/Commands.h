@@ -24,6 +24,9 @@ void RedrawPicture(State& state, Views& views);
 // RedrawPicture limited to `damage`, for a change of a few marks while the working image
 // shows nothing but the axes and the marks: the same pixels at a fraction of the cost.
 void RedrawPictureArea(State& state, Views& views, const QRegion& damage);
+// Where the axes and the marks of `curve` stand on the working image, when it shows nothing
+// but axes and marks and those are few strips and places; else nothing.
+std::optional<QRegion> AxesAndCurveArea(const State& state, int curve);
 
 // The mark of a point of `curve` on the working image, in the curve's colour and size. The
 // step-X crosshair leaves the picture first (the caller repaints it); the next mouse move

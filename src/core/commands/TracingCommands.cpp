@@ -117,6 +117,7 @@ void RunAutoDigitize(State& state, Views& views, int threshold,
         }
         state.Texts = AxisTextsOf(*ranges, state.Setup, state.Texts);
     }
+    const std::optional<QRegion> before = AxesAndCurveArea(state, state.Store.CurrentLine);
     Calibration& cal = state.Cal;
     cal.ZeroPointY = axes.Row;
     cal.XMaxPointY = axes.Row;
@@ -131,13 +132,18 @@ void RunAutoDigitize(State& state, Views& views, int threshold,
     for (const PicturePoint& point : points) {
         AppendPoint(state.Store, state.Store.CurrentLine, point.X, point.Y);
     }
-    // The new axes and marks come with the one whole redraw; drawing them one by one first
-    // would cost as much again on a big scan. A found curve still takes the step crosshair
-    // off, as a mark drawn by hand does.
+    // A found curve takes the step crosshair off, as a mark drawn by hand does.
     if (!points.empty()) {
         TakeOffStepCrosshair(state.Pics);
     }
-    RedrawPicture(state, views);
+    // Only the old and new axes and marks are drawn again where they can be told apart: on a
+    // big scan a whole redraw costs more than everything else the command does.
+    const std::optional<QRegion> after = AxesAndCurveArea(state, state.Store.CurrentLine);
+    if (before && after) {
+        RedrawPictureArea(state, views, *before + *after);
+    } else {
+        RedrawPicture(state, views);
+    }
     // Last, as after every change: the new points get their chart values before the table, the
     // text output or a save shows them.
     RefreshAll(state, views);

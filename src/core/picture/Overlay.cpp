@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace lineora {
@@ -87,6 +88,18 @@ void DrawPolar(QPainter& painter, Calibration& cal, const Settings& settings,
     }
 }
 
+// The box from (left, top) to (right, bottom), both included, within the picture. Far-off
+// coordinates are brought near it first, so that none wraps in int.
+QRect BoxWithin(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                const QRect& picture) {
+    const auto near = [](std::int64_t v, int size) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, -1, size));
+    };
+    return QRect(QPoint(near(left, picture.width()), near(top, picture.height())),
+                 QPoint(near(right, picture.width()), near(bottom, picture.height())))
+        .intersected(picture);
+}
+
 // The reference points themselves stay visible in red whatever the pen.
 void MarkReferencePixels(QImage& working, const ReferencePoints64& p, const QRegion& only) {
     for (const Point64& point : {p.YMax, p.Zero, p.XMax}) {
@@ -162,6 +175,48 @@ void DrawAxes(QImage& working, Calibration& cal, const Settings& settings, const
         }
     }
     MarkReferencePixels(working, points, only);
+}
+
+std::optional<QRegion> AxesArea(const Calibration& cal, const Settings& settings,
+                                const QRect& picture) {
+    if (settings.TypeOfCurve == 2) {
+        return std::nullopt;
+    }
+    if (settings.TypeOfCurve != 1) {
+        return QRegion();
+    }
+    const ReferencePoints64 p = ReferencesOf(cal);
+    if (p.Zero.Y != p.XMax.Y || p.Zero.X != p.YMax.X) {
+        return std::nullopt;
+    }
+    // Half the pen on either side of a line, and a pixel more for its rounding.
+    const std::int64_t m = std::max<std::int64_t>(settings.AxesWidth, 1) + 2;
+    const bool mirrored = settings.NewAxesLook;
+    const Point64 xFrom = mirrored ? Mirror(p.XMax, p.Zero) : p.Zero;
+    const Point64 xTo = mirrored ? Mirror(p.Zero, p.XMax) : p.XMax;
+    const Point64 yFrom = mirrored ? Mirror(p.YMax, p.Zero) : p.Zero;
+    const Point64 yTo = mirrored ? Mirror(p.Zero, p.YMax) : p.YMax;
+    QRegion area;
+    area += BoxWithin(std::min(xFrom.X, xTo.X) - m, p.Zero.Y - m, std::max(xFrom.X, xTo.X) + m,
+                      p.Zero.Y + m, picture);
+    area += BoxWithin(p.Zero.X - m, std::min(yFrom.Y, yTo.Y) - m, p.Zero.X + m,
+                      std::max(yFrom.Y, yTo.Y) + m, picture);
+    if (mirrored) {
+        for (const Point64& centre : {p.XMax, p.YMax, p.Zero}) {
+            area += BoxWithin(centre.X - 6 - m, centre.Y - 6 - m, centre.X + 6 + m,
+                              centre.Y + 6 + m, picture);
+        }
+    }
+    if (settings.MetkaX) {
+        area += BoxWithin(p.XMax.X + 10 - m, p.XMax.Y + 10 - m, p.XMax.X + 22 + m,
+                          p.XMax.Y + 22 + m, picture);
+    }
+    return area;
+}
+
+QRect MarkArea(std::int64_t x, std::int64_t y, std::int64_t r, const QRect& picture) {
+    // The circle's box is (x - r, y - r) .. (x + r + 1, y + r + 1); one pixel more for the pen.
+    return BoxWithin(x - r - 1, y - r - 1, x + r + 2, y + r + 2, picture);
 }
 
 void DrawMark(QImage& working, std::int32_t x, std::int32_t y, std::int32_t r, TColor color,

@@ -8,6 +8,7 @@
 #include <QRegion>
 
 #include <cstdint>
+#include <optional>
 
 namespace lineora {
 
@@ -24,6 +25,15 @@ enum class PenMode { Copy, NotXor, Not };
 // them there (a redraw of a few marks' places).
 void DrawAxes(QImage& working, Calibration& cal, const Settings& settings,
               const QRegion& only = QRegion());
+
+// Every pixel DrawAxes may paint, for cartesian axes along the picture's rows and columns (an
+// empty region for a chart kind that draws none); nothing for slanted or polar axes, whose
+// places are no few strips.
+std::optional<QRegion> AxesArea(const Calibration& cal, const Settings& settings,
+                                const QRect& picture);
+
+// Every pixel a mark of radius r at (x, y) may paint, within the picture.
+QRect MarkArea(std::int64_t x, std::int64_t y, std::int64_t r, const QRect& picture);
 
 // One point mark: the circle in the box (x - r, y - r) .. (x + r + 1, y + r + 1) in the
 // curve's colour, filled when asked, with its centre pixel black.

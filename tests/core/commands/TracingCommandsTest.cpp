@@ -114,6 +114,56 @@ TEST_F(AutoDigitizing, TheQuestionNamesTheCurveAndYesSamplesIt) {
     EXPECT_NEAR(static_cast<double>(first.ValY), 179.0 / 280 * 3, 1e-12);
 }
 
+// Only the old and new places of the axes and the curve are drawn again, yet the picture is
+// byte for byte what a whole redraw gives; slanted axes and many earlier points take the whole
+// redraw.
+TEST_F(AutoDigitizing, RedrawnPlacesGiveWhatAWholeRedrawGives) {
+    const auto earlier = [](int count) {
+        return [count](State& s) {
+            for (int i = 0; i < count; ++i) {
+                AppendPoint(s.Store, 2, 70 + i % 400, 150 + i / 400 * 60 + i % 7);
+            }
+            AppendPoint(s.Store, 1, 95, 201); // under a new mark, on another curve
+        };
+    };
+    const struct {
+        const char* Name;
+        std::function<void(State&)> Adjust;
+        bool Whole;
+    } cases[] = {
+        {"inverting axes", [](State&) {}, false},
+        {"old look in a wide copy pen",
+         [](State& s) {
+             s.Setup.NewAxesLook = false;
+             s.Setup.AxesInvert = false;
+             s.Setup.AxesWidth = 5;
+         },
+         false},
+        {"letter X, filled marks",
+         [](State& s) {
+             s.Setup.MetkaX = !s.Setup.MetkaX;
+             s.Setup.FillMetka = true;
+         },
+         false},
+        {"earlier points", earlier(40), false},
+        {"many earlier points", earlier(600), true},
+        {"slanted axes", [](State& s) { s.Cal.XMaxPointY -= 30; }, true},
+    };
+    const State start = *state;
+    for (const auto& c : cases) {
+        *state = start;
+        c.Adjust(*state);
+        RedrawPicture(*state, views);
+        const int repaints = views.PictureRepaints;
+        RunAutoDigitize(*state, views, 3);
+        ASSERT_EQ(Points(*state, 2), 30) << c.Name;
+        State whole = *state;
+        RedrawPicture(whole, views);
+        EXPECT_EQ(state->Pics.Working, whole.Pics.Working) << c.Name;
+        EXPECT_EQ(views.PictureRepaints - repaints, c.Whole ? 2 : 1) << c.Name;
+    }
+}
+
 // Calibrated on the axis ends ----------------------------------------------------------------
 
 // Axes from (60, 400) to (60, 40) and (600, 400) with ticks, one-pixel breaks and a label two

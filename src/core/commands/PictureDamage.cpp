@@ -1,4 +1,6 @@
+#include "core/commands/Commands.h"
 #include "core/commands/UndoCommands.h"
+#include "core/picture/Overlay.h"
 
 #include <algorithm>
 
@@ -9,19 +11,27 @@ namespace {
 // Beyond this many marks a whole redraw costs no more than the places one by one.
 constexpr int kMostDamagedMarks = 64;
 
-// The working image shows the clean copy, the axes and the marks and nothing else, and the
-// step leaves the picture, the axes and the way marks are drawn as they are.
-bool OnlyMarksChange(const State& state, const UndoSnapshot& work) {
+// Beyond this many marks a region of their places costs more to build than it saves.
+constexpr int kMostAreaMarks = 512;
+
+// The working image shows the clean copy, the axes and the marks and nothing else, so that
+// redrawing those in a region gives there what a whole redraw gives.
+bool ShowsOnlyAxesAndMarks(const State& state) {
     const Pictures& pics = state.Pics;
-    return !pics.Clean.isNull() && pics.Clean.cacheKey() == work.Picture.Key &&
-           pics.Working.size() == pics.Clean.size() &&
+    return !pics.Clean.isNull() && pics.Working.size() == pics.Clean.size() &&
            pics.Working.format() == pics.Clean.format() && pics.Clean.depth() % 8 == 0 &&
+           state.Main.SpecialMode == 0 && !state.StripSampling.ArcFlag &&
+           !state.Straightener.Guide && state.ZoneList.ZoneCount <= 1 &&
+           state.Main.RectifyCorners.empty() && !state.Store.PointSelected &&
+           !state.Store.ConnectPoints;
+}
+
+// ... and the step leaves the picture, the axes and the way marks are drawn as they are.
+bool OnlyMarksChange(const State& state, const UndoSnapshot& work) {
+    return ShowsOnlyAxesAndMarks(state) && state.Pics.Clean.cacheKey() == work.Picture.Key &&
            state.Cal.Points() == work.Cal.Points() &&
            state.Setup.XDirection == work.Values.XDirection &&
-           state.Setup.TypeOfCurve == work.Values.TypeOfCurve && state.Main.SpecialMode == 0 &&
-           work.SpecialMode == 0 && !state.StripSampling.ArcFlag && !state.Straightener.Guide &&
-           state.ZoneList.ZoneCount <= 1 && state.Main.RectifyCorners.empty() &&
-           !state.Store.PointSelected && !state.Store.ConnectPoints;
+           state.Setup.TypeOfCurve == work.Values.TypeOfCurve && work.SpecialMode == 0;
 }
 
 } // namespace
@@ -35,15 +45,8 @@ std::optional<QRegion> MarksOnlyDamage(const State& state, const UndoSnapshot& w
     const QRect picture = state.Pics.Clean.rect();
     QRegion damage;
     int marks = 0;
-    // A mark paints inside (x - r, y - r) .. (x + r + 1, y + r + 1); one pixel more for the pen.
     const auto add = [&](const PixelEntry& p) {
-        const std::int64_t left = std::clamp<std::int64_t>(p.PixX - r - 1, -1, picture.width());
-        const std::int64_t top = std::clamp<std::int64_t>(p.PixY - r - 1, -1, picture.height());
-        const std::int64_t right = std::clamp<std::int64_t>(p.PixX + r + 2, -1, picture.width());
-        const std::int64_t bottom = std::clamp<std::int64_t>(p.PixY + r + 2, -1, picture.height());
-        damage += QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
-                        QPoint(static_cast<int>(right), static_cast<int>(bottom)))
-                      .intersected(picture);
+        damage += MarkArea(p.PixX, p.PixY, r, picture);
         ++marks;
     };
     static const CurveRows kNone;
@@ -69,6 +72,23 @@ std::optional<QRegion> MarksOnlyDamage(const State& state, const UndoSnapshot& w
         }
     }
     return damage;
+}
+
+std::optional<QRegion> AxesAndCurveArea(const State& state, int curve) {
+    if (!ShowsOnlyAxesAndMarks(state)) {
+        return std::nullopt;
+    }
+    const QRect picture = state.Pics.Clean.rect();
+    std::optional<QRegion> area = AxesArea(state.Cal, state.Setup, picture);
+    const int end = std::clamp(state.Store.LineNext[curve], kFirstRow, kLineNextCeiling);
+    if (!area || end - kFirstRow > kMostAreaMarks) {
+        return std::nullopt;
+    }
+    for (int row = kFirstRow; row < end; ++row) {
+        const PixelEntry& p = state.Store.PointPixels[row][curve];
+        *area += MarkArea(p.PixX, p.PixY, state.Store.MarkRadius, picture);
+    }
+    return area;
 }
 
 } // namespace lineora
