@@ -80,7 +80,8 @@ TEST(OverlayFigureColours, InvertingPensShowTheirColourOnWhitePaper) {
     DrawStepCrosshair(picture, 40, 15);
     const std::tuple<int, int, TColor> expected[] = {
         {10, 15, kPureBlue}, {20, 15, kPureBlue}, {15, 15, kWhite}, {30, 40, kRed},
-        {40, 30, kRed},      {40, 40, kWhite},    {35, 15, kBlack}, {40, 11, kBlack}};
+        {40, 30, kRed},      {40, 40, kWhite},    {35, 15, kBlack}, {40, 11, kBlack},
+        {34, 15, kWhite},    {44, 15, kBlack},    {45, 15, kWhite}, {40, 20, kWhite}};
     for (const auto& [x, y, colour] : expected) {
         EXPECT_EQ(ColorAt(picture, x, y), colour) << x << ", " << y;
     }
@@ -166,11 +167,12 @@ TEST(OverlayMark, CircleOfTheCurveColourAroundABlackCentre) {
 TEST(OverlayRedrawMarks, LaterCurvesCoverEarlierOnesAndSegmentsJoinPoints) {
     Settings settings = test::TestSettings();
     settings.LineColors = {0, kRed, kGreen, kPureBlue, kRed, kRed};
-    PointStore store = StoreWith({{1, 20, 20}, {2, 20, 20}, {3, 10, 40}, {3, 50, 40}});
+    PointStore store = StoreWith({{1, 20, 20}, {2, 20, 20}, {3, 10, 40}, {3, 50, 40}, {5, 40, 10}});
     store.MarkRadius = 4;
     QImage plain = WhitePicture(60, 60);
     RedrawMarks(plain, store, settings);
     EXPECT_EQ(ColorAt(plain, 24, 20), kGreen); // curve 2 over curve 1
+    EXPECT_EQ(ColorAt(plain, 44, 10), kRed);   // the last curve too
     EXPECT_EQ(ColorAt(plain, 14, 40), kPureBlue);
     EXPECT_EQ(ColorAt(plain, 30, 40), kWhite);
 
